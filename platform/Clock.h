@@ -13,7 +13,7 @@ struct TimeOfDay {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::uint32_t milliseconds() = 0;
     virtual TimeOfDay utcTimeOfDay() = 0;
@@ -22,7 +22,7 @@ public:
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     std::uint32_t milliseconds() override;
     TimeOfDay utcTimeOfDay() override;
     void sleep(std::uint32_t ms) override;
@@ -30,7 +30,7 @@ public:
 
 // A clock that moves only when told to: for tests and the scripted runner.
 class ManualClock final : public Clock {
-public:
+  public:
     explicit ManualClock(std::uint32_t start = 0, TimeOfDay timeOfDay = {})
         : now_(start), timeOfDay_(timeOfDay) {}
     std::uint32_t milliseconds() override { return now_; }
@@ -39,7 +39,7 @@ public:
     void advance(std::uint32_t ms) { now_ += ms; }
     void setTimeOfDay(TimeOfDay value) { timeOfDay_ = value; }
 
-private:
+  private:
     std::uint32_t now_;
     TimeOfDay timeOfDay_;
 };

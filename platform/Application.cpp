@@ -1,0 +1,370 @@
+#include "platform/Application.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "platform/Window.h"
+
+namespace platform {
+
+namespace {
+
+// Upper bound of one blocking wait, so that the loop re-checks its timers and sources.
+constexpr std::uint32_t MaxBlockMs = 50;
+
+std::uint32_t windowIdOf(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            return event.key.windowID;
+        case SDL_TEXTINPUT:
+            return event.text.windowID;
+        case SDL_TEXTEDITING:
+            return event.edit.windowID;
+        case SDL_MOUSEMOTION:
+            return event.motion.windowID;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            return event.button.windowID;
+        case SDL_MOUSEWHEEL:
+            return event.wheel.windowID;
+        case SDL_WINDOWEVENT:
+            return event.window.windowID;
+        default:
+            return 0;
+    }
+}
+
+// The code of the last UTF-8 encoded character of a text.
+char32_t lastCharacterOf(const std::string& text) {
+    std::size_t start = text.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) {
+        --start;
+    }
+    auto lead = static_cast<unsigned char>(text[start]);
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (std::size_t i = start + 1; i < text.size(); ++i) {
+        code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
+    }
+    return code;
+}
+
+}  // namespace
+
+std::string withReportFullStop(const std::string& text) {
+    if (!text.empty() && lastCharacterOf(text) > U'.') {
+        return text + ".";
+    }
+    return text;
+}
+
+Application::Application(Clock& clock, MessageBoxes& messageBoxes)
+    : clock_(clock), messageBoxes_(messageBoxes) {
+    SDL_InitSubSystem(SDL_INIT_EVENTS);
+    wakeEventType_ = SDL_RegisterEvents(1);
+}
+
+Application::~Application() {
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
+void Application::registerWindow(Window& window) {
+    windows_.push_back(&window);
+    if (mainWindow_ == nullptr) {
+        mainWindow_ = &window;
+    }
+}
+
+void Application::unregisterWindow(Window& window) {
+    std::erase(windows_, &window);
+    if (mainWindow_ == &window) {
+        mainWindow_ = nullptr;
+    }
+}
+
+void Application::run() {
+    while (!terminated_) {
+        handleMessage(true);
+    }
+}
+
+bool Application::handleMessage(bool mayBlock) {
+    gatherMessages();
+    Message message;
+    if (takeMessage(message)) {
+        dispatchGuarded(message);
+        return false;
+    }
+    runIdlePass(mayBlock);
+    return true;
+}
+
+void Application::processMessages() {
+    gatherMessages();
+    Message message;
+    while (takeMessage(message)) {
+        dispatchGuarded(message);
+        gatherMessages();
+    }
+}
+
+void Application::enqueue(Message message) {
+    std::lock_guard lock(queueMutex_);
+    queue_.push_back(std::move(message));
+}
+
+void Application::post(Message message) {
+    enqueue(std::move(message));
+    // Wakes a loop blocked in an idle pass; safe from any thread.
+    SDL_Event wake{};
+    wake.type = wakeEventType_;
+    SDL_PushEvent(&wake);
+}
+
+void Application::postTask(std::function<void()> task) {
+    Message message;
+    message.kind = MessageKind::Task;
+    message.task = std::move(task);
+    post(std::move(message));
+}
+
+Application::HookId Application::addMainWindowHook(MainWindowHook hook) {
+    mainWindowHooks_.emplace(nextHookId_, std::move(hook));
+    return nextHookId_++;
+}
+
+void Application::removeMainWindowHook(HookId id) {
+    mainWindowHooks_.erase(id);
+}
+
+Application::TimerId Application::setTimer(std::uint32_t intervalMs,
+                                           std::function<void()> onTimer) {
+    timers_.emplace(nextTimerId_, Timer{intervalMs, clock_.milliseconds() + intervalMs, false,
+                                        std::move(onTimer)});
+    return nextTimerId_++;
+}
+
+void Application::killTimer(TimerId id) {
+    timers_.erase(id);
+}
+
+void Application::addEventSource(EventSource& source) {
+    eventSources_.push_back(&source);
+}
+
+void Application::removeEventSource(EventSource& source) {
+    std::erase(eventSources_, &source);
+}
+
+void Application::showException(const std::exception& error) {
+    showMessage(withReportFullStop(error.what()), MessageIcon::Error);
+}
+
+void Application::showMessage(const std::string& text, MessageIcon icon) {
+    SDL_Window* parent = mainWindow_ != nullptr ? mainWindow_->handle() : nullptr;
+    messageBoxes_.show(ShownMessage{title_, text, icon}, parent);
+}
+
+void Application::gatherMessages() {
+    pumpSdlEvents();
+    queueDueTimers();
+    for (EventSource* source : std::vector(eventSources_)) {
+        source->poll();
+    }
+}
+
+void Application::pumpSdlEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        translateSdlEvent(event);
+    }
+}
+
+void Application::translateSdlEvent(const SDL_Event& event) {
+    if (event.type == wakeEventType_) {
+        return;
+    }
+    Window* window = windowById(windowIdOf(event));
+    if (window != nullptr && window->onRawEvent) {
+        enqueue(
+            Message{MessageKind::Task, 0, 0, {}, [window, event] { window->onRawEvent(event); }});
+        return;
+    }
+    std::uint32_t id = window != nullptr ? window->id() : 0;
+    switch (event.type) {
+        case SDL_QUIT:
+            enqueue(Message{MessageKind::Close, 0, 0, {}, {}});
+            break;
+        case SDL_KEYDOWN: {
+            std::uint16_t key = virtualKeyOf(event.key.keysym.sym);
+            ShiftState shift = shiftStateOf(event.key.keysym.mod);
+            if (key != 0) {
+                enqueue(Message{MessageKind::KeyDown, id, key, shift, {}});
+            }
+            if (auto digit = typedDigitOf(event.key.keysym.sym, shift)) {
+                enqueue(
+                    Message{MessageKind::KeyPress, id, static_cast<std::uint16_t>(*digit), {}, {}});
+            }
+            break;
+        }
+        case SDL_WINDOWEVENT:
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_CLOSE:
+                    enqueue(Message{MessageKind::Close, id, 0, {}, {}});
+                    break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    enqueue(Message{MessageKind::Paint, id, 0, {}, {}});
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    setActive(true);
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    // Focus moving between our own windows keeps the application active.
+                    if (windowById(SDL_GetWindowID(SDL_GetKeyboardFocus())) == nullptr) {
+                        setActive(false);
+                    }
+                    break;
+                default:
+                    break;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void Application::setActive(bool active) {
+    if (active_ == active) {
+        return;
+    }
+    active_ = active;
+    enqueue(Message{active ? MessageKind::Activate : MessageKind::Deactivate, 0, 0, {}, {}});
+}
+
+void Application::queueDueTimers() {
+    std::uint32_t now = clock_.milliseconds();
+    for (auto& [id, timer] : timers_) {
+        if (!timer.queued && static_cast<std::int32_t>(now - timer.dueAt) >= 0) {
+            timer.queued = true;
+            enqueue(Message{MessageKind::Task, 0, 0, {}, [this, id = id] { fireTimer(id); }});
+        }
+    }
+}
+
+void Application::fireTimer(TimerId id) {
+    auto found = timers_.find(id);
+    if (found == timers_.end()) {
+        return;
+    }
+    found->second.queued = false;
+    found->second.dueAt = clock_.milliseconds() + found->second.intervalMs;
+    auto onTimer = found->second.onTimer;  // the handler may kill its own timer
+    onTimer();
+}
+
+bool Application::takeMessage(Message& message) {
+    std::lock_guard lock(queueMutex_);
+    if (queue_.empty()) {
+        return false;
+    }
+    message = std::move(queue_.front());
+    queue_.pop_front();
+    return true;
+}
+
+void Application::dispatchGuarded(const Message& message) {
+    try {
+        dispatch(message);
+    } catch (const std::exception& error) {
+        showException(error);
+    }
+}
+
+void Application::dispatch(const Message& message) {
+    if (message.kind == MessageKind::Task) {
+        message.task();
+        return;
+    }
+    Window* target = message.windowId == 0 ? mainWindow_ : windowById(message.windowId);
+    if (target != nullptr && target == mainWindow_) {
+        for (const auto& [id, hook] : std::map(mainWindowHooks_)) {
+            hook(message);
+        }
+    }
+    if (target == nullptr) {
+        if (message.kind == MessageKind::Close) {
+            terminate();
+        }
+        return;
+    }
+    switch (message.kind) {
+        case MessageKind::KeyDown:
+            target->keyDown(message.key, message.shift);
+            break;
+        case MessageKind::KeyPress:
+            target->keyPress(static_cast<char>(message.key));
+            break;
+        case MessageKind::Close:
+            target->close();
+            break;
+        case MessageKind::Paint:
+            target->paint();
+            break;
+        default:
+            break;
+    }
+}
+
+void Application::runIdlePass(bool mayBlock) {
+    bool done = true;
+    if (idleHook_) {
+        try {
+            auto hook = idleHook_;  // the hook may replace itself
+            hook(done);
+        } catch (const std::exception& error) {
+            showException(error);
+        }
+    }
+    if (done && mayBlock && !terminated_) {
+        waitForMessage();
+    }
+}
+
+void Application::waitForMessage() {
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(blockingTimeoutMs())) != 0) {
+        translateSdlEvent(event);
+    }
+}
+
+std::uint32_t Application::blockingTimeoutMs() {
+    std::uint32_t timeout = MaxBlockMs;
+    std::uint32_t now = clock_.milliseconds();
+    for (const auto& [id, timer] : timers_) {
+        auto remaining = static_cast<std::int32_t>(timer.dueAt - now);
+        timeout =
+            std::min<std::uint32_t>(timeout, static_cast<std::uint32_t>(std::max(remaining, 0)));
+    }
+    for (EventSource* source : eventSources_) {
+        if (source->pollIntervalMs() > 0) {
+            timeout = std::min(timeout, source->pollIntervalMs());
+        }
+    }
+    return timeout;
+}
+
+Window* Application::windowById(std::uint32_t id) const {
+    if (id == 0) {
+        return nullptr;
+    }
+    for (Window* window : windows_) {
+        if (window->id() == id) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace platform

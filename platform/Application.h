@@ -1,0 +1,139 @@
+#pragma once
+// The application object: title, windows, the message loop with its idle pass, timers,
+// outside event sources, and the standard report of exceptions.
+
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/Message.h"
+#include "platform/MessageBoxes.h"
+
+union SDL_Event;
+
+namespace platform {
+
+class Window;
+
+// Something outside the loop (sockets, for one) that turns its readiness into messages.
+class EventSource {
+  public:
+    virtual ~EventSource() = default;
+    // Posts a message for each event that has happened since the last call; never blocks.
+    virtual void poll() = 0;
+    // How long the loop may block before polling again; 0 when the source needs no polling.
+    virtual std::uint32_t pollIntervalMs() const = 0;
+};
+
+class Application {
+  public:
+    using IdleHook = std::function<void(bool& done)>;
+    using MainWindowHook = std::function<void(const Message&)>;
+    using HookId = int;
+    using TimerId = int;
+
+    // SDL must be initialised (video) before; the application does not own clock or boxes.
+    Application(Clock& clock, MessageBoxes& messageBoxes);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Clock& clock() { return clock_; }
+    const std::string& title() const { return title_; }
+    void setTitle(std::string title) { title_ = std::move(title); }
+
+    // Windows register themselves; the first one becomes the main window.
+    void registerWindow(Window& window);
+    void unregisterWindow(Window& window);
+    Window* mainWindow() const { return mainWindow_; }
+
+    // Runs turns until terminate().
+    void run();
+    // One turn: dispatch one queued message, or run an idle pass when none is queued.
+    // The idle pass blocks for the next message only when mayBlock and Done stayed true.
+    // Returns true when the turn was an idle pass.
+    bool handleMessage(bool mayBlock = true);
+    // Dispatches every queued message, with no idle pass: for waits that keep the interface
+    // responsive.
+    void processMessages();
+    void terminate() { terminated_ = true; }
+    bool terminated() const { return terminated_; }
+
+    // One slot: setting replaces whatever was there.
+    void setIdleHook(IdleHook hook) { idleHook_ = std::move(hook); }
+    void clearIdleHook() { idleHook_ = nullptr; }
+
+    // Thread-safe.
+    void post(Message message);
+    void postTask(std::function<void()> task);
+
+    HookId addMainWindowHook(MainWindowHook hook);
+    void removeMainWindowHook(HookId id);
+    bool active() const { return active_; }
+
+    // A repeating timer whose firing is a queued message, like a window timer: at most one
+    // firing of a timer is queued at a time.
+    TimerId setTimer(std::uint32_t intervalMs, std::function<void()> onTimer);
+    void killTimer(TimerId id);
+
+    void addEventSource(EventSource& source);
+    void removeEventSource(EventSource& source);
+
+    // The standard exception report: an error box captioned with the title.
+    void showException(const std::exception& error);
+    void showMessage(const std::string& text, MessageIcon icon = MessageIcon::None);
+    MessageBoxes& messageBoxes() { return messageBoxes_; }
+
+  private:
+    struct Timer {
+        std::uint32_t intervalMs;
+        std::uint32_t dueAt;
+        bool queued = false;
+        std::function<void()> onTimer;
+    };
+
+    void enqueue(Message message);
+    void gatherMessages();
+    void pumpSdlEvents();
+    void translateSdlEvent(const SDL_Event& event);
+    void queueDueTimers();
+    void fireTimer(TimerId id);
+    bool takeMessage(Message& message);
+    void dispatch(const Message& message);
+    void dispatchGuarded(const Message& message);
+    void runIdlePass(bool mayBlock);
+    void waitForMessage();
+    std::uint32_t blockingTimeoutMs();
+    Window* windowById(std::uint32_t id) const;
+    void setActive(bool active);
+
+    Clock& clock_;
+    MessageBoxes& messageBoxes_;
+    std::string title_;
+    std::vector<Window*> windows_;
+    Window* mainWindow_ = nullptr;
+    bool terminated_ = false;
+    bool active_ = true;
+    IdleHook idleHook_;
+
+    std::mutex queueMutex_;
+    std::deque<Message> queue_;
+    std::uint32_t wakeEventType_;
+
+    std::map<HookId, MainWindowHook> mainWindowHooks_;
+    HookId nextHookId_ = 1;
+    std::map<TimerId, Timer> timers_;
+    TimerId nextTimerId_ = 1;
+    std::vector<EventSource*> eventSources_;
+};
+
+// Appends a full stop when the text's last character comes after "." in code order.
+std::string withReportFullStop(const std::string& text);
+
+}  // namespace platform

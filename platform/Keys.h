@@ -1,0 +1,45 @@
+#pragma once
+// Keyboard input as the game sees it: virtual-key codes and the modifier set.
+
+#include <cstdint>
+#include <optional>
+
+#include <SDL_keycode.h>
+
+namespace platform {
+
+struct ShiftState {
+    bool shift = false;
+    bool alt = false;
+    bool ctrl = false;
+    bool operator==(const ShiftState&) const = default;
+};
+
+namespace vk {
+inline constexpr std::uint16_t Back = 8;
+inline constexpr std::uint16_t Tab = 9;
+inline constexpr std::uint16_t Return = 13;
+inline constexpr std::uint16_t Shift = 16;
+inline constexpr std::uint16_t Control = 17;
+inline constexpr std::uint16_t Menu = 18;
+inline constexpr std::uint16_t Escape = 27;
+inline constexpr std::uint16_t Space = 32;
+inline constexpr std::uint16_t Left = 37;
+inline constexpr std::uint16_t Up = 38;
+inline constexpr std::uint16_t Right = 39;
+inline constexpr std::uint16_t Down = 40;
+inline constexpr std::uint16_t Digit0 = 48;
+inline constexpr std::uint16_t LetterA = 65;
+inline constexpr std::uint16_t Numpad0 = 96;
+inline constexpr std::uint16_t F1 = 112;
+}  // namespace vk
+
+// The virtual-key code of an SDL key, or 0 for keys the game never sees.
+std::uint16_t virtualKeyOf(SDL_Keycode key);
+
+ShiftState shiftStateOf(std::uint16_t sdlModifiers);
+
+// The character a key types, for the digit keys of the main row and the keypad.
+std::optional<char> typedDigitOf(SDL_Keycode key, ShiftState shift);
+
+}  // namespace platform

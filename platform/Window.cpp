@@ -1,0 +1,175 @@
+#include "platform/Window.h"
+
+#include <SDL.h>
+
+#include <stdexcept>
+
+#include "platform/Application.h"
+
+namespace platform {
+
+namespace {
+
+enum ListenerKind { FirstShow, HandleDestroying, Paint };
+
+}  // namespace
+
+Window::Window(Application& application, const std::string& caption, int clientWidth,
+               int clientHeight)
+    : application_(application) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        throw std::runtime_error(std::string("SDL video: ") + SDL_GetError());
+    }
+    window_ = SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               clientWidth, clientHeight, SDL_WINDOW_HIDDEN);
+    if (window_ == nullptr) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw std::runtime_error(std::string("SDL window: ") + SDL_GetError());
+    }
+    application_.registerWindow(*this);
+}
+
+Window::~Window() {
+    application_.unregisterWindow(*this);
+    SDL_DestroyWindow(window_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+std::uint32_t Window::id() const {
+    return SDL_GetWindowID(window_);
+}
+
+void Window::setCaption(const std::string& caption) {
+    SDL_SetWindowTitle(window_, caption.c_str());
+}
+
+void Window::setBorderStyle(BorderStyle style) {
+    if (style == borderStyle_) {
+        return;
+    }
+    notify(HandleDestroying);
+    borderStyle_ = style;
+    SDL_SetWindowBordered(window_, style == BorderStyle::Single ? SDL_TRUE : SDL_FALSE);
+}
+
+void Window::centerOnScreen() {
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void Window::setPosition(int x, int y) {
+    SDL_SetWindowPosition(window_, x, y);
+}
+
+void Window::setClientWidth(int width) {
+    SDL_SetWindowSize(window_, width, clientHeight());
+}
+
+void Window::setClientHeight(int height) {
+    SDL_SetWindowSize(window_, clientWidth(), height);
+}
+
+int Window::clientWidth() const {
+    int width = 0;
+    SDL_GetWindowSize(window_, &width, nullptr);
+    return width;
+}
+
+int Window::clientHeight() const {
+    int height = 0;
+    SDL_GetWindowSize(window_, nullptr, &height);
+    return height;
+}
+
+void Window::setCursorVisible(bool visible) {
+    cursorVisible_ = visible;
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void Window::setAlwaysOnTop(bool onTop) {
+    SDL_SetWindowAlwaysOnTop(window_, onTop ? SDL_TRUE : SDL_FALSE);
+}
+
+void Window::setResizable(bool resizable) {
+    SDL_SetWindowResizable(window_, resizable ? SDL_TRUE : SDL_FALSE);
+}
+
+void Window::setFullScreen(bool fullScreen) {
+    if (fullScreen == fullScreen_) {
+        return;
+    }
+    fullScreen_ = fullScreen;
+    SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+void Window::show() {
+    SDL_ShowWindow(window_);
+    visible_ = true;
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        notify(FirstShow);
+    }
+}
+
+void Window::hide() {
+    SDL_HideWindow(window_);
+    visible_ = false;
+}
+
+void Window::raise() {
+    SDL_RaiseWindow(window_);
+}
+
+Window::ListenerId Window::addFirstShowListener(Listener listener) {
+    return addListener(FirstShow, std::move(listener));
+}
+
+Window::ListenerId Window::addHandleDestroyingListener(Listener listener) {
+    return addListener(HandleDestroying, std::move(listener));
+}
+
+Window::ListenerId Window::addPaintListener(Listener listener) {
+    return addListener(Paint, std::move(listener));
+}
+
+void Window::removeListener(ListenerId id) {
+    std::erase_if(listeners_, [id](const Registration& entry) { return entry.id == id; });
+}
+
+Window::ListenerId Window::addListener(int kind, Listener listener) {
+    listeners_.push_back(Registration{nextListenerId_, kind, std::move(listener)});
+    return nextListenerId_++;
+}
+
+void Window::notify(int kind) {
+    for (const Registration& entry : std::vector(listeners_)) {
+        if (entry.kind == kind) {
+            entry.listener();
+        }
+    }
+}
+
+void Window::keyDown(std::uint16_t key, ShiftState shift) {
+    if (onKeyDown) {
+        onKeyDown(key, shift);
+    }
+}
+
+void Window::keyPress(char key) {
+    if (onKeyPress) {
+        onKeyPress(key);
+    }
+}
+
+void Window::close() {
+    if (onClose) {
+        onClose();
+    } else if (application_.mainWindow() == this) {
+        application_.terminate();
+    }
+}
+
+void Window::paint() {
+    notify(Paint);
+}
+
+}  // namespace platform

@@ -1,0 +1,101 @@
+#pragma once
+// A top-level window: caption, border, position and client size, cursor, full screen, and
+// the keyboard and window notifications of its messages.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Keys.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace platform {
+
+class Application;
+
+enum class BorderStyle { None, Single };
+
+class Window {
+  public:
+    using Listener = std::function<void()>;
+    using ListenerId = int;
+
+    Window(Application& application, const std::string& caption, int clientWidth, int clientHeight);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    Application& application() const { return application_; }
+    SDL_Window* handle() const { return window_; }
+    std::uint32_t id() const;
+
+    void setCaption(const std::string& caption);
+    // A change of border re-creates the window's platform resources: listeners of
+    // onHandleDestroying let go of what they built on the old ones first.
+    void setBorderStyle(BorderStyle style);
+    BorderStyle borderStyle() const { return borderStyle_; }
+    void centerOnScreen();
+    void setPosition(int x, int y);
+    void setClientWidth(int width);
+    void setClientHeight(int height);
+    int clientWidth() const;
+    int clientHeight() const;
+    void setCursorVisible(bool visible);
+    bool cursorVisible() const { return cursorVisible_; }
+    void setAlwaysOnTop(bool onTop);
+    void setResizable(bool resizable);
+    // Borderless desktop full screen.
+    void setFullScreen(bool fullScreen);
+    bool fullScreen() const { return fullScreen_; }
+
+    // The first show fires the onFirstShow listeners.
+    void show();
+    void hide();
+    bool visible() const { return visible_; }
+    void raise();
+
+    // Keyboard, as dispatched by the loop. Key is passed by reference so a handler can
+    // consume it by setting it to 0.
+    std::function<void(std::uint16_t& key, ShiftState shift)> onKeyDown;
+    std::function<void(char& key)> onKeyPress;
+    // When set, the window's raw SDL events go here (dispatched in turn) instead of being
+    // turned into key messages: for windows that draw their own controls.
+    std::function<void(const SDL_Event& event)> onRawEvent;
+    // Asked to close (close box, quit from the desktop). Unset: the application terminates.
+    std::function<void()> onClose;
+
+    ListenerId addFirstShowListener(Listener listener);
+    ListenerId addHandleDestroyingListener(Listener listener);
+    ListenerId addPaintListener(Listener listener);
+    void removeListener(ListenerId id);
+
+    // Called by the loop.
+    void keyDown(std::uint16_t key, ShiftState shift);
+    void keyPress(char key);
+    void close();
+    void paint();
+
+  private:
+    struct Registration {
+        ListenerId id;
+        int kind;
+        Listener listener;
+    };
+    ListenerId addListener(int kind, Listener listener);
+    void notify(int kind);
+
+    Application& application_;
+    SDL_Window* window_ = nullptr;
+    BorderStyle borderStyle_ = BorderStyle::Single;
+    bool cursorVisible_ = true;
+    bool fullScreen_ = false;
+    bool visible_ = false;
+    bool shownOnce_ = false;
+    std::vector<Registration> listeners_;
+    ListenerId nextListenerId_ = 1;
+};
+
+}  // namespace platform

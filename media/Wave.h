@@ -1,0 +1,47 @@
+#pragma once
+// A recorded sound: its format block and its sample bytes, as the sound list stores them.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace media {
+
+class TWave {
+  public:
+    // Format tag of uncompressed PCM.
+    static constexpr int PcmFormatTag = 1;
+
+    // The empty wave.
+    TWave() = default;
+    TWave(std::vector<std::uint8_t> format, std::vector<std::uint8_t> samples);
+    // Mono PCM: 8-bit samples unsigned, 16-bit samples signed little-endian.
+    TWave(std::uint32_t sampleRate, int bitsPerSample, std::span<const std::uint8_t> sampleBytes);
+    static TWave fromSamples16(std::uint32_t sampleRate, std::span<const std::int16_t> samples);
+
+    // The stored RIFF WAVE image. Reading throws EWaveStreamError when the head is not RIFF/WAVE
+    // or a chunk is cut off; a missing "data" chunk gives no samples.
+    static TWave readImage(std::span<const std::uint8_t> image);
+    // Nothing at all when the format block or the samples are empty.
+    std::vector<std::uint8_t> writeImage() const;
+
+    bool empty() const { return samples_.empty(); }
+    const std::vector<std::uint8_t>& format() const { return format_; }
+    const std::vector<std::uint8_t>& samples() const { return samples_; }
+
+    // Fields of the PCM format record; 0 when the format block is too short to hold them.
+    int formatTag() const;
+    int channels() const;
+    std::uint32_t sampleRate() const;
+    std::uint32_t averageBytesPerSecond() const;
+    int blockAlign() const;
+    int bitsPerSample() const;
+
+  private:
+    std::uint32_t formatField(std::size_t offset, std::size_t size) const;
+
+    std::vector<std::uint8_t> format_;
+    std::vector<std::uint8_t> samples_;
+};
+
+}  // namespace media

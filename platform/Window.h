@@ -37,6 +37,7 @@ class Window {
     // onHandleDestroying let go of what they built on the old ones first.
     void setBorderStyle(BorderStyle style);
     BorderStyle borderStyle() const { return borderStyle_; }
+    // Centres the window, and keeps it centred through later size changes.
     void centerOnScreen();
     void setPosition(int x, int y);
     void setClientWidth(int width);
@@ -94,6 +95,7 @@ class Window {
     bool fullScreen_ = false;
     bool visible_ = false;
     bool shownOnce_ = false;
+    bool keepCentered_ = false;
     std::vector<Registration> listeners_;
     ListenerId nextListenerId_ = 1;
 };

@@ -1,0 +1,260 @@
+#include "game/Form1.h"
+
+#include "game/BestTenStore.h"
+#include "game/PlayRules.h"
+#include "game/StateSteps.h"
+#include "media/SurfaceCanvas.h"
+
+namespace game {
+
+namespace {
+
+constexpr std::uint8_t PlayFill = 4;
+constexpr std::uint8_t OtherFill = 0;
+
+const media::TDisplayOptions Display1Options{
+    media::doFullScreen,   media::doAllowReboot, media::doWaitVBlank,
+    media::doStretch,      media::doCenter,      media::doModernApi,
+    media::doRetainedMode, media::doHardware,    media::doSelectDriver};
+
+// Gives the back surface's canvas back when the frame's drawing ends, also by an exception.
+class CanvasRelease {
+  public:
+    explicit CanvasRelease(media::TDisplay& display) : display_(display) {}
+    ~CanvasRelease() {
+        if (media::TSurface* surface = display_.BackSurface()) {
+            surface->Canvas().Release();
+        }
+    }
+    CanvasRelease(const CanvasRelease&) = delete;
+    CanvasRelease& operator=(const CanvasRelease&) = delete;
+
+  private:
+    media::TDisplay& display_;
+};
+
+}  // namespace
+
+TForm1::TForm1(platform::Application& application, GameGlobals& globals)
+    : application_(application),
+      g_(globals),
+      window_(application, GameTitle, ScreenWidth, ScreenHeight),
+      Display1(&window_),
+      FrameTimer1(application) {
+    LoadStoredSettings();
+    try {
+        FormCreate();
+    } catch (const std::exception& error) {
+        application_.showException(error);
+    }
+}
+
+TForm1::~TForm1() {
+    try {
+        Close();
+    } catch (...) {
+        // Close reports its own failures; nothing is left to tell here.
+    }
+}
+
+void TForm1::LoadStoredSettings() {
+    window_.setBorderStyle(platform::BorderStyle::None);
+    window_.centerOnScreen();
+    window_.onKeyDown = [this](std::uint16_t& key, platform::ShiftState shift) {
+        FormKeyDown(key, shift);
+    };
+    window_.onKeyPress = [this](char& key) { FormKeyPress(key); };
+    window_.onClose = [this] { application_.terminate(); };
+
+    Display1.BeginLoading();
+    Display1.AutoInitialize = true;
+    Display1.AutoSize = false;
+    Display1.SetDisplaySize(ScreenWidth, ScreenHeight);
+    Display1.SetDisplayBitCount(8);
+    Display1.SetOptions(Display1Options);
+    Display1.SetSurfaceWidth(ScreenWidth);
+    Display1.SetSurfaceHeight(ScreenHeight);
+    Display1.OnInitialize = [this](media::TDisplay& sender) { Display1Initialize(sender); };
+    Display1.OnFinalize = [this](media::TDisplay& sender) { Display1Finalize(sender); };
+    Display1.Loaded();
+
+    FrameTimer1.BeginLoading();
+    FrameTimer1.SetActiveOnly(false);
+    FrameTimer1.SetEnabled(false);
+    FrameTimer1.SetInterval(0);
+    FrameTimer1.OnTimer = [this](media::TFrameTimer& sender, std::int32_t lagCount) {
+        FrameTimer1Timer(sender, lagCount);
+    };
+    FrameTimer1.Loaded();
+}
+
+void TForm1::Show() {
+    window_.show();
+}
+
+void TForm1::Close() {
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    window_.hide();
+    Display1.Finalize();
+    try {
+        FormDestroy();
+    } catch (const std::exception& error) {
+        application_.showException(error);
+    }
+}
+
+void TForm1::FormCreate() {
+    g_.State = gsIntroInit;
+    g_.ShowDebugInfo = 0;
+    const platform::TimeOfDay now = application_.clock().utcTimeOfDay();
+    g_.Random.seed(timeOfDaySeed(now.hour, now.minute, now.second, now.millisecond));
+    LoadBestTen(g_, PlayerName);
+    Display1.ColorTable = Display1.DefaultColorTable;
+    window_.setCursorVisible(false);
+    g_.State = gsIntroInit;
+}
+
+void TForm1::FormDestroy() {
+    SaveBestTen(g_, PlayerName);
+}
+
+void TForm1::Display1Initialize(media::TDisplay&) {
+    FrameTimer1.SetEnabled(true);
+}
+
+void TForm1::Display1Finalize(media::TDisplay&) {
+    FrameTimer1.SetEnabled(false);
+}
+
+void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
+    using namespace platform;
+    if (key == vk::Space) {
+        if (g_.State == gsIntro) {
+            g_.PhaseClock = IntroEndClock;
+        }
+        if (g_.State == gsTitle) {
+            g_.State = gsNewGame;
+        }
+        if (g_.State == gsPlay && g_.GameOverPhase == 2) {
+            g_.State = gsIntroInit;
+        }
+    }
+    if (key == vk::Return) {
+        if (g_.State == gsTitle) {
+            if (!shift.shift) {
+                g_.State = gsBestTen;
+                return;
+            }
+            RunRankingDialogSequence();
+        }
+        if (g_.State == gsBestTen) {
+            g_.State = gsTitle;
+        }
+    }
+    if (shift.alt && key == vk::F1) {
+        g_.ShowDebugInfo ^= 1;
+    }
+    if (key == vk::Escape) {
+        application_.terminate();
+    }
+    if (shift.alt && key == vk::Return) {
+        SwitchDisplayMode();
+        key = 0;
+    }
+}
+
+void TForm1::FormKeyPress(char& key) {
+    KeyPressAnswer(g_, key);
+}
+
+void TForm1::SwitchDisplayMode() {
+    Display1.Finalize();
+    if (Display1.Options().contains(media::doFullScreen)) {
+        window_.centerOnScreen();
+        window_.setCursorVisible(true);
+        window_.setBorderStyle(platform::BorderStyle::Single);
+        Display1.SetOptions(Display1.Options().without(media::doFullScreen));
+        window_.setClientWidth(ScreenWidth);
+        window_.setClientHeight(ScreenHeight);
+    } else {
+        window_.setCursorVisible(false);
+        window_.setBorderStyle(platform::BorderStyle::None);
+        Display1.SetOptions(Display1.Options().with(media::doFullScreen));
+    }
+    Display1.Initialize();
+}
+
+void TForm1::RunRankingDialogSequence() {
+    if (!RunRankingDialog) {
+        return;
+    }
+    window_.centerOnScreen();
+    window_.setCursorVisible(true);
+    window_.setBorderStyle(platform::BorderStyle::Single);
+    Display1.SetOptions(Display1.Options().without(media::doFullScreen));
+    window_.setClientWidth(80);
+    window_.setClientHeight(60);
+    FrameTimer1.SetEnabled(false);
+    auto restore = [this] {
+        FrameTimer1.SetEnabled(true);
+        window_.setCursorVisible(false);
+        window_.setBorderStyle(platform::BorderStyle::None);
+        Display1.SetOptions(Display1.Options().with(media::doFullScreen));
+        Display1.Initialize();
+    };
+    try {
+        RunRankingDialog(*this);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+bool TForm1::SoundDeviceInitialized() const {
+    return false;
+}
+
+void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
+    if (!Display1.ReadyToDraw()) {
+        return;
+    }
+    Display1.BackSurface()->Fill(g_.State == gsPlay ? PlayFill : OtherFill);
+    if (g_.PendingSound > 0 && SoundDeviceInitialized()) {
+        g_.PendingSound = 0;
+    }
+    {
+        CanvasRelease release(Display1);
+        RunStateStep(lagCount);
+    }
+    Display1.PresentFrame();
+}
+
+void TForm1::RunStateStep(std::int32_t lagCount) {
+    switch (g_.State) {
+        case gsIntroInit:
+            StepIntroInit(g_);
+            break;
+        case gsIntro:
+            StepIntroCountdown(g_, lagCount);
+            break;
+        case gsBestTen:
+            break;
+        case gsTitle:
+            break;
+        case gsNewGame:
+            StepNewGame(g_);
+            break;
+        case gsCurtain:
+            StepCurtain(g_);
+            break;
+        case gsPlay:
+            StepPlayRules(g_, lagCount);
+            break;
+    }
+}
+
+}  // namespace game

@@ -1,0 +1,77 @@
+#pragma once
+// The game window: its components, start-up and shut-down, the keys, and the frame that is
+// the whole game loop.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "game/Globals.h"
+#include "media/Display.h"
+#include "media/FrameTimer.h"
+#include "platform/Application.h"
+#include "platform/Keys.h"
+#include "platform/Window.h"
+
+namespace game {
+
+class TForm1;
+
+// Runs the ranking dialog modally over the game window.
+using RankingDialogRunner = std::function<void(TForm1& owner)>;
+
+inline constexpr const char* GameTitle = "プドロク";
+inline constexpr int ScreenWidth = 800;
+inline constexpr int ScreenHeight = 600;
+
+class TForm1 {
+  public:
+    // Creates the components from their stored settings, then runs FormCreate; a failure of
+    // FormCreate is reported and the window is still created.
+    TForm1(platform::Application& application, GameGlobals& globals);
+    ~TForm1();
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The first show initialises the display.
+    void Show();
+    // The window closes: the display finalises, then FormDestroy saves. Runs once.
+    void Close();
+
+    platform::Window& Window() { return window_; }
+    GameGlobals& Globals() { return g_; }
+
+    // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
+    // changes nothing.
+    RankingDialogRunner RunRankingDialog;
+
+    std::string PlayerName;  // Shift-JIS bytes
+
+    // Event handlers.
+    void FormCreate();
+    void FormDestroy();
+    void FormKeyDown(std::uint16_t& key, platform::ShiftState shift);
+    void FormKeyPress(char& key);
+    void Display1Initialize(media::TDisplay& sender);
+    void Display1Finalize(media::TDisplay& sender);
+    void FrameTimer1Timer(media::TFrameTimer& sender, std::int32_t lagCount);
+
+  private:
+    void LoadStoredSettings();
+    void RunStateStep(std::int32_t lagCount);
+    void SwitchDisplayMode();
+    void RunRankingDialogSequence();
+    bool SoundDeviceInitialized() const;
+
+    platform::Application& application_;
+    GameGlobals& g_;
+    platform::Window window_;
+    bool closed_ = false;
+
+  public:
+    // Components, in the order the window's description creates them.
+    media::TDisplay Display1;
+    media::TFrameTimer FrameTimer1;
+};
+
+}  // namespace game

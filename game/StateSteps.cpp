@@ -1,0 +1,27 @@
+#include "game/StateSteps.h"
+
+namespace game {
+
+void StepIntroInit(GameGlobals& g) {
+    g.PhaseClock = IntroStartClock;
+    g.IntroCueArmed = 1;
+    g.State = gsIntro;
+    for (std::size_t row = 0; row < g.RowVelocity.size(); ++row) {
+        g.RowVelocity[row] = static_cast<float>(g.Random.nextReal() * 5 - 2);
+        g.RowOffset[row] = 0;
+    }
+}
+
+void StepIntroCountdown(GameGlobals& g, std::int32_t lagCount) {
+    g.PhaseClock -= lagCount / 10;
+    if (g.PhaseClock < 0 && g.IntroCueArmed == 1) {
+        g.PendingSound = 1;
+        g.IntroCueArmed = 0;
+    }
+    if (g.PhaseClock < IntroEndClock) {
+        g.State = gsTitle;
+        g.PendingSound = 2;
+    }
+}
+
+}  // namespace game

@@ -1,0 +1,355 @@
+#include "media/Display.h"
+
+#include <exception>
+
+#include "media/MediaError.h"
+#include "media/MediaText.h"
+#include "media/SurfaceCanvas.h"
+#include "platform/Application.h"
+#include "platform/FramePresenter.h"
+#include "platform/Window.h"
+
+namespace media {
+
+// Sets a flag for the lifetime of a scope, also when the scope is left by an exception.
+class TDisplay::ScopedFlag {
+  public:
+    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+TDisplay::TDisplay(platform::Window* owner)
+    : ColorTable(defaultSystemColorTable()),
+      DefaultColorTable(defaultSystemColorTable()),
+      owner_(owner) {
+    if (owner_ == nullptr) {
+        return;
+    }
+    firstShowListener_ = owner_->addFirstShowListener([this] {
+        if (!AutoInitialize || initializeCalled_) {
+            return;
+        }
+        try {
+            Initialize();
+        } catch (const std::exception& error) {
+            owner_->application().showException(error);
+        }
+    });
+    destroyingListener_ = owner_->addHandleDestroyingListener([this] { Finalize(); });
+    paintListener_ =
+        owner_->addPaintListener([this] { RunWithoutVBlankWait([this] { PresentFrame(); }); });
+}
+
+TDisplay::~TDisplay() {
+    try {
+        Finalize();
+    } catch (...) {
+        // A handler failing while the program ends has nobody left to report to.
+    }
+    Notify(ntDestroying);
+    if (owner_ != nullptr) {
+        owner_->removeListener(firstShowListener_);
+        owner_->removeListener(destroyingListener_);
+        owner_->removeListener(paintListener_);
+    }
+}
+
+void TDisplay::SetDisplaySize(int width, int height) {
+    mode_.Width = width;
+    mode_.Height = height;
+}
+
+void TDisplay::SetDisplayBitCount(int bitCount) {
+    if (!isValidBitCount(bitCount)) {
+        throw EDisplayDeviceError(text::InvalidBitCount);
+    }
+    mode_.BitCount = bitCount;
+}
+
+void TDisplay::SetOptions(TDisplayOptions options) {
+    options_ = options;
+    if (!initialized_) {
+        effective_ = effectiveOptionsOf(options);
+        return;
+    }
+    effective_ = withLiveOptions(effective_, options);
+    if (presenter_) {
+        presenter_->setWaitVBlank(effective_.contains(doWaitVBlank));
+    }
+}
+
+int TDisplay::SurfaceWidth() const {
+    if (backSurface_) {
+        return backSurface_->Width();
+    }
+    if (surfaceWidth_ == 0 && owner_ != nullptr) {
+        return owner_->clientWidth();
+    }
+    return surfaceWidth_;
+}
+
+int TDisplay::SurfaceHeight() const {
+    if (backSurface_) {
+        return backSurface_->Height();
+    }
+    if (surfaceHeight_ == 0 && owner_ != nullptr) {
+        return owner_->clientHeight();
+    }
+    return surfaceHeight_;
+}
+
+void TDisplay::SetSurfaceWidth(int width) {
+    if (loading_) {
+        surfaceWidth_ = width;
+        return;
+    }
+    Resize(width, SurfaceHeight());
+}
+
+void TDisplay::SetSurfaceHeight(int height) {
+    if (loading_) {
+        surfaceHeight_ = height;
+        return;
+    }
+    Resize(SurfaceWidth(), height);
+}
+
+void TDisplay::Resize(int width, int height) {
+    if ((width == SurfaceWidth() && height == SurfaceHeight()) || updating_) {
+        return;
+    }
+    surfaceWidth_ = width;
+    surfaceHeight_ = height;
+    if (initialized_) {
+        if (onInitializeSurfaceFired_) {
+            Fire(OnFinalizeSurface);
+        }
+        Notify(ntFinalizeSurface);
+        {
+            ScopedFlag guard(updating_);
+            CreateDevice();
+        }
+        Notify(ntInitializeSurface);
+        Fire(OnInitializeSurface);
+    }
+    Notify(ntSetSurfaceSize);
+}
+
+void TDisplay::Initialize() {
+    initializeCalled_ = true;
+    Finalize();
+    if (owner_ == nullptr) {
+        throw EDisplayError(text::FormNotFound);
+    }
+    {
+        ScopedFlag initializing(initializing_);
+        InitializeDeviceAndNotify();
+    }
+    Restore();
+}
+
+void TDisplay::InitializeDeviceAndNotify() {
+    try {
+        Fire(OnInitializing);
+        pastInitializing_ = true;
+        {
+            ScopedFlag guard(updating_);
+            Notify(ntInitializing);
+            if (effective_.contains(doFullScreen)) {
+                ChooseMode();
+            }
+            owner_->setFullScreen(effective_.contains(doFullScreen));
+            if (AutoSize) {
+                surfaceWidth_ = owner_->clientWidth();
+                surfaceHeight_ = owner_->clientHeight();
+            }
+            CreateDevice();
+        }
+        initialized_ = true;
+    } catch (...) {
+        Finalize();
+        throw;
+    }
+    Notify(ntSetSurfaceSize);
+    Notify(ntInitialize);
+    onInitializeFired_ = true;
+    Fire(OnInitialize);
+    Notify(ntInitializeSurface);
+    onInitializeSurfaceFired_ = true;
+    Fire(OnInitializeSurface);
+}
+
+void TDisplay::ChooseMode() {
+    std::vector<OfferedMode> offered;
+    // Every desktop mode can show any bit count: frames are converted when presented.
+    for (const platform::ScreenMode& mode : platform::offeredScreenModes()) {
+        offered.push_back(OfferedMode{mode.width, mode.height, mode_.BitCount});
+    }
+    chosenMode_ = chooseDisplayMode(mode_, offered);
+    if (!chosenMode_) {
+        throw EDisplayError(
+            formatText(text::CannotChangeDisplayMode, mode_.Width, mode_.Height, mode_.BitCount));
+    }
+}
+
+void TDisplay::CreateDevice() {
+    const int width = std::max(surfaceWidth_ == 0 ? SurfaceWidth() : surfaceWidth_, 1);
+    const int height = std::max(surfaceHeight_ == 0 ? SurfaceHeight() : surfaceHeight_, 1);
+    backSurface_.reset();
+    presenter_.reset();
+    try {
+        presenter_ = std::make_unique<platform::FramePresenter>(*owner_, width, height,
+                                                                effective_.contains(doWaitVBlank));
+    } catch (const std::exception&) {
+        throw EDisplayError(formatText(text::CannotCreate, text::PrimarySurfaceName));
+    }
+    backSurface_ = std::make_unique<TSurface>(width, height, palette_, glyphs_);
+    // Without a system palette, all 256 entries come from the table.
+    palette_.load(ColorTable);
+    backSurface_->Fill(0);
+}
+
+void TDisplay::ReleaseDevice() {
+    if (backSurface_) {
+        surfaceWidth_ = backSurface_->Width();
+        surfaceHeight_ = backSurface_->Height();
+    }
+    backSurface_.reset();
+    presenter_.reset();
+    if (owner_ != nullptr) {
+        owner_->setFullScreen(false);
+    }
+}
+
+void TDisplay::Finalize() {
+    if (!pastInitializing_) {
+        return;
+    }
+    pastInitializing_ = false;
+    chosenMode_.reset();
+    std::exception_ptr failure;
+    auto step = [&failure](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (...) {
+            if (!failure) {
+                failure = std::current_exception();
+            }
+        }
+    };
+    {
+        ScopedFlag guard(updating_);
+        if (onInitializeSurfaceFired_) {
+            onInitializeSurfaceFired_ = false;
+            step([this] { Fire(OnFinalizeSurface); });
+        }
+        step([this] { Notify(ntFinalizeSurface); });
+        if (onInitializeFired_) {
+            onInitializeFired_ = false;
+            step([this] { Fire(OnFinalize); });
+        }
+        step([this] { Notify(ntFinalize); });
+        initialized_ = false;
+        effective_ = effectiveOptionsOf(options_);
+        ReleaseDevice();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+void TDisplay::Restore() {
+    if (!initialized_ || updating_) {
+        return;
+    }
+    ScopedFlag guard(updating_);
+    backSurface_->Canvas().Release();
+    backSurface_->Fill(0);
+    palette_.load(DefaultColorTable);
+    Notify(ntRestore);
+    Fire(OnRestoreSurface);
+    palette_.load(ColorTable);
+}
+
+bool TDisplay::EnsureSurfaces() {
+    return initialized_ && !updating_ && presenter_ != nullptr;
+}
+
+bool TDisplay::ReadyToDraw() {
+    return initialized_ && !updating_ && backSurface_ && EnsureSurfaces();
+}
+
+void TDisplay::PresentFrame() {
+    if (!initialized_ || updating_ || !EnsureSurfaces() || backSurface_->Locked()) {
+        return;
+    }
+    presenter_->present(backSurface_->Pixels(), palette_.argb().data());
+}
+
+void TDisplay::RunWithoutVBlankWait(const std::function<void()>& action) {
+    const bool waits = effective_.contains(doWaitVBlank);
+    if (waits && presenter_) {
+        presenter_->setWaitVBlank(false);
+    }
+    action();
+    if (waits && presenter_) {
+        presenter_->setWaitVBlank(true);
+    }
+}
+
+TDisplay::NotifyId TDisplay::RegisterNotifyEvent(TNotifyRoutine routine) {
+    registrations_.push_back(Registration{nextNotifyId_, routine});
+    SendTo(routine, ntSetSurfaceSize);
+    if (initialized_) {
+        SendTo(routine, ntInitialize);
+        if (onInitializeSurfaceFired_) {
+            SendTo(routine, ntInitializeSurface);
+        }
+        if (!initializing_) {
+            SendTo(routine, ntRestore);
+        }
+    }
+    return nextNotifyId_++;
+}
+
+void TDisplay::UnRegisterNotifyEvent(NotifyId id) {
+    for (auto it = registrations_.begin(); it != registrations_.end(); ++it) {
+        if (it->id != id) {
+            continue;
+        }
+        TNotifyRoutine routine = it->routine;
+        registrations_.erase(it);
+        if (onInitializeSurfaceFired_) {
+            SendTo(routine, ntFinalizeSurface);
+        }
+        if (initialized_) {
+            SendTo(routine, ntFinalize);
+        }
+        return;
+    }
+}
+
+void TDisplay::Notify(TDisplayNotifyType kind) {
+    // Last registered first; a routine may unregister itself while being notified.
+    std::vector<Registration> snapshot = registrations_;
+    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
+        SendTo(it->routine, kind);
+    }
+}
+
+void TDisplay::SendTo(const TNotifyRoutine& routine, TDisplayNotifyType kind) {
+    routine(*this, kind);
+}
+
+void TDisplay::Fire(const TNotifyEvent& event) {
+    if (event) {
+        event(*this);
+    }
+}
+
+}  // namespace media

@@ -1,0 +1,130 @@
+#pragma once
+// The display: an 8-bit back surface of palette indexes on which each frame is composed,
+// the palette, and the presentation of the frame full screen or in the owning window.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "media/DisplayMode.h"
+#include "media/DisplayOptions.h"
+#include "media/GlyphCache.h"
+#include "media/Palette.h"
+#include "media/Surface.h"
+
+namespace platform {
+class FramePresenter;
+class Window;
+}  // namespace platform
+
+namespace media {
+
+enum TDisplayNotifyType {
+    ntDestroying = 0,
+    ntInitializing = 1,
+    ntInitialize = 2,
+    ntInitializeSurface = 3,
+    ntFinalize = 4,
+    ntFinalizeSurface = 5,
+    ntRestore = 6,
+    ntSetSurfaceSize = 7,
+};
+
+class TDisplay {
+  public:
+    using TNotifyEvent = std::function<void(TDisplay& sender)>;
+    using TNotifyRoutine = std::function<void(TDisplay& display, TDisplayNotifyType kind)>;
+    using NotifyId = int;
+
+    // The owning form's window; without one, Initialize fails.
+    explicit TDisplay(platform::Window* owner);
+    ~TDisplay();
+    TDisplay(const TDisplay&) = delete;
+    TDisplay& operator=(const TDisplay&) = delete;
+
+    // Stored settings.
+    bool AutoInitialize = true;
+    bool AutoSize = true;
+    TColorTable ColorTable;
+    TColorTable DefaultColorTable;
+    TNotifyEvent OnInitializing, OnInitialize, OnInitializeSurface, OnRestoreSurface,
+        OnFinalizeSurface, OnFinalize;
+
+    const TDisplayMode& Display() const { return mode_; }
+    void SetDisplaySize(int width, int height);
+    void SetDisplayBitCount(int bitCount);
+    TDisplayOptions Options() const { return options_; }
+    void SetOptions(TDisplayOptions options);
+    TDisplayOptions EffectiveOptions() const { return effective_; }
+    int SurfaceWidth() const;
+    int SurfaceHeight() const;
+    void SetSurfaceWidth(int width);
+    void SetSurfaceHeight(int height);
+    // While the owning form loads, the surface size setters only store.
+    void BeginLoading() { loading_ = true; }
+    void Loaded() { loading_ = false; }
+
+    void Initialize();
+    void Finalize();
+    void Restore();
+    bool EnsureSurfaces();
+    bool ReadyToDraw();
+    void PresentFrame();
+    bool Initialized() const { return initialized_; }
+    TSurface* BackSurface() { return backSurface_.get(); }
+    const Palette& CurrentPalette() const { return palette_; }
+    GlyphCache& Glyphs() { return glyphs_; }
+    // The mode chosen by the last full-screen initialise.
+    std::optional<OfferedMode> ChosenMode() const { return chosenMode_; }
+
+    NotifyId RegisterNotifyEvent(TNotifyRoutine routine);
+    void UnRegisterNotifyEvent(NotifyId id);
+
+  private:
+    struct Registration {
+        NotifyId id;
+        TNotifyRoutine routine;
+    };
+    class ScopedFlag;
+
+    void InitializeDeviceAndNotify();
+    void CreateDevice();
+    void ChooseMode();
+    void ReleaseDevice();
+    void Notify(TDisplayNotifyType kind);
+    void SendTo(const TNotifyRoutine& routine, TDisplayNotifyType kind);
+    void Resize(int width, int height);
+    void Fire(const TNotifyEvent& event);
+    void RunWithoutVBlankWait(const std::function<void()>& action);
+
+    platform::Window* owner_;
+    int firstShowListener_ = 0;
+    int destroyingListener_ = 0;
+    int paintListener_ = 0;
+    TDisplayMode mode_;
+    TDisplayOptions options_ = DefaultDisplayOptions;
+    TDisplayOptions effective_ = effectiveOptionsOf(DefaultDisplayOptions);
+    int surfaceWidth_ = 0;
+    int surfaceHeight_ = 0;
+    bool loading_ = false;
+
+    bool initialized_ = false;
+    bool updating_ = false;
+    bool initializing_ = false;
+    bool initializeCalled_ = false;
+    bool pastInitializing_ = false;
+    bool onInitializeFired_ = false;
+    bool onInitializeSurfaceFired_ = false;
+    std::optional<OfferedMode> chosenMode_;
+
+    Palette palette_;
+    GlyphCache glyphs_;
+    std::unique_ptr<platform::FramePresenter> presenter_;
+    std::unique_ptr<TSurface> backSurface_;
+    std::vector<Registration> registrations_;
+    NotifyId nextNotifyId_ = 1;
+};
+
+}  // namespace media

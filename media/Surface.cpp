@@ -1,0 +1,95 @@
+#include "media/Surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "media/SurfaceCanvas.h"
+
+namespace media {
+
+TSurface::TSurface(int width, int height, const Palette& palette, GlyphCache& glyphs)
+    : width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      pixels_(static_cast<std::size_t>(width_) * height_),
+      palette_(palette),
+      glyphs_(glyphs) {}
+
+TSurface::~TSurface() = default;
+
+bool TSurface::Fill(std::uint32_t value) {
+    if (locked_) {
+        return false;
+    }
+    std::memset(pixels_.data(), static_cast<int>(value & 0xFF), pixels_.size());
+    return true;
+}
+
+TSurfaceCanvas& TSurface::Canvas() {
+    if (!canvas_) {
+        canvas_ = std::make_unique<TSurfaceCanvas>(*this, palette_, glyphs_);
+    }
+    return *canvas_;
+}
+
+void TSurface::Draw(int x, int y, TRect src, const TSurface& source, bool transparent) {
+    if (locked_ || source.locked_ || x > width_ || y > height_) {
+        return;
+    }
+    TRect dest{x, y, x + src.Width(), y + src.Height()};
+    // Clipping order: destination left and top, source left and top, destination right and
+    // bottom, source right and bottom.
+    if (dest.Left < 0) {
+        src.Left -= dest.Left;
+        dest.Left = 0;
+    }
+    if (dest.Top < 0) {
+        src.Top -= dest.Top;
+        dest.Top = 0;
+    }
+    if (src.Left < 0) {
+        dest.Left -= src.Left;
+        src.Left = 0;
+    }
+    if (src.Top < 0) {
+        dest.Top -= src.Top;
+        src.Top = 0;
+    }
+    if (dest.Right > width_) {
+        src.Right -= dest.Right - width_;
+        dest.Right = width_;
+    }
+    if (dest.Bottom > height_) {
+        src.Bottom -= dest.Bottom - height_;
+        dest.Bottom = height_;
+    }
+    if (src.Right > source.width_) {
+        dest.Right -= src.Right - source.width_;
+        src.Right = source.width_;
+    }
+    if (src.Bottom > source.height_) {
+        dest.Bottom -= src.Bottom - source.height_;
+        src.Bottom = source.height_;
+    }
+    if (dest.Empty() || src.Empty()) {
+        return;
+    }
+    const int width = std::min(dest.Width(), src.Width());
+    const int height = std::min(dest.Height(), src.Height());
+    const bool keyed = transparent && source.colorKey_.has_value();
+    const std::uint8_t key = source.colorKey_.value_or(0);
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* from = &source.pixels_[(src.Top + row) * source.width_ + src.Left];
+        std::uint8_t* to = &pixels_[(dest.Top + row) * width_ + dest.Left];
+        if (!keyed) {
+            std::memcpy(to, from, static_cast<std::size_t>(width));
+            continue;
+        }
+        for (int column = 0; column < width; ++column) {
+            if (from[column] != key) {
+                to[column] = from[column];
+            }
+        }
+    }
+}
+
+}  // namespace media

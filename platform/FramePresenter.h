@@ -1,0 +1,53 @@
+#pragma once
+// Shows frames of palette indexes in a window: each index becomes a 32-bit pixel through a
+// lookup table, written straight into a streaming texture that is drawn scaled to the
+// window, its shape kept.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace platform {
+
+class Window;
+
+struct ScreenMode {
+    int width = 0;
+    int height = 0;
+};
+
+// The modes the desktop's first display offers; at least the current desktop mode.
+std::vector<ScreenMode> offeredScreenModes();
+
+// Writes width x height indexes as 0xAARRGGBB pixels; the destination rows are pitch bytes apart.
+void convertIndexesToArgb(const std::uint8_t* indexes, int width, int height,
+                          const std::uint32_t* lookup, std::uint32_t* pixels, int pitch);
+
+class FramePresenter {
+  public:
+    FramePresenter(Window& window, int frameWidth, int frameHeight, bool waitVBlank);
+    ~FramePresenter();
+    FramePresenter(const FramePresenter&) = delete;
+    FramePresenter& operator=(const FramePresenter&) = delete;
+
+    void setWaitVBlank(bool waitVBlank);
+    void present(const std::uint8_t* indexes, const std::uint32_t* lookup);
+
+  private:
+    struct RendererDeleter {
+        void operator()(SDL_Renderer* renderer) const;
+    };
+    struct TextureDeleter {
+        void operator()(SDL_Texture* texture) const;
+    };
+
+    std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
+    std::unique_ptr<SDL_Texture, TextureDeleter> texture_;
+    int frameWidth_;
+    int frameHeight_;
+};
+
+}  // namespace platform

@@ -91,6 +91,7 @@ void TFrameTimer::Frame(bool& done) {
     lastFrameTime_ = now;
     auto lagCount = static_cast<std::int32_t>(elapsed / lagUnit_);
     lagCount = std::max(lagCount, 1);
+    lastLagCount_ = lagCount;
 
     ++framesInWindow_;
     std::int32_t window = std::max(static_cast<std::int32_t>(now - rateWindowStart_), 1);

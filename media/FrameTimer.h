@@ -26,6 +26,8 @@ class TFrameTimer {
     bool ActiveOnly() const { return activeOnly_; }
     void SetActiveOnly(bool value);
     std::int32_t FramesPerSecond() const { return framesPerSecond_; }
+    // The lag handed to the latest frame.
+    std::int32_t LastLagCount() const { return lastLagCount_; }
 
     // While the owning form loads its settings, Enabled only stores its value; Loaded then
     // starts the timer if it is enabled.
@@ -51,6 +53,7 @@ class TFrameTimer {
     platform::Application::HookId hookId_;
 
     std::int32_t framesPerSecond_ = 0;
+    std::int32_t lastLagCount_ = 0;
     std::uint32_t lagUnit_ = 1000;
     std::uint32_t interval_ = 1000;
     std::int32_t framesInWindow_ = 0;

@@ -1,0 +1,232 @@
+#include "tools/script/ScriptRunner.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <istream>
+#include <ostream>
+
+#include "tools/script/FrameShot.h"
+#include "tools/script/GameDump.h"
+
+namespace tools {
+
+namespace {
+
+struct NamedKey {
+    const char* name;
+    std::uint16_t code;
+};
+
+constexpr NamedKey NamedKeys[] = {
+    {"space", platform::vk::Space},
+    {"enter", platform::vk::Return},
+    {"esc", platform::vk::Escape},
+    {"f1", platform::vk::F1},
+};
+
+std::uint16_t keyCodeOf(const std::string& name) {
+    for (const NamedKey& key : NamedKeys) {
+        if (name == key.name) {
+            return key.code;
+        }
+    }
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') {
+        return static_cast<std::uint16_t>(platform::vk::Digit0 + (name[0] - '0'));
+    }
+    unsigned code = 0;
+    auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), code);
+    if (error != std::errc{} || end != name.data() + name.size() || code == 0 || code > 0xFFFF) {
+        throw std::invalid_argument("unknown key: " + name);
+    }
+    return static_cast<std::uint16_t>(code);
+}
+
+platform::TimeOfDay parseTimeOfDay(const std::string& text) {
+    platform::TimeOfDay time;
+    char colon1 = 0;
+    char colon2 = 0;
+    char dot = 0;
+    std::istringstream in(text);
+    if (!(in >> time.hour >> colon1 >> time.minute >> colon2 >> time.second >> dot >>
+          time.millisecond) ||
+        colon1 != ':' || colon2 != ':' || dot != '.') {
+        throw std::invalid_argument("time wants HH:MM:SS.mmm");
+    }
+    return time;
+}
+
+}  // namespace
+
+ScriptError::ScriptError(int line, const std::string& message)
+    : std::runtime_error("line " + std::to_string(line) + ": " + message) {}
+
+ScriptRunner::ScriptRunner(std::ostream& out)
+    : out_(out), messageBoxes_([this](const platform::ShownMessage& message) {
+          out_ << "msgbox: " << message.caption << ": " << message.text << '\n';
+      }) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    addBuiltInCommands();
+}
+
+ScriptRunner::~ScriptRunner() {
+    form_.reset();
+    application_.reset();
+}
+
+platform::Application& ScriptRunner::application() {
+    if (!application_) {
+        throw std::logic_error("the program has not started (start)");
+    }
+    return *application_;
+}
+
+game::TForm1& ScriptRunner::requireForm() {
+    if (!form_) {
+        throw std::logic_error("the program has not started (start)");
+    }
+    return *form_;
+}
+
+void ScriptRunner::addCommand(const std::string& name, Command command) {
+    commands_[name] = std::move(command);
+}
+
+void ScriptRunner::addBuiltInCommands() {
+    addCommand("time", [this](std::istringstream& args) {
+        std::string text;
+        args >> text;
+        clock_.setTimeOfDay(parseTimeOfDay(text));
+    });
+    addCommand("start", [this](std::istringstream&) { start(); });
+    addCommand("frame", [this](std::istringstream& args) {
+        std::uint32_t lag = 0;
+        int count = 1;
+        if (!(args >> lag)) {
+            throw std::invalid_argument("frame wants LAG [N]");
+        }
+        args >> count;
+        frames(lag, count);
+    });
+    addCommand("key", [this](std::istringstream& args) {
+        std::string rest;
+        std::getline(args, rest);
+        key(rest);
+    });
+    addCommand("char", [this](std::istringstream& args) {
+        char character = 0;
+        if (!(args >> character)) {
+            throw std::invalid_argument("char wants a character");
+        }
+        typed(character);
+    });
+    addCommand("pump", [this](std::istringstream&) { application().processMessages(); });
+    addCommand("dump", [this](std::istringstream&) { out_ << dumpGame(requireForm()) << '\n'; });
+    addCommand("shot", [this](std::istringstream& args) {
+        std::string path;
+        if (!(args >> path)) {
+            throw std::invalid_argument("shot wants FILE");
+        }
+        saveFrameShot(requireForm().Display1, path);
+    });
+    addCommand("quit", [this](std::istringstream&) { quit(); });
+}
+
+void ScriptRunner::run(std::istream& script) {
+    std::string line;
+    int number = 0;
+    while (!ended_ && std::getline(script, line)) {
+        ++number;
+        try {
+            execute(line);
+        } catch (const std::exception& error) {
+            throw ScriptError(number, error.what());
+        }
+    }
+    if (!ended_) {
+        quit();
+    }
+}
+
+bool ScriptRunner::execute(const std::string& line) {
+    std::istringstream args(line.substr(0, line.find('#')));
+    std::string name;
+    if (!(args >> name)) {
+        return !ended_;
+    }
+    auto command = commands_.find(name);
+    if (command == commands_.end()) {
+        throw std::invalid_argument("unknown command: " + name);
+    }
+    command->second(args);
+    return !ended_;
+}
+
+void ScriptRunner::start() {
+    if (application_) {
+        throw std::logic_error("the program has already started");
+    }
+    application_ = std::make_unique<platform::Application>(clock_, messageBoxes_);
+    application_->setTitle(game::GameTitle);
+    form_ = std::make_unique<game::TForm1>(*application_, globals_);
+    form_->RunRankingDialog = rankingDialog;
+    form_->Show();
+}
+
+void ScriptRunner::frames(std::uint32_t lag, int count) {
+    platform::Application& app = application();
+    for (int i = 0; i < count && !app.terminated(); ++i) {
+        clock_.advance(lag);
+        while (!app.terminated() && !app.handleMessage(false)) {
+        }
+    }
+    if (app.terminated()) {
+        quit();
+    }
+}
+
+void ScriptRunner::key(const std::string& arguments) {
+    std::istringstream in(arguments);
+    std::string name;
+    if (!(in >> name)) {
+        throw std::invalid_argument("key wants NAME [+shift] [+alt] [+ctrl]");
+    }
+    platform::Message message;
+    message.kind = platform::MessageKind::KeyDown;
+    message.key = keyCodeOf(name);
+    for (std::string modifier; in >> modifier;) {
+        if (modifier == "+shift") {
+            message.shift.shift = true;
+        } else if (modifier == "+alt") {
+            message.shift.alt = true;
+        } else if (modifier == "+ctrl") {
+            message.shift.ctrl = true;
+        } else {
+            throw std::invalid_argument("unknown modifier: " + modifier);
+        }
+    }
+    application().post(message);
+    const bool digit = name.size() == 1 && name[0] >= '0' && name[0] <= '9';
+    if (digit && !message.shift.shift && !message.shift.alt && !message.shift.ctrl) {
+        typed(name[0]);
+    }
+}
+
+void ScriptRunner::typed(char character) {
+    platform::Message message;
+    message.kind = platform::MessageKind::KeyPress;
+    message.key = static_cast<unsigned char>(character);
+    application().post(message);
+}
+
+void ScriptRunner::quit() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    if (form_) {
+        form_->Close();
+    }
+}
+
+}  // namespace tools

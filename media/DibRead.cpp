@@ -167,6 +167,9 @@ TDIB TDIB::readBitmap(LittleEndianReader<EInvalidDib>& in) {
     const BitMasks masks = readMasks(in, header);
     auto colorTable = readColorTable(in, header);
     auto rows = readStoredRows(in, header);
+    if (header.width == 0 || header.height == 0) {
+        return {};
+    }
     if (header.height > 0) {
         rows = bottomUpToTopDown(rows, rowStride(static_cast<int>(header.width), header.bitCount),
                                  header.rows());

@@ -63,6 +63,11 @@ void TWaveStream::scanChunks(std::span<const std::uint8_t> image) {
             continue;
         }
         if (isId(id, "data")) {
+            // Samples cut off by the end of the image could never be read; refuse them here,
+            // before anyone makes room for them.
+            if (length > in.remaining()) {
+                in.fail();
+            }
             dataPosition_ = in.position();
             dataLength_ = length;
         }

@@ -138,6 +138,8 @@ TEST(DibRead, EmptyOrUnknownGivesEmptyPicture) {
     EXPECT_TRUE(TDIB::readPictureData(Bytes{4, 'T', 'I', 'C', 'O', 0xFF, 0xFF}).empty());
     EXPECT_EQ(TDIB().writePictureData(), (Bytes{4, 'T', 'D', 'I', 'B'}));
     EXPECT_TRUE(TDIB::readFile(TDIB().writeFile()).empty());
+    // No width: empty at once, however many rows the header claims.
+    EXPECT_TRUE(TDIB::readPictureData(pictureData({0, 1 << 30, 4, 2}, Bytes(64))).empty());
 }
 
 TEST(DibRead, MalformedHeadersThrow) {

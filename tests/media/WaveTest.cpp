@@ -118,6 +118,9 @@ TEST(WaveRead, MalformedImagesThrow) {
     Bytes cut = riff({chunk("fmt ", Mono8Format), chunk("data", {1, 2, 3})});
     cut.pop_back();
     expectStreamError([&] { TWave::readImage(cut); }, text::InvalidWave);
+    Bytes huge = riff({chunk("fmt ", Mono8Format), chunk("data", {})});
+    std::fill(huge.end() - 4, huge.end(), 0xFF);
+    expectStreamError([&] { TWave::readImage(huge); }, text::InvalidWave);
 }
 
 TEST(WaveRead, EveryTruncationIsReadSafely) {

@@ -87,20 +87,20 @@ int TDisplay::SurfaceWidth() const {
     if (backSurface_) {
         return backSurface_->Width();
     }
-    if (surfaceWidth_ == 0 && owner_ != nullptr) {
+    if (!surfaceWidth_ && owner_ != nullptr) {
         return owner_->clientWidth();
     }
-    return surfaceWidth_;
+    return surfaceWidth_.value_or(0);
 }
 
 int TDisplay::SurfaceHeight() const {
     if (backSurface_) {
         return backSurface_->Height();
     }
-    if (surfaceHeight_ == 0 && owner_ != nullptr) {
+    if (!surfaceHeight_ && owner_ != nullptr) {
         return owner_->clientHeight();
     }
-    return surfaceHeight_;
+    return surfaceHeight_.value_or(0);
 }
 
 void TDisplay::SetSurfaceWidth(int width) {
@@ -198,9 +198,9 @@ void TDisplay::ChooseMode() {
 }
 
 void TDisplay::CreateDevice() {
-    const int width = std::max(surfaceWidth_ == 0 ? SurfaceWidth() : surfaceWidth_, 1);
-    const int height = std::max(surfaceHeight_ == 0 ? SurfaceHeight() : surfaceHeight_, 1);
     backSurface_.reset();
+    const int width = std::max(SurfaceWidth(), 1);
+    const int height = std::max(SurfaceHeight(), 1);
     presenter_.reset();
     try {
         presenter_ = std::make_unique<platform::FramePresenter>(*owner_, width, height,

@@ -106,8 +106,9 @@ class TDisplay {
     TDisplayMode mode_;
     TDisplayOptions options_ = DefaultDisplayOptions;
     TDisplayOptions effective_ = effectiveOptionsOf(DefaultDisplayOptions);
-    int surfaceWidth_ = 0;
-    int surfaceHeight_ = 0;
+    // Unset: the size of the owner's client area.
+    std::optional<int> surfaceWidth_;
+    std::optional<int> surfaceHeight_;
     bool loading_ = false;
 
     bool initialized_ = false;

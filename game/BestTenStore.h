@@ -1,0 +1,120 @@
+#pragma once
+// Part 1.6: the best-ten store. `Hisc.dat` (1408 bytes: eleven blocks of 128) and `Name.dat`
+// (the name's bytes) in a directory, by default the current working directory.
+//
+// Mended fault: the Part writes each file by truncating it in place, so a crash or a full disk
+// during the write destroys the table. Here each file is written to a temporary file in the same
+// directory, flushed to disk and renamed over the old one; on failure the old file stays whole,
+// the temporary file is removed and the Part's text is raised. The bytes written are the Part's.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "game/Globals.h"
+
+namespace game {
+
+inline constexpr const char* HiscFileName = "Hisc.dat";
+inline constexpr const char* NameFileName = "Name.dat";
+inline constexpr std::size_t HiscBlockSize = 128;
+inline constexpr std::size_t HiscFileSize = 11 * HiscBlockSize;         // 1408
+inline constexpr std::size_t HiscPassValueOffset = 10 * HiscBlockSize;  // 1280
+inline constexpr std::size_t HiscCopyOffset = HiscPassValueOffset + 8;  // 1288
+
+// An input or output failure of the store; what() is the Part's (Japanese) text.
+class EInOutError : public std::runtime_error {
+  public:
+    // A read beyond the end of the file (a short `Hisc.dat`).
+    static constexpr int EndOfFile = -1;
+
+    // `code` is EndOfFile or a system error number (errno).
+    explicit EInOutError(int code);
+    int ErrorCode() const { return code_; }
+
+  private:
+    int code_;
+};
+
+// The Part's text for a failure: EndOfFile, or an errno mapped onto the Part's table.
+std::string InOutErrorText(int code);
+
+// The narrow file-system seam the store goes through. Every call reports a failure as a
+// negative errno value. Tests derive from PosixFileSystem to inject failures.
+class FileSystem {
+  public:
+    enum class OpenMode {
+        Read,           // an existing file, for reading
+        ReadWrite,      // an existing file, for reading and writing (how the Part loads Hisc.dat)
+        WriteExisting,  // an existing file, for writing, neither created nor truncated (a probe)
+    };
+
+    virtual ~FileSystem() = default;
+
+    // True when `path` names an existing regular file; a directory counts as no file.
+    virtual bool IsFile(const std::string& path) = 0;
+    // The path a write to `path` ends in: symbolic links followed; `path` itself when none.
+    virtual std::string ResolveTarget(const std::string& path) = 0;
+    // A handle (>= 0) or -errno.
+    virtual int Open(const std::string& path, OpenMode mode) = 0;
+    // Creates a new, empty, uniquely named file for writing next to `target` (same directory,
+    // the permissions of `target` when it exists); its name goes to `tempPath`. A handle or -errno.
+    virtual int CreateTemporary(const std::string& target, std::string& tempPath) = 0;
+    // Bytes transferred (0 at the end of the file for Read), or -errno.
+    virtual long Read(int handle, char* buffer, std::size_t size) = 0;
+    virtual long Write(int handle, const char* data, std::size_t size) = 0;
+    // Flushes the file's data to the disk. 0 or -errno.
+    virtual int Sync(int handle) = 0;
+    virtual int Close(int handle) = 0;
+    // Replaces `to` by `from` atomically. 0 or -errno.
+    virtual int Rename(const std::string& from, const std::string& to) = 0;
+    virtual int Remove(const std::string& path) = 0;
+    // Makes a rename in the directory of `path` durable. Best effort: 0 or -errno.
+    virtual int SyncDirectoryOf(const std::string& path) = 0;
+};
+
+// The real file system (POSIX calls).
+class PosixFileSystem : public FileSystem {
+  public:
+    bool IsFile(const std::string& path) override;
+    std::string ResolveTarget(const std::string& path) override;
+    int Open(const std::string& path, OpenMode mode) override;
+    int CreateTemporary(const std::string& target, std::string& tempPath) override;
+    long Read(int handle, char* buffer, std::size_t size) override;
+    long Write(int handle, const char* data, std::size_t size) override;
+    int Sync(int handle) override;
+    int Close(int handle) override;
+    int Rename(const std::string& from, const std::string& to) override;
+    int Remove(const std::string& path) override;
+    int SyncDirectoryOf(const std::string& path) override;
+};
+
+// The process-wide real file system.
+FileSystem& DefaultFileSystem();
+
+// Loads `Hisc.dat` and `Name.dat` from `directory` when they exist, then applies the default
+// table when entry 1's score is 0. Throws EInOutError; values taken before it stay.
+void LoadBestTen(GameGlobals& g, std::string& playerName,
+                 const std::filesystem::path& directory = {}, FileSystem& fs = DefaultFileSystem());
+
+// Offers one result to the table; sets `NewRank` and, for a new first place, `PassValue`.
+void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::int32_t blocks);
+
+// Writes `Hisc.dat`, then `Name.dat`, into `directory`. Throws EInOutError; a failure in
+// `Hisc.dat` leaves `Name.dat` unwritten, and a failed file keeps its old contents.
+void SaveBestTen(const GameGlobals& g, const std::string& playerName,
+                 const std::filesystem::path& directory = {}, FileSystem& fs = DefaultFileSystem());
+
+// The default table (`PassValue` 0) into `g`.
+void FillDefaultBestTen(GameGlobals& g);
+
+// The exact bytes of `Hisc.dat` for the table and `PassValue` (filler bytes 0).
+std::string EncodeHiscFile(const GameGlobals& g);
+
+// The name held by the bytes of a `Name.dat`: up to the first CR or 0x1A, or the end.
+std::string DecodeNameFile(std::string_view bytes);
+
+}  // namespace game

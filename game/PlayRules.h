@@ -1,0 +1,35 @@
+#pragma once
+// Part 1.2: the block field and the play rules, without their drawing.
+// Pure logic on the game globals; the random draws happen exactly where the Part puts them,
+// because the drawing code draws from the same generator afterwards.
+
+#include <cstdint>
+
+#include "game/Globals.h"
+
+namespace game {
+
+inline constexpr std::int32_t FullTime = 12000;
+inline constexpr std::int32_t FullLife = 100;
+inline constexpr std::int32_t CurtainFrames = 141;
+
+// The `gsNewGame` step: every value to its new-game value (`LuckyColor` is the only draw),
+// the board covered, `GameState` := `gsCurtain`, `PendingSound` := 3.
+void StepNewGame(GameGlobals& g);
+
+// The rules of the `gsCurtain` step (steps 1 and 2; drawing the board is Part 1.3).
+void StepCurtain(GameGlobals& g);
+
+// The rules of the `gsPlay` step, steps 1 to 7 in their order (step 8, the pulse and the
+// drawing, is Part 1.3). Step 4 calls `EnterResult` of the best-ten store.
+void StepPlayRules(GameGlobals& g, std::int32_t lagCount);
+
+// The answer logic of `FormKeyPress`: `key` is the typed character (one byte).
+void KeyPressAnswer(GameGlobals& g, char key);
+
+// The digit key of colour k (1 to 10): "1" to "9", "0" for 10.
+constexpr char AnswerKeyOf(int colour) {
+    return static_cast<char>('0' + colour % 10);
+}
+
+}  // namespace game

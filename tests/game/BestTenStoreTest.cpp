@@ -1,0 +1,746 @@
+// Part 1.6: best-ten store.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+#include "game/BestTenStore.h"
+#include "game/Globals.h"
+
+namespace game {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kEndOfFile = "ファイルの末尾以降を読み込みました";
+const std::string kAccessDenied = "ファイルへのアクセスが拒否されました";
+const std::string kDiskFull = "ディスクがいっぱいです";
+const std::string kNotFound = "ファイルが見つかりません";
+const std::string kBadName = "不正なファイル名です";
+const std::string kTooManyFiles = "オープンしたファイルが多すぎます";
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::int32_t int32At(const std::string& bytes, std::size_t offset) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) {
+        v = (v << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    }
+    return static_cast<std::int32_t>(v);
+}
+
+// Runs `action` and expects an EInOutError with `text`.
+void expectInOutError(const std::function<void()>& action, const std::string& text) {
+    try {
+        action();
+        ADD_FAILURE() << "no EInOutError, expected " << text;
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(std::string(error.what()), text);
+    }
+}
+
+// A table unlike the default one, with negative and large values.
+GameGlobals sampleTable() {
+    GameGlobals g;
+    for (int i = 0; i < 10; ++i) {
+        g.BestTen[i] = {900000 - 70001 * i, 40 - 3 * i, -5 + 1000 * i};
+    }
+    g.BestTen[9] = {INT_MIN, INT_MAX, -1};
+    g.PassValue = -123456789;
+    return g;
+}
+
+// A file system whose calls fail on demand.
+class FaultyFileSystem : public PosixFileSystem {
+  public:
+    int openError = 0;  // the errno Open() fails with, for `openMode`
+    OpenMode openMode = OpenMode::ReadWrite;
+    int createError = 0;
+    long writeBudget = -1;  // bytes written before writes fail with `writeError`; -1 = no limit
+    int writeError = ENOSPC;
+    std::size_t writeChunk = 0;  // at most this many bytes per call when > 0
+    int syncError = 0;
+    int closeError = 0;  // for handles created by CreateTemporary
+    int renameError = 0;
+    int readError = 0;  // after `readBudget` bytes
+    long readBudget = -1;
+    std::string lastTemporary;
+
+    int Open(const std::string& path, OpenMode mode) override {
+        if (openError != 0 && mode == openMode) {
+            return -openError;
+        }
+        return PosixFileSystem::Open(path, mode);
+    }
+    int CreateTemporary(const std::string& target, std::string& tempPath) override {
+        if (createError != 0) {
+            return -createError;
+        }
+        const int handle = PosixFileSystem::CreateTemporary(target, tempPath);
+        lastTemporary = tempPath;
+        temporaryHandle_ = handle;
+        return handle;
+    }
+    long Write(int handle, const char* data, std::size_t size) override {
+        if (writeChunk > 0 && size > writeChunk) {
+            size = writeChunk;
+        }
+        if (writeBudget >= 0) {
+            if (writeBudget == 0) {
+                return -writeError;
+            }
+            size = std::min<std::size_t>(size, static_cast<std::size_t>(writeBudget));
+            writeBudget -= static_cast<long>(size);
+        }
+        return PosixFileSystem::Write(handle, data, size);
+    }
+    long Read(int handle, char* buffer, std::size_t size) override {
+        if (readBudget >= 0) {
+            if (readBudget == 0) {
+                return -readError;
+            }
+            size = std::min<std::size_t>(size, static_cast<std::size_t>(readBudget));
+            readBudget -= static_cast<long>(size);
+        }
+        return PosixFileSystem::Read(handle, buffer, size);
+    }
+    int Sync(int handle) override {
+        return syncError != 0 ? -syncError : PosixFileSystem::Sync(handle);
+    }
+    int Close(int handle) override {
+        const int result = PosixFileSystem::Close(handle);
+        if (closeError != 0 && handle == temporaryHandle_) {
+            return -closeError;
+        }
+        return result;
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        return renameError != 0 ? -renameError : PosixFileSystem::Rename(from, to);
+    }
+
+  private:
+    int temporaryHandle_ = -1;
+};
+
+class BestTenStore : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "pudorock-store-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(dir, ignored);
+    }
+
+    fs::path hisc() const { return dir / "Hisc.dat"; }
+    fs::path name() const { return dir / "Name.dat"; }
+
+    // The names in the directory, to check that no temporary file is left.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path dir;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Default table and EnterResult.
+
+TEST_F(BestTenStore, NoFilesGiveTheDefaultTableAndAnEmptyName) {
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_EQ(g.BestTen[i - 1], (THiScoreEntry{5500 - 500 * i, 11 - i, 110 - 10 * i}));
+    }
+    EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5000, 10, 100}));
+    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{500, 1, 10}));
+    EXPECT_EQ(g.PassValue, 0);
+    EXPECT_EQ(playerName, "");
+    EXPECT_TRUE(entries().empty());  // loading creates nothing
+}
+
+TEST(EnterResult, EqualToTheTenthDoesNotEnterOneMoreDoes) {
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    const auto table = g.BestTen;
+    g.NewRank = 5;
+    EnterResult(g, 500, 1, 1);
+    EXPECT_EQ(g.NewRank, 0);
+    EXPECT_EQ(g.BestTen, table);
+    EnterResult(g, 501, 2, 3);
+    EXPECT_EQ(g.NewRank, 10);
+    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{501, 2, 3}));
+    EXPECT_EQ(g.BestTen[8], table[8]);
+    EXPECT_EQ(g.PassValue, 0);
+}
+
+TEST(EnterResult, EqualToTheFirstEntersSecondOneMoreTakesFirst) {
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    g.PassValue = 17;
+    EnterResult(g, 5000, 4, 4);
+    EXPECT_EQ(g.NewRank, 2);
+    EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5000, 10, 100}));
+    EXPECT_EQ(g.BestTen[1], (THiScoreEntry{5000, 4, 4}));
+    EXPECT_EQ(g.BestTen[2], (THiScoreEntry{4500, 9, 90}));
+    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{1000, 2, 20}));  // the old tenth is dropped
+    EXPECT_EQ(g.PassValue, 17);
+    EnterResult(g, 5001, 6, 7);
+    EXPECT_EQ(g.NewRank, 1);
+    EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5001, 6, 7}));
+    EXPECT_EQ(g.BestTen[1], (THiScoreEntry{5000, 10, 100}));
+    EXPECT_EQ(g.PassValue, 5001 - 6 - 7);
+}
+
+TEST(EnterResult, DefaultTableExample) {
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    EnterResult(g, 5001, 3, 40);
+    EXPECT_EQ(g.NewRank, 1);
+    EXPECT_EQ(g.PassValue, 4958);
+}
+
+TEST(EnterResult, ZeroOrLessNeverEntersAPositiveTable) {
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    const auto table = g.BestTen;
+    for (std::int32_t score : {0, -1, INT_MIN}) {
+        g.NewRank = 3;
+        EnterResult(g, score, 1, 0);
+        EXPECT_EQ(g.NewRank, 0);
+        EXPECT_EQ(g.BestTen, table);
+    }
+}
+
+TEST(EnterResult, PassValueWrapsInTwosComplement) {
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    EnterResult(g, INT_MAX, -1, INT_MIN);
+    EXPECT_EQ(g.NewRank, 1);
+    EXPECT_EQ(g.PassValue, static_cast<std::int32_t>(0x7FFFFFFFu + 1u + 0x80000000u));
+}
+
+TEST(EnterResult, MiddleRankShiftsTheRestDown) {
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    EnterResult(g, 2750, 5, 55);
+    EXPECT_EQ(g.NewRank, 6);
+    EXPECT_EQ(g.BestTen[4], (THiScoreEntry{3000, 6, 60}));
+    EXPECT_EQ(g.BestTen[5], (THiScoreEntry{2750, 5, 55}));
+    EXPECT_EQ(g.BestTen[6], (THiScoreEntry{2500, 5, 50}));
+    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{1000, 2, 20}));
+}
+
+// ---------------------------------------------------------------------------------------------
+// File format and round trip.
+
+TEST_F(BestTenStore, SavedBytesFollowTheLayout) {
+    GameGlobals g = sampleTable();
+    SaveBestTen(g, "abc", dir);
+    const std::string bytes = readBytes(hisc());
+    ASSERT_EQ(bytes.size(), 1408u);
+    for (int k = 1; k <= 10; ++k) {
+        const std::size_t block = 128 * (k - 1);
+        for (int e = k; e <= 10; ++e) {
+            const std::size_t at = block + 12 * (e - k);
+            EXPECT_EQ(int32At(bytes, at), g.BestTen[e - 1].Score);
+            EXPECT_EQ(int32At(bytes, at + 4), g.BestTen[e - 1].Level);
+            EXPECT_EQ(int32At(bytes, at + 8), g.BestTen[e - 1].Blocks);
+        }
+        for (std::size_t at = block + 12 * (11 - k); at < block + 128; ++at) {
+            EXPECT_EQ(bytes[at], '\0') << "filler at " << at;
+        }
+    }
+    EXPECT_EQ(int32At(bytes, 1280), g.PassValue);
+    EXPECT_EQ(int32At(bytes, 1284), 0);
+    for (int e = 1; e <= 10; ++e) {
+        EXPECT_EQ(int32At(bytes, 1288 + 12 * (e - 1)), g.BestTen[e - 1].Score);
+        EXPECT_EQ(int32At(bytes, 1288 + 12 * (e - 1) + 4), g.BestTen[e - 1].Level);
+        EXPECT_EQ(int32At(bytes, 1288 + 12 * (e - 1) + 8), g.BestTen[e - 1].Blocks);
+    }
+    EXPECT_EQ(bytes, EncodeHiscFile(g));
+    EXPECT_EQ(readBytes(name()), "abc");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
+}
+
+TEST_F(BestTenStore, FirstRunWritesA1408ByteTableAndAnEmptyName) {
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    SaveBestTen(g, playerName, dir);
+    EXPECT_EQ(fs::file_size(hisc()), 1408u);
+    EXPECT_EQ(fs::file_size(name()), 0u);
+    EXPECT_EQ(int32At(readBytes(hisc()), 0), 5000);
+}
+
+TEST_F(BestTenStore, RoundTrip) {
+    const GameGlobals saved = sampleTable();
+    const std::string savedName = "\x83\x76\x83\x68\x83\x8D\x83\x4E name\nline2";  // Shift-JIS, LF
+    SaveBestTen(saved, savedName, dir);
+    GameGlobals g;
+    std::string playerName = "old";
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(g.BestTen, saved.BestTen);
+    EXPECT_EQ(g.PassValue, saved.PassValue);
+    EXPECT_EQ(playerName, savedName);
+    // And once more: identical bytes.
+    const std::string first = readBytes(hisc());
+    SaveBestTen(g, playerName, dir);
+    EXPECT_EQ(readBytes(hisc()), first);
+    EXPECT_EQ(readBytes(name()), savedName);
+}
+
+TEST_F(BestTenStore, EmptyFileFailsInBlockOneAndSkipsTheRest) {
+    writeBytes(hisc(), "");
+    writeBytes(name(), "someone");
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
+    EXPECT_EQ(g.BestTen, GameGlobals{}.BestTen);  // zero table, no default check
+    EXPECT_EQ(g.PassValue, 0);
+    EXPECT_EQ(playerName, "");  // Name.dat not read
+}
+
+TEST_F(BestTenStore, TwelveByteFileTakesEntryOne) {
+    const GameGlobals saved = sampleTable();
+    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 12));
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
+    EXPECT_EQ(g.BestTen[0], saved.BestTen[0]);
+    for (int i = 1; i < 10; ++i) {
+        EXPECT_EQ(g.BestTen[i], THiScoreEntry{});
+    }
+}
+
+TEST_F(BestTenStore, ElevenByteFileTakesNothing) {
+    writeBytes(hisc(), EncodeHiscFile(sampleTable()).substr(0, 11));
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
+    EXPECT_EQ(g.BestTen, GameGlobals{}.BestTen);
+}
+
+TEST_F(BestTenStore, ThousandByteFileTakesEntriesOneToEight) {
+    const GameGlobals saved = sampleTable();
+    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 1000));
+    writeBytes(name(), "x");
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(g.BestTen[i], saved.BestTen[i]) << i;
+    }
+    EXPECT_EQ(g.BestTen[8], THiScoreEntry{});
+    EXPECT_EQ(g.BestTen[9], THiScoreEntry{});
+    EXPECT_EQ(g.PassValue, 0);
+    EXPECT_EQ(playerName, "");
+}
+
+TEST_F(BestTenStore, File1407BytesTakesEverythingThenFails) {
+    GameGlobals saved = sampleTable();
+    saved.BestTen[0].Score = 0;  // would trigger the default table if the check ran
+    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 1407));
+    writeBytes(name(), "x");
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
+    EXPECT_EQ(g.BestTen, saved.BestTen);
+    EXPECT_EQ(g.PassValue, saved.PassValue);
+    EXPECT_EQ(playerName, "");
+}
+
+TEST_F(BestTenStore, BlockElevenNeedsFourBytesForPassValue) {
+    const GameGlobals saved = sampleTable();
+    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 1283));
+    GameGlobals g;
+    g.PassValue = 5;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
+    EXPECT_EQ(g.BestTen, saved.BestTen);
+    EXPECT_EQ(g.PassValue, 5);
+}
+
+TEST_F(BestTenStore, File1408BytesLoads) {
+    const GameGlobals saved = sampleTable();
+    writeBytes(hisc(), EncodeHiscFile(saved));
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(g.BestTen, saved.BestTen);
+    EXPECT_EQ(g.PassValue, saved.PassValue);
+}
+
+TEST_F(BestTenStore, OnlyTheFirstBytesOfEachBlockAreRead) {
+    const GameGlobals saved = sampleTable();
+    std::string bytes = EncodeHiscFile(saved);
+    for (std::size_t k = 0; k < 11; ++k) {  // scribble over everything loading must not read
+        for (std::size_t at = 128 * k + (k < 10 ? 12 : 4); at < 128 * (k + 1); ++at) {
+            bytes[at] = static_cast<char>(0xA5);
+        }
+    }
+    writeBytes(hisc(), bytes);
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(g.BestTen, saved.BestTen);
+    EXPECT_EQ(g.PassValue, saved.PassValue);
+}
+
+TEST_F(BestTenStore, File2000BytesLoadsAndIsCutBackAtTheNextSave) {
+    const GameGlobals saved = sampleTable();
+    writeBytes(hisc(), EncodeHiscFile(saved) + std::string(592, 'Z'));
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(g.BestTen, saved.BestTen);
+    EXPECT_EQ(g.PassValue, saved.PassValue);
+    SaveBestTen(g, playerName, dir);
+    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(saved));
+}
+
+TEST_F(BestTenStore, FirstScoreZeroGivesTheDefaultTable) {
+    GameGlobals saved = sampleTable();
+    saved.BestTen[0].Score = 0;
+    writeBytes(hisc(), EncodeHiscFile(saved));
+    writeBytes(name(), "kept");
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    GameGlobals defaults;
+    FillDefaultBestTen(defaults);
+    EXPECT_EQ(g.BestTen, defaults.BestTen);
+    EXPECT_EQ(g.PassValue, 0);
+    EXPECT_EQ(playerName, "kept");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Name.dat.
+
+TEST_F(BestTenStore, NameStopsAtCarriageReturn) {
+    writeBytes(name(), "abc\r\ndef");
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(playerName, "abc");
+}
+
+TEST_F(BestTenStore, LineFeedStaysInTheNameAndIsWrittenBack) {
+    writeBytes(name(), "abc\ndef");
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(playerName, "abc\ndef");
+    EXPECT_EQ(playerName.size(), 7u);
+    SaveBestTen(g, playerName, dir);
+    EXPECT_EQ(readBytes(name()), "abc\ndef");
+}
+
+TEST_F(BestTenStore, NameStopsAtControlZ) {
+    writeBytes(name(), std::string("ab\x1A"
+                                   "cd\r",
+                                   6));
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(playerName, "ab");
+}
+
+TEST_F(BestTenStore, NameKeepsZeroBytesAndHighBytes) {
+    const std::string bytes("\x82\xa0\0\x82\xa2", 5);
+    writeBytes(name(), bytes);
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(playerName, bytes);
+}
+
+TEST_F(BestTenStore, LongNameIsReadWhole) {
+    const std::string bytes(100000, 'n');
+    writeBytes(name(), bytes);
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(playerName, bytes);
+}
+
+TEST_F(BestTenStore, EmptyNameFileGivesAnEmptyName) {
+    writeBytes(name(), "");
+    GameGlobals g;
+    std::string playerName = "before";
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(playerName, "");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Directories of the same name.
+
+TEST_F(BestTenStore, DirectoryNamedHiscCountsAsNoFileAndCannotBeReplaced) {
+    fs::create_directory(hisc());
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(g.BestTen[0].Score, 5000);
+    expectInOutError([&] { SaveBestTen(g, "me", dir); }, kAccessDenied);
+    EXPECT_TRUE(fs::is_directory(hisc()));
+    EXPECT_FALSE(fs::exists(name()));  // a failure in Hisc.dat leaves Name.dat unwritten
+    EXPECT_EQ(entries(), std::vector<std::string>{"Hisc.dat"});
+}
+
+TEST_F(BestTenStore, DirectoryNamedNameCountsAsNoFile) {
+    fs::create_directory(name());
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(playerName, "");
+    expectInOutError([&] { SaveBestTen(g, "me", dir); }, kAccessDenied);
+    EXPECT_EQ(fs::file_size(hisc()), 1408u);  // written before the failure
+    EXPECT_TRUE(fs::is_directory(name()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Access refused.
+
+TEST_F(BestTenStore, ReadOnlyHiscRefusesAccessWhenLoaded) {
+    writeBytes(hisc(), EncodeHiscFile(sampleTable()));
+    writeBytes(name(), "x");
+    FaultyFileSystem faulty;
+    faulty.openError = EACCES;
+    faulty.openMode = FileSystem::OpenMode::ReadWrite;
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir, faulty); }, kAccessDenied);
+    EXPECT_EQ(g.BestTen, GameGlobals{}.BestTen);
+    EXPECT_EQ(playerName, "");
+}
+
+TEST_F(BestTenStore, ReadOnlyHiscOnTheRealFileSystem) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "running as root: permission bits do not refuse access "
+                        "(the seam test ReadOnlyHiscRefusesAccessWhenLoaded covers this)";
+    }
+    writeBytes(hisc(), EncodeHiscFile(sampleTable()));
+    fs::permissions(hisc(), fs::perms::owner_read);
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kAccessDenied);
+    expectInOutError([&] { SaveBestTen(g, playerName, dir); }, kAccessDenied);
+    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(sampleTable()));
+}
+
+TEST_F(BestTenStore, WriteProtectedHiscIsNotReplacedBySave) {
+    const std::string old = EncodeHiscFile(sampleTable());
+    writeBytes(hisc(), old);
+    FaultyFileSystem faulty;
+    faulty.openError = EACCES;
+    faulty.openMode = FileSystem::OpenMode::WriteExisting;
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    expectInOutError([&] { SaveBestTen(g, "me", dir, faulty); }, kAccessDenied);
+    EXPECT_EQ(readBytes(hisc()), old);
+    EXPECT_EQ(entries(), std::vector<std::string>{"Hisc.dat"});
+}
+
+TEST_F(BestTenStore, NameFileFailureAfterHiscKeepsTheTable) {
+    writeBytes(hisc(), EncodeHiscFile(sampleTable()));
+    writeBytes(name(), "x");
+    FaultyFileSystem faulty;
+    faulty.openError = EMFILE;
+    faulty.openMode = FileSystem::OpenMode::Read;
+    GameGlobals g;
+    std::string playerName = "before";
+    expectInOutError([&] { LoadBestTen(g, playerName, dir, faulty); }, kTooManyFiles);
+    EXPECT_EQ(g.BestTen, sampleTable().BestTen);
+    EXPECT_EQ(playerName, "before");
+}
+
+TEST_F(BestTenStore, ReadErrorInTheMiddleOfHisc) {
+    const GameGlobals saved = sampleTable();
+    writeBytes(hisc(), EncodeHiscFile(saved));
+    FaultyFileSystem faulty;
+    faulty.readBudget = 128 * 3;
+    faulty.readError = EIO;
+    GameGlobals g;
+    std::string playerName;
+    expectInOutError([&] { LoadBestTen(g, playerName, dir, faulty); }, "I/O エラー (5)");
+    EXPECT_EQ(g.BestTen[2], saved.BestTen[2]);
+    EXPECT_EQ(g.BestTen[3], THiScoreEntry{});
+}
+
+// ---------------------------------------------------------------------------------------------
+// Failing saves leave the old files whole (the mended fault).
+
+class FailingSave : public BestTenStore {
+  protected:
+    void SetUp() override {
+        BestTenStore::SetUp();
+        SaveBestTen(sampleTable(), "old name", dir);
+        oldHisc = readBytes(hisc());
+        FillDefaultBestTen(changed);
+    }
+    void expectOldFilesWhole() {
+        EXPECT_EQ(readBytes(hisc()), oldHisc);
+        EXPECT_EQ(readBytes(name()), "old name");
+        EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
+    }
+
+    std::string oldHisc;
+    GameGlobals changed;
+};
+
+TEST_F(FailingSave, DiskFullHalfWayLeavesTheOldFileIntact) {
+    FaultyFileSystem faulty;
+    faulty.writeBudget = 700;
+    faulty.writeError = ENOSPC;
+    expectInOutError([&] { SaveBestTen(changed, "new name", dir, faulty); }, kDiskFull);
+    expectOldFilesWhole();
+}
+
+TEST_F(FailingSave, WriteOfZeroBytesCountsAsDiskFull) {
+    class ZeroWrites : public PosixFileSystem {
+        long Write(int, const char*, std::size_t) override { return 0; }
+    } zero;
+    expectInOutError([&] { SaveBestTen(changed, "new name", dir, zero); }, kDiskFull);
+    expectOldFilesWhole();
+}
+
+TEST_F(FailingSave, FailingNameWriteKeepsTheOldNameAndTheNewTable) {
+    FaultyFileSystem faulty;
+    faulty.writeBudget = 1408 + 3;
+    faulty.writeError = EDQUOT;
+    expectInOutError([&] { SaveBestTen(changed, "new name", dir, faulty); }, kDiskFull);
+    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(changed));
+    EXPECT_EQ(readBytes(name()), "old name");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
+}
+
+TEST_F(FailingSave, FailingSyncLeavesTheOldFileIntact) {
+    FaultyFileSystem faulty;
+    faulty.syncError = EIO;
+    expectInOutError([&] { SaveBestTen(changed, "new name", dir, faulty); }, "I/O エラー (5)");
+    expectOldFilesWhole();
+}
+
+TEST_F(FailingSave, FailingCloseLeavesTheOldFileIntact) {
+    FaultyFileSystem faulty;
+    faulty.closeError = ENOSPC;
+    expectInOutError([&] { SaveBestTen(changed, "new name", dir, faulty); }, kDiskFull);
+    expectOldFilesWhole();
+}
+
+TEST_F(FailingSave, FailingRenameLeavesTheOldFileIntact) {
+    FaultyFileSystem faulty;
+    faulty.renameError = EXDEV;
+    expectInOutError([&] { SaveBestTen(changed, "new name", dir, faulty); },
+                     "I/O エラー (" + std::to_string(EXDEV) + ")");
+    expectOldFilesWhole();
+}
+
+TEST_F(FailingSave, FailingCreationOfTheTemporaryFile) {
+    FaultyFileSystem faulty;
+    faulty.createError = EROFS;
+    expectInOutError([&] { SaveBestTen(changed, "new name", dir, faulty); }, kAccessDenied);
+    expectOldFilesWhole();
+}
+
+TEST_F(FailingSave, ShortWritesStillWriteEveryByte) {
+    FaultyFileSystem faulty;
+    faulty.writeChunk = 100;
+    SaveBestTen(changed, "new name", dir, faulty);
+    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(changed));
+    EXPECT_EQ(readBytes(name()), "new name");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
+}
+
+TEST_F(BestTenStore, MissingDirectoryIsNotFound) {
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    expectInOutError([&] { SaveBestTen(g, "", dir / "missing"); }, kNotFound);
+}
+
+TEST_F(BestTenStore, SaveKeepsPermissionsAndWritesThroughSymbolicLinks) {
+    fs::create_directory(dir / "real");
+    writeBytes(dir / "real" / "scores", "old");
+    fs::permissions(dir / "real" / "scores",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real/scores", hisc());
+    GameGlobals g;
+    FillDefaultBestTen(g);
+    SaveBestTen(g, "", dir);
+    EXPECT_TRUE(fs::is_symlink(hisc()));
+    EXPECT_EQ(readBytes(dir / "real" / "scores"), EncodeHiscFile(g));
+    EXPECT_EQ(fs::status(dir / "real" / "scores").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    std::vector<std::string> inReal;
+    for (const auto& entry : fs::directory_iterator(dir / "real")) {
+        inReal.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(inReal, std::vector<std::string>{"scores"});
+}
+
+TEST_F(BestTenStore, DefaultDirectoryIsTheWorkingDirectory) {
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir);
+    GameGlobals g = sampleTable();
+    SaveBestTen(g, "cwd");
+    GameGlobals loaded;
+    std::string playerName;
+    LoadBestTen(loaded, playerName);
+    fs::current_path(previous);
+    EXPECT_EQ(loaded.BestTen, g.BestTen);
+    EXPECT_EQ(playerName, "cwd");
+    EXPECT_TRUE(fs::exists(hisc()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Error texts.
+
+TEST(InOutErrorText, MapsSystemCodesOntoThePartsTable) {
+    EXPECT_EQ(InOutErrorText(EInOutError::EndOfFile), kEndOfFile);
+    for (int code : {EACCES, EPERM, EROFS, EISDIR}) {
+        EXPECT_EQ(InOutErrorText(code), kAccessDenied) << code;
+    }
+    for (int code : {ENOSPC, EDQUOT}) {
+        EXPECT_EQ(InOutErrorText(code), kDiskFull) << code;
+    }
+    EXPECT_EQ(InOutErrorText(ENOENT), kNotFound);
+    EXPECT_EQ(InOutErrorText(ENAMETOOLONG), kBadName);
+    EXPECT_EQ(InOutErrorText(EMFILE), kTooManyFiles);
+    EXPECT_EQ(InOutErrorText(ENFILE), kTooManyFiles);
+    EXPECT_EQ(InOutErrorText(EIO), "I/O エラー (5)");
+    EXPECT_EQ(InOutErrorText(1234), "I/O エラー (1234)");
+    const EInOutError error(ENOSPC);
+    EXPECT_EQ(error.ErrorCode(), ENOSPC);
+    EXPECT_EQ(std::string(error.what()), kDiskFull);
+    const std::runtime_error& base = error;
+    EXPECT_EQ(std::string(base.what()), kDiskFull);
+}
+
+}  // namespace
+}  // namespace game

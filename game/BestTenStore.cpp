@@ -301,8 +301,8 @@ void loadName(std::string& playerName, FileSystem& fs, const std::string& path) 
 // directory, flushed and renamed over the old file.
 void replaceFile(FileSystem& fs, const std::string& path, const std::string& bytes) {
     const std::string target = fs.ResolveTarget(path);
-    // The Part opens the file for writing: a file that may not be written (or a directory of the
-    // name) fails as it would there, although a rename alone could replace it.
+    // A file that may not be written (or a directory of the name) must fail as writing it in
+    // place would, although a rename alone could replace it.
     const int probe = fs.Open(target, FileSystem::OpenMode::WriteExisting);
     if (probe >= 0) {
         fs.Close(probe);

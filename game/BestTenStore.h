@@ -1,11 +1,11 @@
 #pragma once
-// Part 1.6: the best-ten store. `Hisc.dat` (1408 bytes: eleven blocks of 128) and `Name.dat`
+// The best-ten store. `Hisc.dat` (1408 bytes: eleven blocks of 128) and `Name.dat`
 // (the name's bytes) in a directory, by default the current working directory.
 //
-// Mended fault: the Part writes each file by truncating it in place, so a crash or a full disk
-// during the write destroys the table. Here each file is written to a temporary file in the same
-// directory, flushed to disk and renamed over the old one; on failure the old file stays whole,
-// the temporary file is removed and the Part's text is raised. The bytes written are the Part's.
+// Truncating a file in place and writing it anew would let a crash or a full disk destroy the
+// table half-way. So each file is written to a temporary file in the same directory, flushed to
+// disk and renamed over the old one; on failure the old file stays whole, the temporary file is
+// removed and the failure's text is raised. The bytes written are the file format's exactly.
 
 #include <cstddef>
 #include <cstdint>
@@ -25,7 +25,7 @@ inline constexpr std::size_t HiscFileSize = 11 * HiscBlockSize;         // 1408
 inline constexpr std::size_t HiscPassValueOffset = 10 * HiscBlockSize;  // 1280
 inline constexpr std::size_t HiscCopyOffset = HiscPassValueOffset + 8;  // 1288
 
-// An input or output failure of the store; what() is the Part's (Japanese) text.
+// An input or output failure of the store; what() is the system's (Japanese) text.
 class EInOutError : public std::runtime_error {
   public:
     // A read beyond the end of the file (a short `Hisc.dat`).
@@ -39,7 +39,7 @@ class EInOutError : public std::runtime_error {
     int code_;
 };
 
-// The Part's text for a failure: EndOfFile, or an errno mapped onto the Part's table.
+// The text for a failure: EndOfFile, or an errno mapped onto the system's texts.
 std::string InOutErrorText(int code);
 
 // The narrow file-system seam the store goes through. Every call reports a failure as a
@@ -48,7 +48,7 @@ class FileSystem {
   public:
     enum class OpenMode {
         Read,           // an existing file, for reading
-        ReadWrite,      // an existing file, for reading and writing (how the Part loads Hisc.dat)
+        ReadWrite,      // an existing file, for reading and writing (how Hisc.dat is loaded)
         WriteExisting,  // an existing file, for writing, neither created nor truncated (a probe)
     };
 

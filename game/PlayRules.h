@@ -1,6 +1,6 @@
 #pragma once
-// Part 1.2: the block field and the play rules, without their drawing.
-// Pure logic on the game globals; the random draws happen exactly where the Part puts them,
+// The block field and the play rules, without their drawing.
+// Pure logic on the game globals; the random draws happen in a fixed order,
 // because the drawing code draws from the same generator afterwards.
 
 #include <cstdint>
@@ -17,11 +17,11 @@ inline constexpr std::int32_t CurtainFrames = 141;
 // the board covered, `GameState` := `gsCurtain`, `PendingSound` := 3.
 void StepNewGame(GameGlobals& g);
 
-// The rules of the `gsCurtain` step (steps 1 and 2; drawing the board is Part 1.3).
+// The rules of the `gsCurtain` step (steps 1 and 2; the board is drawn by the play screen).
 void StepCurtain(GameGlobals& g);
 
 // The rules of the `gsPlay` step, steps 1 to 7 in their order (step 8, the pulse and the
-// drawing, is Part 1.3). Step 4 calls `EnterResult` of the best-ten store.
+// drawing, belong to the play screen). Step 4 calls `EnterResult` of the best-ten store.
 void StepPlayRules(GameGlobals& g, std::int32_t lagCount);
 
 // The answer logic of `FormKeyPress`: `key` is the typed character (one byte).

@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fs.nodes[namePath] = {nameDirectory, nameDirectory ? "" : nameBytes};
     }
 
-    // Load, and compare with what the Part says must have been taken.
+    // Load, and compare with what the file format says must have been taken.
     game::GameGlobals g;
     std::string playerName = "\x01unchanged";
     bool failed = false;

@@ -1,4 +1,4 @@
-// Part 1.6: best-ten store.
+// The best-ten store.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-// Part 1.2: block field and play rules.
+// The block field and the play rules.
 
 #include <gtest/gtest.h>
 
@@ -327,8 +327,7 @@ TEST(PlayStep, FromLevel100ABlockEveryFrame) {
     }
 }
 
-// The Part's edge case reads "Life 15, a time-out: Life 5", which contradicts its own rule
-// (a time-out costs 20). The rule is followed: 25 gives 5; 15 ends the game in the same frame.
+// A time-out costs 20 life: 25 gives 5; 15 ends the game in the same frame.
 TEST(PlayStep, TimeOutAtFifteenLifeEndsTheGameInTheSameFrame) {
     GameGlobals g = startedGame(3);
     putMany(g, 1, 10);

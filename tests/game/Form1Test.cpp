@@ -1,0 +1,271 @@
+#include "game/Form1.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "tests/support/Headless.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+using namespace game;
+using platform::ShiftState;
+namespace vk = platform::vk;
+
+constexpr ShiftState None{};
+constexpr ShiftState Shift{true, false, false};
+constexpr ShiftState Alt{false, true, false};
+constexpr ShiftState Ctrl{false, false, true};
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::useHeadlessDrivers();
+        clock.setTimeOfDay({1, 2, 3, 4});
+    }
+
+    void TearDown() override {
+        form.reset();
+        app.reset();
+    }
+
+    void start() {
+        app = std::make_unique<platform::Application>(clock, boxes);
+        app->setTitle(GameTitle);
+        form = std::make_unique<TForm1>(*app, g);
+        form->Show();
+    }
+
+    void frame(std::uint32_t lag = 16) {
+        clock.advance(lag);
+        while (!app->handleMessage(false)) {
+        }
+    }
+
+    void press(std::uint16_t key, ShiftState shift = None) { form->FormKeyDown(key, shift); }
+
+    // From the opening to the title screen.
+    void toTitle() {
+        frame();
+        press(vk::Space);
+        frame();
+        ASSERT_EQ(g.State, gsTitle);
+    }
+
+    bool fullScreen() const { return form->Display1.Options().contains(media::doFullScreen); }
+
+    testsupport::TempWorkingDirectory directory;
+    platform::ManualClock clock{1000};
+    platform::RecordedMessageBoxes boxes;
+    std::unique_ptr<platform::Application> app;
+    GameGlobals g;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(Form1Test, StartUpSeedsLoadsAndInitialisesTheDisplayOnShow) {
+    start();
+    EXPECT_EQ(g.State, gsIntroInit);
+    EXPECT_EQ(g.Random.state(), timeOfDaySeed(1, 2, 3, 4));
+    EXPECT_EQ(g.BestTen[0].Score, 5000);
+    EXPECT_FALSE(form->Window().cursorVisible());
+    EXPECT_TRUE(form->Display1.Initialized());
+    EXPECT_TRUE(fullScreen());
+    EXPECT_TRUE(form->FrameTimer1.Enabled());
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(Form1Test, ABrokenBestTenFileIsReportedAndSkipsTheRestOfStartUp) {
+    std::ofstream("Hisc.dat", std::ios::binary) << std::string(100, '\x01');
+    start();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].caption, "プドロク");
+    EXPECT_EQ(boxes.shown()[0].text, "ファイルの末尾以降を読み込みました.");
+    EXPECT_TRUE(form->Window().cursorVisible());
+    EXPECT_EQ(g.State, gsIntroInit);
+    EXPECT_TRUE(form->Display1.Initialized());
+}
+
+TEST_F(Form1Test, TheOpeningCountsDownToTheTitle) {
+    start();
+    frame();
+    EXPECT_EQ(g.State, gsIntro);
+    EXPECT_EQ(g.PhaseClock, 256);
+    EXPECT_EQ(g.IntroCueArmed, 1);
+    frame(5000);
+    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_EQ(g.PendingSound, 2);  // the cue of the same frame was replaced
+    EXPECT_EQ(g.IntroCueArmed, 0);
+}
+
+TEST_F(Form1Test, SpaceActsOnlyInTheOpeningTheTitleAndAfterGameOver) {
+    start();
+    frame();
+    press(vk::Space);
+    EXPECT_EQ(g.PhaseClock, -200);
+    frame(9);  // a lag under 10 does not move the countdown
+    EXPECT_EQ(g.State, gsIntro);
+    frame(10);
+    EXPECT_EQ(g.State, gsTitle);
+    press(vk::Space);
+    EXPECT_EQ(g.State, gsNewGame);
+    frame();
+    EXPECT_EQ(g.State, gsCurtain);
+    press(vk::Space);
+    EXPECT_EQ(g.State, gsCurtain);
+    g.State = gsPlay;
+    g.GameOverPhase = 0;
+    press(vk::Space);
+    EXPECT_EQ(g.State, gsPlay);
+    g.GameOverPhase = 2;
+    press(vk::Space, Ctrl);
+    EXPECT_EQ(g.State, gsIntroInit);
+}
+
+TEST_F(Form1Test, EnterAlternatesBetweenTitleAndBestTenAsTheKeyRepeats) {
+    start();
+    toTitle();
+    for (GameState expected : {gsBestTen, gsTitle, gsBestTen, gsTitle}) {
+        press(vk::Return);
+        EXPECT_EQ(g.State, expected);
+    }
+}
+
+TEST_F(Form1Test, AltEnterOnTheTitleGoesToTheBoardWithoutSwitchingTheMode) {
+    start();
+    toTitle();
+    press(vk::Return, Alt);
+    EXPECT_EQ(g.State, gsBestTen);
+    EXPECT_TRUE(fullScreen());
+    std::uint16_t key = vk::Return;
+    form->FormKeyDown(key, Alt);
+    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_FALSE(fullScreen());
+    EXPECT_EQ(key, 0);
+    EXPECT_TRUE(form->Display1.Initialized());
+    EXPECT_TRUE(form->FrameTimer1.Enabled());
+    EXPECT_EQ(form->Window().clientWidth(), 800);
+    EXPECT_EQ(form->Window().clientHeight(), 600);
+    EXPECT_EQ(form->Window().borderStyle(), platform::BorderStyle::Single);
+    EXPECT_TRUE(form->Window().cursorVisible());
+}
+
+TEST_F(Form1Test, AltEnterSwitchesBackToFullScreen) {
+    start();
+    frame();
+    press(vk::Return, Alt);
+    press(vk::Return, Alt);
+    EXPECT_TRUE(fullScreen());
+    EXPECT_EQ(form->Window().borderStyle(), platform::BorderStyle::None);
+    EXPECT_FALSE(form->Window().cursorVisible());
+    EXPECT_TRUE(form->FrameTimer1.Enabled());
+}
+
+TEST_F(Form1Test, CtrlPlaysNoPart) {
+    start();
+    frame();
+    press(vk::F1, Ctrl);
+    EXPECT_EQ(g.ShowDebugInfo, 0);
+    press(vk::Return, Ctrl);
+    EXPECT_TRUE(fullScreen());
+    press(vk::F1, Alt);
+    EXPECT_EQ(g.ShowDebugInfo, 1);
+    press(vk::F1, Alt);
+    EXPECT_EQ(g.ShowDebugInfo, 0);
+}
+
+TEST_F(Form1Test, EscapeTerminatesAndClosingSavesTheTable) {
+    start();
+    frame();
+    press(vk::Escape);
+    EXPECT_TRUE(app->terminated());
+    form->Close();
+    EXPECT_FALSE(form->Display1.Initialized());
+    EXPECT_FALSE(form->FrameTimer1.Enabled());
+    EXPECT_EQ(std::filesystem::file_size("Hisc.dat"), 1408u);
+    EXPECT_EQ(std::filesystem::file_size("Name.dat"), 0u);
+}
+
+TEST_F(Form1Test, ShiftEnterWithoutADialogLeavesEverythingAsItWas) {
+    start();
+    toTitle();
+    press(vk::Return, Shift);
+    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_TRUE(fullScreen());
+    EXPECT_TRUE(form->Display1.Initialized());
+    EXPECT_TRUE(form->FrameTimer1.Enabled());
+}
+
+TEST_F(Form1Test, TheRankingDialogRunsInASmallWindowWithTheTimerOff) {
+    start();
+    toTitle();
+    bool ran = false;
+    form->RunRankingDialog = [&](TForm1& owner) {
+        ran = true;
+        EXPECT_FALSE(owner.FrameTimer1.Enabled());
+        EXPECT_FALSE(owner.Display1.Initialized());  // the border change finalised it
+        EXPECT_FALSE(owner.Display1.Options().contains(media::doFullScreen));
+        EXPECT_EQ(owner.Window().clientWidth(), 80);
+        EXPECT_EQ(owner.Window().clientHeight(), 60);
+        EXPECT_TRUE(owner.Window().cursorVisible());
+    };
+    press(vk::Return, Shift);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_TRUE(fullScreen());
+    EXPECT_TRUE(form->Display1.Initialized());
+    EXPECT_TRUE(form->FrameTimer1.Enabled());
+    EXPECT_FALSE(form->Window().cursorVisible());
+}
+
+TEST_F(Form1Test, AFailingDialogStillRestoresTheDisplayAndTimer) {
+    start();
+    toTitle();
+    form->RunRankingDialog = [](TForm1&) { throw std::runtime_error("dialog"); };
+    EXPECT_THROW(press(vk::Return, Shift), std::runtime_error);
+    EXPECT_TRUE(fullScreen());
+    EXPECT_TRUE(form->Display1.Initialized());
+    EXPECT_TRUE(form->FrameTimer1.Enabled());
+}
+
+TEST_F(Form1Test, ShiftAltEnterOpensTheDialogThenSwitchesToAWindow) {
+    start();
+    toTitle();
+    int dialogs = 0;
+    form->RunRankingDialog = [&](TForm1&) { ++dialogs; };
+    press(vk::Return, ShiftState{true, true, false});
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_FALSE(fullScreen());
+    EXPECT_EQ(form->Window().clientWidth(), 800);
+}
+
+TEST_F(Form1Test, FramesDoNothingWhileTheDisplayCannotDraw) {
+    start();
+    toTitle();
+    press(vk::Space);
+    frame();  // new game
+    ASSERT_EQ(g.State, gsCurtain);
+    const std::int32_t pending = g.PendingSound;
+    const std::int32_t curtain = g.PhaseClock;
+    form->Display1.Finalize();
+    form->FrameTimer1.SetEnabled(true);
+    frame();
+    EXPECT_EQ(g.PhaseClock, curtain);
+    EXPECT_EQ(g.PendingSound, pending);
+}
+
+TEST_F(Form1Test, TheFrameFillsWithIndexFourInPlayAndZeroElsewhere) {
+    start();
+    frame();
+    EXPECT_EQ(form->Display1.BackSurface()->Pixel(799, 599), 0);
+    g.State = gsPlay;
+    g.Level = 1;
+    g.Life = 100;
+    g.TimeLeft = 12000;
+    frame();
+    EXPECT_EQ(form->Display1.BackSurface()->Pixel(799, 599), 4);
+}
+
+}  // namespace

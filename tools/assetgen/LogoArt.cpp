@@ -24,11 +24,11 @@ constexpr std::array<std::array<double, 4>, 4> Bayer{{
     {15.0 / 16, 7.0 / 16, 13.0 / 16, 5.0 / 16},
 }};
 
-// A colour channel 0..1 rounded to a cube step, never below minimum.
-std::uint8_t cubeChannel(double value, int x, int y, int minimum) {
+// A colour channel 0..1 rounded to a cube step.
+std::uint8_t cubeChannel(double value, int x, int y) {
     const double scaled = value * (CubeLevels - 1);
     const int step = static_cast<int>(std::floor(scaled + Bayer[y % 4][x % 4]));
-    return static_cast<std::uint8_t>(51 * std::clamp(step, minimum, CubeLevels - 1));
+    return static_cast<std::uint8_t>(51 * std::clamp(step, 0, CubeLevels - 1));
 }
 
 // Fully saturated hue, 0..1 around the colour wheel, as red, green, blue 0..1.
@@ -41,13 +41,14 @@ std::array<double, 3> hueColour(double hue) {
     return channels;
 }
 
-// The fill sweeps the wheel along the name and drifts with height, lightened towards white.
+// The fill sweeps the wheel along the name and drifts with height, lightened towards white
+// at the top. One channel is always full, so no pixel of it turns black (transparent).
 Rgb fillColour(int x, int y) {
     const double hue = std::fmod(0.45 + x / 170.0 + y / 90.0, 1.0);
     const std::array<double, 3> colour = hueColour(hue);
     const double lift = 0.35 - 0.25 * y / Height;
-    return {cubeChannel(colour[0] + lift, x, y, 0), cubeChannel(colour[1] + lift, x, y, 0),
-            cubeChannel(colour[2] + lift, x, y, 0)};
+    return {cubeChannel(colour[0] + lift, x, y), cubeChannel(colour[1] + lift, x, y),
+            cubeChannel(colour[2] + lift, x, y)};
 }
 
 constexpr Rgb InnerOutline = hexRgb(0xffffff);

@@ -43,7 +43,8 @@ class TDIB {
     // The picture file: 14-byte file header starting "BM", then the bitmap.
     static TDIB readFile(std::span<const std::uint8_t> data);
 
-    // Bottom-up, uncompressed, 40-byte header; the empty picture writes no bitmap at all.
+    // Bottom-up, uncompressed, 40-byte header (16- and 32-bit pictures with their own masks keep
+    // them as bit fields); the empty picture writes no bitmap at all.
     std::vector<std::uint8_t> writePictureData() const;
     std::vector<std::uint8_t> writeFile() const;
 

@@ -14,7 +14,6 @@ namespace {
 
 using Reader = LittleEndianReader<EWaveStreamError>;
 
-constexpr std::size_t HeadSize = 12;
 constexpr std::size_t ChunkHeaderSize = 8;
 // Offset of the data chunk's length field when the format block is empty.
 constexpr std::size_t DataLengthOffset = 24;

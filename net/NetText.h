@@ -1,0 +1,36 @@
+#pragma once
+// The message texts of the network layer.
+
+#include <string>
+
+namespace net::text {
+
+// Socket client.
+inline constexpr const char* AlreadyConnected = "Already connected";
+inline constexpr const char* NullRemoteAddress = "Null Remote Address";
+inline constexpr const char* HostLookupTimedOut = "Host Lookup Timed Out";
+inline constexpr const char* HostLookupCanceled = "Host Lookup Canceled";
+inline constexpr const char* HostLookupFailed = "Host Lookup Failed";
+inline constexpr const char* ConnectionTimedOut = "Connection Timed out";
+inline constexpr const char* ConnectionCanceled = "Connection Canceled";
+inline constexpr const char* ConnectionFailed = "Connection Failed";
+inline constexpr const char* SocketsInitFailed = "Initializaton of POSIX sockets failed";
+inline constexpr const char* SendAborted = "Socket send aborted";
+inline constexpr const char* ReadLnAborted = "Socket readln aborted";
+inline constexpr const char* CaptureAborted = "Socket capture aborted";
+inline constexpr const char* NoTimer = "No Timer";
+
+// HTTP client.
+inline constexpr const char* EmptyUrl = "Empty URL";
+inline constexpr const char* SecureSocketNotSupported = "HTTP Secure Socket is not supported";
+inline constexpr const char* TooManyRedirects = "Too many redirects";
+inline constexpr const char* ControlCharacterInRequest = "Control character in request header";
+
+std::string InvalidPort(const std::string& port);
+std::string CannotCreateFile(const std::string& name);
+std::string CannotWriteFile(const std::string& name);
+
+// "10061:Connection refused" for a known socket error code, "Unknown Error No. 5" otherwise.
+std::string SocketErrorText(int code);
+
+}  // namespace net::text

@@ -1,0 +1,457 @@
+#include "net/SockClient.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "net/NetErrors.h"
+#include "net/NetText.h"
+#include "net/OutputFile.h"
+#include "net/SocketErrorCode.h"
+
+namespace net {
+
+namespace {
+
+constexpr std::uint32_t WaitPauseMs = 2;
+
+}  // namespace
+
+// Runs the time-out for the length of one wait.
+class TSocketClient::TimeOutScope {
+  public:
+    explicit TimeOutScope(TSocketClient& client) : client_(client) { client_.TimerOn(); }
+    ~TimeOutScope() { client_.TimerOff(); }
+    TimeOutScope(const TimeOutScope&) = delete;
+    TimeOutScope& operator=(const TimeOutScope&) = delete;
+
+  private:
+    TSocketClient& client_;
+};
+
+TSocketClient::TSocketClient(platform::Application& application)
+    : application_(application),
+      watcher_(application),
+      ioBuffer_(IoBufferSize),
+      timer_(application),
+      lookup_(application, [this](std::uint32_t address, int errorCode) {
+          HandleLookupFinished(address, errorCode);
+      }) {
+    Report(8, "Create");
+    timer_.SetEnabled(false);
+    timer_.OnTimer = [this](TTimeoutTimer&) { TimerTriggered(); };
+    Report(8, "Initializing sockets");
+    socket_ = OpenSocket();
+    // The first socket resets its connection on close instead of lingering.
+    linger noLinger{1, 0};
+    if (!socket_.valid() ||
+        setsockopt(socket_.get(), SOL_SOCKET, SO_LINGER, &noLinger, sizeof noLinger) != 0) {
+        throw ESockError(text::SocketsInitFailed);
+    }
+    SelectEvents();
+}
+
+TSocketClient::~TSocketClient() {
+    destroying_ = true;
+    TSocketClient::Abort();
+    try {
+        RequestCloseSocket();
+    } catch (const std::exception&) {
+        // Nothing can be done about a failing close at this point.
+    }
+}
+
+void TSocketClient::Connect() {
+    Report(8, "Connecting");
+    cancelRequested_ = false;
+    if (isConnected_) {
+        throw ESockError(text::AlreadyConnected);
+    }
+    ResolveRemoteAddress();
+    remoteAddress_.sin_family = AF_INET;
+    remoteAddress_.sin_port = htons(static_cast<std::uint16_t>(Proxy.empty() ? Port : ProxyPort));
+    lookupFinished_ = false;
+    lastEventOk_ = true;
+    SelectEvents();
+    if (::connect(socket_.get(), reinterpret_cast<const sockaddr*>(&remoteAddress_),
+                  sizeof remoteAddress_) != 0) {
+        CheckSocketError(InProgressCode);
+    }
+    WaitConnected();
+    if (!isConnected_ || timeOutFired_ || cancelRequested_ || !lastEventOk_) {
+        RaiseConnectFailure();
+    }
+}
+
+void TSocketClient::Disconnect() {
+    Report(8, "Disconnecting");
+    RequestCloseSocket();
+}
+
+void TSocketClient::Abort() {
+    Report(8, "Abort");
+    Cancel();
+}
+
+void TSocketClient::Cancel() {
+    Report(8, "Canceling");
+    cancelRequested_ = true;
+}
+
+void TSocketClient::Write(std::string_view text) {
+    Report(8, "Write");
+    SendBuffer(text.substr(0, text.find('\0')));
+}
+
+void TSocketClient::Writeln(std::string_view text) {
+    Report(8, "Writeln");
+    Write(std::string(text) + "\r\n");
+}
+
+std::string TSocketClient::ReadLn() {
+    Report(8, "ReadLn");
+    TimeOutScope timeOut(*this);
+    std::string line;
+    for (;;) {
+        if (line.size() == IoBufferSize) {
+            return line;
+        }
+        long peeked = Receive(ioBuffer_.data(), IoBufferSize - line.size(), MSG_PEEK);
+        if (peeked == 0 || (peeked < 0 && lastSocketError_ == NotConnectedCode)) {
+            return {};
+        }
+        if (peeked > 0) {
+            if (TakeLinePart(line, static_cast<std::size_t>(peeked))) {
+                return line;
+            }
+        } else if (lastSocketError_ != WouldBlockCode) {
+            RaiseSocketError(lastSocketError_);
+        }
+        application_.processMessages();
+        if (cancelRequested_) {
+            cancelRequested_ = false;
+            throw EAbortError(text::ReadLnAborted);
+        }
+    }
+}
+
+void TSocketClient::CaptureString(std::string& target, std::int64_t limit) {
+    Report(8, "Capture String");
+    target.clear();
+    bool cancelled =
+        Capture([&target](std::string_view chunk) { target.append(chunk); },
+                [&target, limit] {
+                    return limit == -1 || static_cast<std::int64_t>(target.size()) < limit;
+                });
+    if (cancelled) {
+        throw EAbortError(text::CaptureAborted);
+    }
+}
+
+void TSocketClient::CaptureFile(const std::string& fileName) {
+    Report(8, "CaptureFile");
+    OutputFile file(fileName);
+    bool cancelled =
+        Capture([&file](std::string_view chunk) { file.write(chunk); }, [] { return true; });
+    file.close();
+    if (cancelled) {
+        throw EAbortError(text::SendAborted);
+    }
+}
+
+bool TSocketClient::DataAvailable() {
+    Report(8, "Data Available");
+    char byte;
+    return Receive(&byte, 1, MSG_PEEK) > 0;
+}
+
+void TSocketClient::AttachConnected(SocketHandle connected) {
+    watcher_.unwatch(socket_.get());
+    socket_ = std::move(connected);
+    int flags = fcntl(socket_.get(), F_GETFL);
+    if (flags < 0 || fcntl(socket_.get(), F_SETFL, flags | O_NONBLOCK) != 0) {
+        CheckSocketError(0);
+    }
+    isConnected_ = true;
+    SelectEvents();
+}
+
+void TSocketClient::Report(int level, const std::string& text) {
+    if (level > ReportLevel || destroying_) {
+        return;
+    }
+    statusText_ = text;
+    if (OnStatus) {
+        try {
+            OnStatus(*this, text);
+        } catch (...) {
+            // A failing status handler must not disturb the operation it reports on.
+        }
+    }
+}
+
+SocketHandle TSocketClient::OpenSocket() {
+    return SocketHandle(::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+}
+
+void TSocketClient::ReplaceSocket() {
+    socket_ = OpenSocket();
+    if (!socket_.valid()) {
+        CheckSocketError(0);
+    }
+    SelectEvents();
+}
+
+void TSocketClient::SelectEvents() {
+    watcher_.watch(socket_.get(), [this](platform::SocketEvent event, int error) {
+        HandleSocketEvent(event, error);
+    });
+}
+
+void TSocketClient::RequestCloseSocket() {
+    Report(4, "Request Close Socket");
+    isConnected_ = false;
+    if (!socket_.valid()) {
+        return;
+    }
+    watcher_.unwatch(socket_.get());
+    if (socket_.close() != 0) {
+        CheckSocketError(WouldBlockCode);
+    }
+    if (destroying_) {
+        return;
+    }
+    // The replacement comes first, so a failing handler cannot leave the component without one.
+    ReplaceSocket();
+    if (OnDisconnect) {
+        OnDisconnect(*this);
+    }
+}
+
+void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
+    lastEventOk_ = error == 0;
+    try {
+        switch (event) {
+            case platform::SocketEvent::Accept:
+                isConnected_ = true;
+                break;
+            case platform::SocketEvent::Connect:
+                if (lastEventOk_) {
+                    isConnected_ = true;
+                    if (OnConnect) {
+                        OnConnect(*this);
+                    }
+                }
+                break;
+            case platform::SocketEvent::Close:
+                // Data still waiting keeps the socket open; the reads end at its end.
+                if (!DataAvailable()) {
+                    RequestCloseSocket();
+                }
+                break;
+            default:
+                break;
+        }
+    } catch (...) {
+        // A notification has nobody to report to; the waits see the socket's state instead.
+    }
+}
+
+void TSocketClient::HandleLookupFinished(std::uint32_t address, int errorCode) {
+    lastEventOk_ = errorCode == 0;
+    if (errorCode != 0) {
+        lastSocketError_ = errorCode;
+    }
+    resolvedAddress_ = address;
+    lookupFinished_ = true;
+}
+
+void TSocketClient::ResolveRemoteAddress() {
+    for (bool firstAttempt = true;; firstAttempt = false) {
+        try {
+            ResolveHost();
+        } catch (const ESockError& error) {
+            // A failed lookup shows as the null address below; only the end of a wait counts.
+            if (std::strcmp(error.what(), text::HostLookupTimedOut) == 0 ||
+                std::strcmp(error.what(), text::HostLookupCanceled) == 0) {
+                throw;
+            }
+        }
+        if (remoteAddress_.sin_addr.s_addr != 0) {
+            return;
+        }
+        bool handled = false;
+        if (firstAttempt && OnInvalidHost) {
+            OnInvalidHost(handled);
+        }
+        if (!handled) {
+            throw ESockError(text::NullRemoteAddress);
+        }
+    }
+}
+
+void TSocketClient::ResolveHost() {
+    Report(8, "Resolve Host");
+    const std::string& name = Proxy.empty() ? Host : Proxy;
+    if (inet_pton(AF_INET, name.c_str(), &remoteAddress_.sin_addr) == 1) {
+        return;
+    }
+    remoteAddress_.sin_addr.s_addr = 0;
+    {
+        TimeOutScope timeOut(*this);
+        lookupFinished_ = false;
+        lookup_.start(name);
+        WaitPausing([this] { return lookupFinished_ || timeOutFired_ || cancelRequested_; });
+        lookup_.forget();
+    }
+    if (timeOutFired_) {
+        throw ESockError(text::HostLookupTimedOut);
+    }
+    if (cancelRequested_) {
+        throw ESockError(text::HostLookupCanceled);
+    }
+    if (!lastEventOk_) {
+        throw ESockError(text::HostLookupFailed);
+    }
+    remoteAddress_.sin_addr.s_addr = resolvedAddress_;
+    if (OnHostResolved) {
+        OnHostResolved(*this);
+    }
+}
+
+void TSocketClient::WaitConnected() {
+    TimeOutScope timeOut(*this);
+    WaitPausing(
+        [this] { return isConnected_ || timeOutFired_ || cancelRequested_ || !lastEventOk_; });
+}
+
+void TSocketClient::RaiseConnectFailure() {
+    if (OnConnectionFailed) {
+        OnConnectionFailed(*this);
+    }
+    if (timeOutFired_) {
+        throw ESockError(text::ConnectionTimedOut);
+    }
+    if (cancelRequested_) {
+        throw ESockError(text::ConnectionCanceled);
+    }
+    throw ESockError(text::ConnectionFailed);
+}
+
+void TSocketClient::SendBuffer(std::string_view data) {
+    Report(4, "Sending Buffer");
+    TimeOutScope timeOut(*this);
+    while (!cancelRequested_ && !data.empty()) {
+        ssize_t sent = ::send(socket_.get(), data.data(), data.size(), MSG_NOSIGNAL);
+        if (sent > 0) {
+            data.remove_prefix(static_cast<std::size_t>(sent));
+        } else if (sent == 0) {
+            break;
+        } else {
+            CheckSocketError(WouldBlockCode);
+            // A full send buffer: dispatching lets the time-out end a peer that never reads.
+            application_.processMessages();
+        }
+    }
+    if (cancelRequested_) {
+        cancelRequested_ = false;
+        throw EAbortError(text::SendAborted);
+    }
+}
+
+long TSocketClient::Receive(char* buffer, std::size_t size, int flags) {
+    ssize_t received = ::recv(socket_.get(), buffer, size, flags);
+    if (received < 0) {
+        TakeSocketError();
+    }
+    watcher_.reenable(socket_.get(), platform::SocketEvent::Read);
+    return static_cast<long>(received);
+}
+
+bool TSocketClient::TakeLinePart(std::string& line, std::size_t peeked) {
+    std::string_view waiting(ioBuffer_.data(), peeked);
+    std::size_t lineFeed = waiting.find('\n');
+    std::size_t wanted = lineFeed == std::string_view::npos ? peeked : lineFeed + 1;
+    long taken = Receive(ioBuffer_.data(), wanted, 0);
+    if (taken < 0) {
+        RaiseSocketError(lastSocketError_);
+    }
+    line.append(ioBuffer_.data(), static_cast<std::size_t>(taken));
+    return lineFeed != std::string_view::npos && static_cast<std::size_t>(taken) == wanted;
+}
+
+bool TSocketClient::Capture(const std::function<void(std::string_view chunk)>& sink,
+                            const std::function<bool()>& wantMore) {
+    bytesReceived_ = 0;
+    TimeOutScope timeOut(*this);
+    while (!cancelRequested_ && wantMore()) {
+        long received = Receive(ioBuffer_.data(), IoBufferSize, 0);
+        if (received == 0) {
+            break;
+        }
+        if (received > 0) {
+            sink(std::string_view(ioBuffer_.data(), static_cast<std::size_t>(received)));
+            bytesReceived_ += received;
+            PacketReceived();
+            TimerOn();
+        } else if (lastSocketError_ == NotConnectedCode) {
+            break;
+        } else if (lastSocketError_ != WouldBlockCode) {
+            RaiseSocketError(lastSocketError_);
+        }
+        application_.processMessages();
+    }
+    bool cancelled = cancelRequested_;
+    cancelRequested_ = false;
+    return cancelled;
+}
+
+void TSocketClient::TimerOn() {
+    Report(8, "Timer On");
+    timeOutFired_ = false;
+    // A negative TimeOut becomes an interval the timer refuses.
+    timer_.SetInterval(TimeOut == 0 ? DefaultTimeOutMs : static_cast<std::uint32_t>(TimeOut));
+    timer_.SetEnabled(true);
+}
+
+void TSocketClient::TimerOff() {
+    Report(8, "Timer Off");
+    timer_.SetEnabled(false);
+}
+
+void TSocketClient::TimerTriggered() {
+    Report(8, "Timer Triggered");
+    timer_.SetEnabled(false);
+    timeOutFired_ = true;
+    lookupFinished_ = true;
+    Abort();
+}
+
+void TSocketClient::WaitPausing(const std::function<bool()>& done) {
+    do {
+        application_.clock().sleep(WaitPauseMs);
+        application_.processMessages();
+    } while (!done());
+}
+
+int TSocketClient::TakeSocketError() {
+    lastSocketError_ = SocketErrorCode(errno);
+    return lastSocketError_;
+}
+
+void TSocketClient::CheckSocketError(int toleratedCode) {
+    int code = TakeSocketError();
+    if (code != 0 && code != toleratedCode) {
+        RaiseSocketError(code);
+    }
+}
+
+void TSocketClient::RaiseSocketError(int code) {
+    Report(8, "Looking Up Error Message" + statusText_);
+    throw ESockError(text::SocketErrorText(code));
+}
+
+}  // namespace net

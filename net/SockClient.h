@@ -1,0 +1,160 @@
+#pragma once
+// One TCP client socket driven from the user-interface thread: host lookup, connect, send, line
+// and bulk reads, error texts and a time-out. Socket events arrive as messages, and every wait
+// keeps dispatching the application's messages, so the interface stays responsive meanwhile and
+// handlers (this component's included) may run in the middle of an operation.
+
+#include <netinet/in.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/HostLookup.h"
+#include "net/SocketHandle.h"
+#include "net/TimeoutTimer.h"
+#include "platform/Application.h"
+#include "platform/SocketWatcher.h"
+
+namespace net {
+
+class TSocketClient {
+  public:
+    // Every wait ends after this long when TimeOut is 0, so a silent server cannot hang it.
+    static constexpr std::uint32_t DefaultTimeOutMs = 30'000;
+    static constexpr std::size_t IoBufferSize = 65'536;
+
+    // Raises ESockError "Initializaton of POSIX sockets failed" when no socket can be made.
+    explicit TSocketClient(platform::Application& application);
+    virtual ~TSocketClient();
+    TSocketClient(const TSocketClient&) = delete;
+    TSocketClient& operator=(const TSocketClient&) = delete;
+
+    // A dotted IPv4 address or a name.
+    std::string Host;
+    // Only the low 16 bits are used.
+    std::int32_t Port = 0;
+    // Milliseconds allowed to each wait; 0 gives DefaultTimeOutMs; a negative value makes every
+    // wait raise "No Timer".
+    std::int32_t TimeOut = 0;
+    // Status texts of this level and below are reported (8 most detailed, 1 least).
+    std::int32_t ReportLevel = 0;
+    // An empty proxy host means a direct connection.
+    std::string Proxy;
+    std::int32_t ProxyPort = 0;
+
+    std::function<void(TSocketClient& sender)> OnConnect;
+    std::function<void(TSocketClient& sender)> OnDisconnect;
+    // A name did not resolve; setting handled allows one more lookup.
+    std::function<void(bool& handled)> OnInvalidHost;
+    std::function<void(TSocketClient& sender)> OnHostResolved;
+    std::function<void(TSocketClient& sender, const std::string& status)> OnStatus;
+    std::function<void(TSocketClient& sender)> OnConnectionFailed;
+
+    // Resolves the host (or the proxy) and connects to Port (or ProxyPort).
+    void Connect();
+    // Closes the connection; a fresh, unconnected socket takes its place.
+    void Disconnect();
+    // Ends the wait in progress with its cancel or abort error.
+    virtual void Abort();
+    void Cancel();
+
+    // Sends text up to its first zero byte.
+    void Write(std::string_view text);
+    void Writeln(std::string_view text);
+    // One line with its LF (a CR before it stays); empty once the connection has ended, even
+    // when part of a line had arrived. A line longer than the buffer comes in pieces.
+    std::string ReadLn();
+    // Reads until the connection ends or target holds at least limit bytes (-1: no limit).
+    void CaptureString(std::string& target, std::int64_t limit);
+    // Reads until the connection ends into a new file (an existing one is replaced).
+    void CaptureFile(const std::string& fileName);
+    // True when at least one byte waits to be read.
+    bool DataAvailable();
+    // Takes over a connected stream socket made elsewhere (an accepted one, or a socket pair's
+    // end), in place of the current socket.
+    void AttachConnected(SocketHandle connected);
+
+    bool IsConnected() const { return isConnected_; }
+    bool CancelRequested() const { return cancelRequested_; }
+    bool TimeOutFired() const { return timeOutFired_; }
+    bool LastEventOk() const { return lastEventOk_; }
+    int LastSocketError() const { return lastSocketError_; }
+    std::int64_t BytesReceived() const { return bytesReceived_; }
+    const std::string& StatusText() const { return statusText_; }
+    // The reply number of the last exchange, 0 when none was read.
+    std::int16_t StatusCode() const { return statusCode_; }
+    // The announced length of the incoming data, 0 when none was announced.
+    std::int32_t ContentLength() const { return contentLength_; }
+
+  protected:
+    void Report(int level, const std::string& text);
+    // Ends a host lookup wait as if the answer had come.
+    void MarkLookupFinished() { lookupFinished_ = true; }
+    // Called after each chunk a capture receives.
+    virtual void PacketReceived() {}
+
+    std::int16_t statusCode_ = 0;
+    std::int32_t contentLength_ = 0;
+
+  private:
+    class TimeOutScope;
+
+    SocketHandle OpenSocket();
+    void ReplaceSocket();
+    void SelectEvents();
+    void RequestCloseSocket();
+    void HandleSocketEvent(platform::SocketEvent event, int error);
+    void HandleLookupFinished(std::uint32_t address, int errorCode);
+
+    void ResolveRemoteAddress();
+    void ResolveHost();
+    void WaitConnected();
+    void RaiseConnectFailure();
+
+    void SendBuffer(std::string_view data);
+    // Bytes received, or -1 with LastSocketError set.
+    long Receive(char* buffer, std::size_t size, int flags);
+    // Consumes the peeked bytes up to and including the first LF into line; true when the
+    // line is complete.
+    bool TakeLinePart(std::string& line, std::size_t peeked);
+    // Feeds received chunks to sink while wantMore holds and the connection lasts; returns
+    // whether it ended by cancellation (which it then clears).
+    bool Capture(const std::function<void(std::string_view chunk)>& sink,
+                 const std::function<bool()>& wantMore);
+
+    void TimerOn();
+    void TimerOff();
+    void TimerTriggered();
+    // Pauses 2 ms and dispatches messages until done holds.
+    void WaitPausing(const std::function<bool()>& done);
+
+    int TakeSocketError();
+    // Raises the error of the failed call unless its code is tolerated.
+    void CheckSocketError(int toleratedCode);
+    [[noreturn]] void RaiseSocketError(int code);
+
+    platform::Application& application_;
+    platform::SocketWatcher watcher_;
+    SocketHandle socket_;
+    sockaddr_in remoteAddress_{};
+    std::uint32_t resolvedAddress_ = 0;
+    std::vector<char> ioBuffer_;
+    TTimeoutTimer timer_;
+    HostLookup lookup_;
+
+    bool isConnected_ = false;
+    bool cancelRequested_ = false;
+    bool timeOutFired_ = false;
+    bool lastEventOk_ = true;
+    bool lookupFinished_ = false;
+    bool destroying_ = false;
+    int lastSocketError_ = 0;
+    std::int64_t bytesReceived_ = 0;
+    std::string statusText_;
+};
+
+}  // namespace net

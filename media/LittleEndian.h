@@ -73,7 +73,11 @@ class LittleEndianWriter {
     void bytes(std::span<const std::uint8_t> data) {
         out_.insert(out_.end(), data.begin(), data.end());
     }
-    void text(std::string_view chars) { out_.insert(out_.end(), chars.begin(), chars.end()); }
+    void text(std::string_view chars) {
+        for (char c : chars) {
+            u8(static_cast<std::uint8_t>(c));
+        }
+    }
 
   private:
     std::vector<std::uint8_t>& out_;

@@ -7,19 +7,25 @@ PACKAGES := build-essential cmake pkg-config \
 	libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libsdl2-image-dev \
 	libfontconfig-dev fonts-ipafont-gothic libimgui-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth xdotool imagemagick sox espeak-ng
+	xvfb xauth xdotool openbox x11-utils
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+ASSET_PACKAGES := espeak-ng sox
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench sanitize clean
-
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+define install-missing
+	@missing=$$(for p in $(1); do \
 		dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update -qq && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+.PHONY: deps configure build run test bench sanitize fuzz assets clean
+
+deps:
+	$(call install-missing,$(PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD) -DPUDOROCK_SANITIZE=$(SANITIZE) >/dev/null
@@ -30,16 +36,32 @@ build: configure
 run: build
 	$(BUILD)/game/pudorock
 
+# Benchmarks run once, briefly; the test results come last.
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory bench
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@for b in $(BUILD)/bench/*/*-bench; do \
-		[ -x "$$b" ] && $$b --benchmark_min_time=0.05 || exit 1; done
+		[ -x "$$b" ] || continue; \
+		$$b --benchmark_min_time=0.05 || exit 1; done
 
 sanitize:
 	$(MAKE) test BUILD=build-asan SANITIZE=ON
 
+# Each fuzz target for FUZZ_SECONDS (default 60).
+FUZZ_SECONDS ?= 60
+fuzz:
+	$(call install-missing,$(PACKAGES) $(FUZZ_PACKAGES))
+	CXX=clang++ cmake -S . -B build-fuzz -DPUDOROCK_FUZZ=ON >/dev/null
+	cmake --build build-fuzz -j $(JOBS)
+	@for f in build-fuzz/fuzz/*/*-fuzz; do \
+		echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 2>&1 | tail -n 12 || exit 1; done
+
+# Makes the stored pictures and sounds anew (the build never does).
+assets: build
+	$(call install-missing,$(ASSET_PACKAGES))
+	$(BUILD)/tools/assetgen/pudorock-assetgen assets
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

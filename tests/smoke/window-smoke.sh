@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The game in a real window under Xvfb with a window manager, as on a desktop: it starts full
+# screen, Alt+Enter gives an 800 x 600 window and a second Alt+Enter full screen again, Esc ends
+# it with exit status 0 and the best-ten table saved.
+set -euo pipefail
+game=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+export SMOKE_GAME=$game
+xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
+    openbox >/dev/null 2>&1 &
+    size() { xwininfo -root -tree | sed -n "s/.*(\"pudorock\" \"pudorock\")  \([0-9]*x[0-9]*\).*/\1/p"; }
+    expect_size() {
+        for _ in $(seq 100); do
+            [ "$(size)" = "$1" ] && return 0
+            sleep 0.1
+        done
+        echo "window is \"$(size)\", expected $1" >&2
+        return 1
+    }
+    sleep 0.5
+    SDL_AUDIODRIVER=dummy "$SMOKE_GAME" & pid=$!
+    expect_size 1024x768
+    xdotool key alt+Return
+    expect_size 800x600
+    xdotool key alt+Return
+    expect_size 1024x768
+    xdotool key Escape
+    for _ in $(seq 100); do
+        kill -0 $pid 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 $pid 2>/dev/null; then
+        echo "the game did not end on Esc" >&2
+        kill $pid
+        exit 1
+    fi
+    wait $pid
+'
+test "$(stat -c %s Hisc.dat)" = 1408
+echo "window smoke test passed"

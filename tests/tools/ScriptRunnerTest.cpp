@@ -1,0 +1,138 @@
+#include "tools/script/ScriptRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "tests/support/Headless.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+class ScriptRunnerTest : public ::testing::Test {
+  protected:
+    void SetUp() override { testsupport::useHeadlessDrivers(); }
+
+    // Runs a script and returns what it printed.
+    std::string run(const std::string& script) {
+        std::ostringstream out;
+        tools::ScriptRunner runner(out);
+        std::istringstream in(script);
+        runner.run(in);
+        return out.str();
+    }
+
+    static std::string field(const std::string& dump, const std::string& name) {
+        auto at = dump.find("\"" + name + "\":");
+        if (at == std::string::npos) {
+            return "";
+        }
+        at += name.size() + 3;
+        return dump.substr(at, dump.find_first_of(",}", at) - at);
+    }
+
+    static std::vector<std::string> lines(const std::string& text) {
+        std::vector<std::string> result;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            result.push_back(line);
+        }
+        return result;
+    }
+
+    testsupport::TempWorkingDirectory directory;
+};
+
+TEST_F(ScriptRunnerTest, FromTheOpeningThroughTheTitleToTheBestTenBoardAndBack) {
+    const auto dumps = lines(run(R"(
+        time 12:34:56.789
+        start
+        frame 16        # the opening is set up
+        dump
+        frame 16 200    # 1 unit of countdown a frame
+        dump
+        key space       # skip the rest of the opening
+        frame 16
+        dump
+        key enter
+        frame 16
+        dump
+        key enter
+        frame 16
+        dump
+        quit
+    )"));
+    ASSERT_EQ(dumps.size(), 5u);
+    EXPECT_EQ(field(dumps[0], "state"), "1");
+    EXPECT_EQ(field(dumps[0], "phase_clock"), "256");
+    EXPECT_EQ(field(dumps[1], "phase_clock"), "56");
+    EXPECT_EQ(field(dumps[1], "lag_count"), "16");
+    EXPECT_EQ(field(dumps[2], "state"), "3");
+    EXPECT_EQ(field(dumps[2], "pending_sound"), "2");
+    EXPECT_EQ(field(dumps[3], "state"), "2");
+    EXPECT_EQ(field(dumps[4], "state"), "3");
+    EXPECT_EQ(field(dumps[4], "fullscreen"), "true");
+    EXPECT_EQ(field(dumps[4], "timer_enabled"), "true");
+    EXPECT_EQ(std::filesystem::file_size("Hisc.dat"), 1408u);
+}
+
+TEST_F(ScriptRunnerTest, TheSameSeedAndKeysReplayTheSameGame) {
+    const std::string script = R"(
+        time 01:02:03.004
+        start
+        frame 16 2
+        key space
+        frame 16
+        key space
+        frame 16 150
+        key 1
+        frame 300 20
+        key 2
+        frame 16 3
+        dump
+    )";
+    const std::string first = run(script);
+    std::filesystem::remove("Hisc.dat");
+    EXPECT_EQ(run(script), first);
+    EXPECT_EQ(field(first, "state"), "6");
+    EXPECT_NE(field(first, "block_count"), "0");
+}
+
+TEST_F(ScriptRunnerTest, AltEnterAndEscapeAsKeys) {
+    const auto dumps = lines(run(R"(
+        start
+        frame 16
+        key enter +alt
+        frame 16
+        dump
+        key esc
+        frame 16
+        dump
+    )"));
+    ASSERT_EQ(dumps.size(), 1u);  // Esc ended the program before the second dump
+    EXPECT_EQ(field(dumps[0], "fullscreen"), "false");
+    EXPECT_EQ(field(dumps[0], "display_initialized"), "true");
+}
+
+TEST_F(ScriptRunnerTest, MessageBoxesArePrinted) {
+    std::filesystem::create_directory("Hisc.dat");  // no file to load, and none can be saved
+    EXPECT_EQ(run("start\nframe 16\nquit\n"),
+              "msgbox: プドロク: ファイルへのアクセスが拒否されました.\n");
+}
+
+TEST_F(ScriptRunnerTest, BadCommandsNameTheirLine) {
+    std::ostringstream out;
+    tools::ScriptRunner runner(out);
+    std::istringstream script("start\nframe\n");
+    try {
+        runner.run(script);
+        FAIL();
+    } catch (const tools::ScriptError& error) {
+        EXPECT_STREQ(error.what(), "line 2: frame wants LAG [N]");
+    }
+    EXPECT_THROW(runner.execute("launch"), std::invalid_argument);
+    EXPECT_THROW(runner.execute("key tab"), std::invalid_argument);
+}
+
+}  // namespace

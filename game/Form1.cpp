@@ -1,5 +1,6 @@
 #include "game/Form1.h"
 
+#include "assets/Assets.h"
 #include "game/BestTenStore.h"
 #include "game/PlayRules.h"
 #include "game/StateSteps.h"
@@ -33,6 +34,25 @@ class CanvasRelease {
     media::TDisplay& display_;
 };
 
+void loadPictureItem(media::TPictureCollectionItem& item, int index) {
+    const assets::PictureItemSettings& settings = assets::PictureItems[index];
+    item.Name = settings.Name;
+    item.PatternWidth = settings.PatternWidth;
+    item.PatternHeight = settings.PatternHeight;
+    item.SystemMemory = settings.SystemMemory;
+    item.Transparent = settings.Transparent;
+    item.TransparentColor = settings.TransparentColor;
+    item.Picture = media::TDIB::readPictureData(assets::picture(index));
+}
+
+void loadSoundItem(media::TWaveCollectionItem& item, int index) {
+    const assets::SoundItemSettings& settings = assets::SoundItems[index];
+    item.Name = settings.Name;
+    item.SetLooped(settings.Looped);
+    item.SetMaxPlayingCount(settings.MaxPlayingCount);
+    item.Wave = media::TWave::readImage(assets::sound(index));
+}
+
 }  // namespace
 
 TForm1::TForm1(platform::Application& application, GameGlobals& globals)
@@ -40,7 +60,8 @@ TForm1::TForm1(platform::Application& application, GameGlobals& globals)
       g_(globals),
       window_(application, GameTitle, ScreenWidth, ScreenHeight),
       Display1(&window_),
-      FrameTimer1(application) {
+      FrameTimer1(application),
+      SoundDevice1(&window_) {
     LoadStoredSettings();
     try {
         FormCreate();
@@ -86,6 +107,19 @@ void TForm1::LoadStoredSettings() {
         FrameTimer1Timer(sender, lagCount);
     };
     FrameTimer1.Loaded();
+
+    for (int i = 0; i < assets::PictureCount; ++i) {
+        loadPictureItem(PictureList1.Items().Add(), i);
+    }
+    PictureList1.SetDisplay(&Display1);
+
+    SoundDevice1.AutoInitialize = true;
+    SoundDevice1.Loaded();
+
+    for (int i = 0; i < assets::SoundCount; ++i) {
+        loadSoundItem(WaveList1.Items().Add(), i);
+    }
+    WaveList1.SetSoundDevice(&SoundDevice1);
 }
 
 void TForm1::Show() {
@@ -112,6 +146,8 @@ void TForm1::FormCreate() {
     const platform::TimeOfDay now = application_.clock().utcTimeOfDay();
     g_.Random.seed(timeOfDaySeed(now.hour, now.minute, now.second, now.millisecond));
     LoadBestTen(g_, PlayerName);
+    PictureList1.Items().BuildColorTable();
+    Display1.DefaultColorTable = PictureList1.Items().ColorTable;
     Display1.ColorTable = Display1.DefaultColorTable;
     window_.setCursorVisible(false);
     g_.State = gsIntroInit;
@@ -214,16 +250,13 @@ void TForm1::RunRankingDialogSequence() {
     restore();
 }
 
-bool TForm1::SoundDeviceInitialized() const {
-    return false;
-}
-
 void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     if (!Display1.ReadyToDraw()) {
         return;
     }
     Display1.BackSurface()->Fill(g_.State == gsPlay ? PlayFill : OtherFill);
-    if (g_.PendingSound > 0 && SoundDeviceInitialized()) {
+    if (g_.PendingSound > 0 && SoundDevice1.Initialized()) {
+        WaveList1.Items(g_.PendingSound - 1).Play(false);
         g_.PendingSound = 0;
     }
     {

@@ -9,6 +9,9 @@
 #include "game/Globals.h"
 #include "media/Display.h"
 #include "media/FrameTimer.h"
+#include "media/PictureList.h"
+#include "media/SoundDevice.h"
+#include "media/WaveList.h"
 #include "platform/Application.h"
 #include "platform/Keys.h"
 #include "platform/Window.h"
@@ -61,7 +64,6 @@ class TForm1 {
     void RunStateStep(std::int32_t lagCount);
     void SwitchDisplayMode();
     void RunRankingDialogSequence();
-    bool SoundDeviceInitialized() const;
 
     platform::Application& application_;
     GameGlobals& g_;
@@ -72,6 +74,9 @@ class TForm1 {
     // Components, in the order the window's description creates them.
     media::TDisplay Display1;
     media::TFrameTimer FrameTimer1;
+    media::TPictureList PictureList1;
+    media::TSoundDevice SoundDevice1;
+    media::TWaveList WaveList1;
 };
 
 }  // namespace game

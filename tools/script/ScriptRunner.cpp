@@ -169,6 +169,7 @@ void ScriptRunner::start() {
     application_ = std::make_unique<platform::Application>(clock_, messageBoxes_);
     application_->setTitle(game::GameTitle);
     form_ = std::make_unique<game::TForm1>(*application_, globals_);
+    form_->WaveList1.OnPlay = [this](int index) { out_ << "sound: " << index << '\n'; };
     form_->RunRankingDialog = rankingDialog;
     form_->Show();
 }

@@ -1,0 +1,181 @@
+#include "LoopbackServer.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <stdexcept>
+
+namespace nettest {
+
+namespace {
+
+constexpr int StepMs = 10;
+constexpr int RequestWaitMs = 5000;
+
+sockaddr_in loopback(std::uint16_t port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
+
+std::uint16_t boundPort(int fd) {
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    return ntohs(address.sin_port);
+}
+
+// Waits up to StepMs for fd to become readable.
+bool readable(int fd) {
+    pollfd request{fd, POLLIN, 0};
+    return ::poll(&request, 1, StepMs) > 0;
+}
+
+}  // namespace
+
+Reply whole(std::string text) {
+    return Reply{{std::move(text)}};
+}
+
+Reply bytewise(const std::string& text, int pauseMs) {
+    Reply reply{{}, pauseMs};
+    for (char byte : text) {
+        reply.pieces.emplace_back(1, byte);
+    }
+    return reply;
+}
+
+Reply silent() {
+    return Reply{{}, 0, true};
+}
+
+LoopbackServer::LoopbackServer(Script script, bool readsRequest)
+    : script_(std::move(script)), readsRequest_(readsRequest) {
+    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address = loopback(0);
+    if (listener_ < 0 ||
+        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        listen(listener_, 8) != 0) {
+        throw std::runtime_error("loopback server cannot listen");
+    }
+    port_ = boundPort(listener_);
+    thread_ = std::thread([this] { run(); });
+}
+
+LoopbackServer::~LoopbackServer() {
+    stopping_ = true;
+    thread_.join();
+    ::close(listener_);
+}
+
+std::string LoopbackServer::url(const std::string& target) const {
+    return "http://127.0.0.1:" + std::to_string(port_) + target;
+}
+
+std::vector<std::string> LoopbackServer::requests() const {
+    std::lock_guard lock(mutex_);
+    return requests_;
+}
+
+int LoopbackServer::connections() const {
+    std::lock_guard lock(mutex_);
+    return connections_;
+}
+
+void LoopbackServer::run() {
+    for (int index = 0; !stopping_;) {
+        if (!readable(listener_)) {
+            continue;
+        }
+        int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd >= 0) {
+            serve(fd, index++);
+            ::close(fd);
+        }
+    }
+}
+
+void LoopbackServer::serve(int fd, int index) {
+    {
+        std::lock_guard lock(mutex_);
+        ++connections_;
+    }
+    std::string request = readsRequest_ ? readRequest(fd) : std::string();
+    {
+        std::lock_guard lock(mutex_);
+        requests_.push_back(request);
+    }
+    Reply reply = script_(index, request);
+    send(fd, reply);
+    if (reply.hold) {
+        waitForClientToLeave(fd);
+    }
+}
+
+std::string LoopbackServer::readRequest(int fd) {
+    std::string request;
+    for (int waited = 0; waited < RequestWaitMs && !stopping_; waited += StepMs) {
+        if (!readable(fd)) {
+            continue;
+        }
+        char buffer[4096];
+        ssize_t received = recv(fd, buffer, sizeof buffer, 0);
+        if (received <= 0) {
+            break;
+        }
+        request.append(buffer, static_cast<std::size_t>(received));
+        if (request.find("\r\n\r\n") != std::string::npos) {
+            break;
+        }
+    }
+    return request;
+}
+
+void LoopbackServer::send(int fd, const Reply& reply) {
+    for (std::size_t i = 0; i < reply.pieces.size(); ++i) {
+        if (i > 0 && !pause(reply.pauseMs)) {
+            return;
+        }
+        const std::string& piece = reply.pieces[i];
+        if (::send(fd, piece.data(), piece.size(), MSG_NOSIGNAL) < 0) {
+            return;
+        }
+    }
+}
+
+void LoopbackServer::waitForClientToLeave(int fd) {
+    while (!stopping_) {
+        char buffer[256];
+        if (readable(fd) && recv(fd, buffer, sizeof buffer, 0) <= 0) {
+            return;
+        }
+    }
+}
+
+bool LoopbackServer::pause(int ms) {
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!stopping_ && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return !stopping_;
+}
+
+ClosedPort::ClosedPort() : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+    sockaddr_in address = loopback(0);
+    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        throw std::runtime_error("cannot reserve a loopback port");
+    }
+    port_ = boundPort(fd_);
+}
+
+ClosedPort::~ClosedPort() {
+    ::close(fd_);
+}
+
+}  // namespace nettest

@@ -1,0 +1,75 @@
+#pragma once
+// A scripted server on 127.0.0.1 and an ephemeral port, on its own thread: it answers each
+// connection with pieces as small as one byte, pauses between them, and closes or falls silent.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace nettest {
+
+struct Reply {
+    std::vector<std::string> pieces;
+    int pauseMs = 0;    // before every piece but the first
+    bool hold = false;  // after the pieces, stay connected and silent until the client leaves
+};
+
+Reply whole(std::string text);
+Reply bytewise(const std::string& text, int pauseMs = 0);
+Reply silent();
+
+class LoopbackServer {
+  public:
+    // index counts connections from 0; request holds what the client sent.
+    using Script = std::function<Reply(int index, const std::string& request)>;
+
+    // With readsRequest, each reply waits for the end of an HTTP request header.
+    explicit LoopbackServer(Script script, bool readsRequest = true);
+    ~LoopbackServer();
+    LoopbackServer(const LoopbackServer&) = delete;
+    LoopbackServer& operator=(const LoopbackServer&) = delete;
+
+    std::uint16_t port() const { return port_; }
+    std::string url(const std::string& target) const;
+    std::vector<std::string> requests() const;
+    int connections() const;
+
+  private:
+    void run();
+    void serve(int fd, int index);
+    std::string readRequest(int fd);
+    void send(int fd, const Reply& reply);
+    void waitForClientToLeave(int fd);
+    // Sleeps in short steps; false when the server is stopping.
+    bool pause(int ms);
+
+    Script script_;
+    bool readsRequest_;
+    int listener_ = -1;
+    std::uint16_t port_ = 0;
+    std::atomic<bool> stopping_{false};
+    mutable std::mutex mutex_;
+    std::vector<std::string> requests_;
+    int connections_ = 0;
+    std::thread thread_;
+};
+
+// A port on 127.0.0.1 held bound without listening, so connecting to it is refused.
+class ClosedPort {
+  public:
+    ClosedPort();
+    ~ClosedPort();
+    ClosedPort(const ClosedPort&) = delete;
+    ClosedPort& operator=(const ClosedPort&) = delete;
+    std::uint16_t port() const { return port_; }
+
+  private:
+    int fd_;
+    std::uint16_t port_ = 0;
+};
+
+}  // namespace nettest

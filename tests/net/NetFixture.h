@@ -1,0 +1,39 @@
+#pragma once
+// What every network test needs: an application loop on the user-interface thread (this one).
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+
+namespace nettest {
+
+// Runs Factor times faster than real time, so that the long default time-out passes quickly.
+class FastClock final : public platform::Clock {
+  public:
+    static constexpr std::uint32_t Factor = 100;
+    std::uint32_t milliseconds() override { return real_.milliseconds() * Factor; }
+    platform::TimeOfDay utcTimeOfDay() override { return {}; }
+    void sleep(std::uint32_t ms) override {
+        std::this_thread::sleep_for(std::chrono::microseconds(ms * 1000 / Factor));
+    }
+
+  private:
+    platform::SystemClock real_;
+};
+
+template <typename ClockType>
+class BasicNetTest : public ::testing::Test {
+  protected:
+    ClockType clock;
+    platform::RecordedMessageBoxes boxes;
+    platform::Application app{clock, boxes};
+};
+
+using NetTest = BasicNetTest<platform::SystemClock>;
+
+}  // namespace nettest

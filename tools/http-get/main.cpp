@@ -1,0 +1,119 @@
+// http-get: runs one Get of the game's HTTP client and prints its events as they fire, then the
+// status code, the reply header and the body. For checking a ranking server by hand.
+
+#include <charconv>
+#include <cstdint>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "net/HttpClient.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+
+namespace {
+
+struct Options {
+    std::string url;
+    std::int32_t timeOutMs = 0;
+    std::int32_t reportLevel = 0;
+};
+
+constexpr const char* Usage =
+    "usage: http-get [-t TIMEOUT_MS] [-v REPORT_LEVEL] URL\n"
+    "  -t  milliseconds allowed to each wait (default: the client's bound)\n"
+    "  -v  also print the socket's status texts up to this level (1 to 8)\n";
+
+std::optional<std::int32_t> numberOf(std::string_view text) {
+    std::int32_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<Options> parseArguments(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view argument = argv[i];
+        if ((argument == "-t" || argument == "-v") && i + 1 < argc) {
+            auto value = numberOf(argv[++i]);
+            if (!value) {
+                return std::nullopt;
+            }
+            (argument == "-t" ? options.timeOutMs : options.reportLevel) = *value;
+        } else if (options.url.empty() && !argument.starts_with('-')) {
+            options.url = argument;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (options.url.empty()) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+void printEvent(const std::string& text) {
+    std::cout << "[event] " << text << std::endl;
+}
+
+void wireEvents(net::THttpClient& client) {
+    client.OnAboutToSend = [](net::THttpClient& sender) {
+        printEvent("about to send: " + sender.HeaderLines().Lines().front());
+    };
+    client.OnHostResolved = [](net::TSocketClient&) { printEvent("host resolved"); };
+    client.OnConnect = [](net::TSocketClient&) { printEvent("connected"); };
+    client.OnConnectionFailed = [](net::TSocketClient&) { printEvent("connection failed"); };
+    client.OnDisconnect = [](net::TSocketClient&) { printEvent("disconnected"); };
+    client.OnStatus = [](net::TSocketClient&, const std::string& status) {
+        printEvent("status: " + status);
+    };
+    client.OnPacketRecvd = [](net::THttpClient& sender) {
+        printEvent("packet received, " + std::to_string(sender.BytesReceived()) + " bytes");
+    };
+    client.OnSuccess = [](net::CmdType) { printEvent("success"); };
+    client.OnFailure = [](net::CmdType) { printEvent("failure"); };
+    client.OnRedirect = [&client](bool&) {
+        printEvent("redirect, status " + std::to_string(client.StatusCode()) + ", location " +
+                   client.RedirectLocation());
+    };
+    client.OnAuthenticationNeeded = [](net::THttpClient&) { printEvent("authentication needed"); };
+}
+
+void printReply(const net::THttpClient& client) {
+    std::cout << "Status code: " << client.StatusCode() << "\n"
+              << "--- Header ---\n"
+              << client.Header << "--- Body ---\n"
+              << client.Body << std::flush;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::optional<Options> options = parseArguments(argc, argv);
+    if (!options) {
+        std::cerr << Usage;
+        return 2;
+    }
+    platform::SystemClock clock;
+    platform::RecordedMessageBoxes boxes(
+        [](const platform::ShownMessage& message) { std::cerr << message.text << "\n"; });
+    platform::Application application(clock, boxes);
+    try {
+        net::THttpClient client(application);
+        client.TimeOut = options->timeOutMs;
+        client.ReportLevel = options->reportLevel;
+        wireEvents(client);
+        client.Get(options->url);
+        printReply(client);
+    } catch (const std::exception& error) {
+        std::cerr << "http-get: " << error.what() << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -40,10 +40,8 @@ TSocketClient::TSocketClient(platform::Application& application)
       lookup_(application, [this](std::uint32_t address, int errorCode) {
           HandleLookupFinished(address, errorCode);
       }) {
-    Report(8, "Create");
     timer_.SetEnabled(false);
     timer_.OnTimer = [this](TTimeoutTimer&) { TimerTriggered(); };
-    Report(8, "Initializing sockets");
     socket_ = OpenSocket();
     // The first socket resets its connection on close instead of lingering.
     linger noLinger{1, 0};
@@ -52,16 +50,6 @@ TSocketClient::TSocketClient(platform::Application& application)
         throw ESockError(text::SocketsInitFailed);
     }
     SelectEvents();
-}
-
-TSocketClient::~TSocketClient() {
-    destroying_ = true;
-    TSocketClient::Abort();
-    try {
-        RequestCloseSocket();
-    } catch (const std::exception&) {
-        // Nothing can be done about a failing close at this point.
-    }
 }
 
 void TSocketClient::Connect() {
@@ -180,7 +168,7 @@ void TSocketClient::AttachConnected(SocketHandle connected) {
 }
 
 void TSocketClient::Report(int level, const std::string& text) {
-    if (level > ReportLevel || destroying_) {
+    if (level > ReportLevel) {
         return;
     }
     statusText_ = text;
@@ -220,9 +208,6 @@ void TSocketClient::RequestCloseSocket() {
     watcher_.unwatch(socket_.get());
     if (socket_.close() != 0) {
         CheckSocketError(WouldBlockCode);
-    }
-    if (destroying_) {
-        return;
     }
     // The replacement comes first, so a failing handler cannot leave the component without one.
     ReplaceSocket();

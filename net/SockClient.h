@@ -29,7 +29,8 @@ class TSocketClient {
 
     // Raises ESockError "Initializaton of POSIX sockets failed" when no socket can be made.
     explicit TSocketClient(platform::Application& application);
-    virtual ~TSocketClient();
+    // The socket closes without a report or a replacement.
+    virtual ~TSocketClient() = default;
     TSocketClient(const TSocketClient&) = delete;
     TSocketClient& operator=(const TSocketClient&) = delete;
 
@@ -151,7 +152,6 @@ class TSocketClient {
     bool timeOutFired_ = false;
     bool lastEventOk_ = true;
     bool lookupFinished_ = false;
-    bool destroying_ = false;
     int lastSocketError_ = 0;
     std::int64_t bytesReceived_ = 0;
     std::string statusText_;

@@ -264,9 +264,9 @@ TEST_F(HttpTest, FileModesWriteHeaderAndBodyToFiles) {
     std::filesystem::remove_all(folder);
 }
 
-using FastHttpTest = BasicNetTest<FastClock>;
+using DefaultBoundHttpTest = BasicNetTest<ScaledClock>;
 
-TEST_F(FastHttpTest, TimeOutZeroStillEndsASilentServer) {
+TEST_F(DefaultBoundHttpTest, TimeOutZeroStillEndsASilentServer) {
     LoopbackServer server = replying(silent());
     THttpClient client(app);
     std::uint32_t start = clock.milliseconds();

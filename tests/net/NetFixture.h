@@ -13,7 +13,7 @@
 namespace nettest {
 
 // Runs Factor times faster than real time, so that the long default time-out passes quickly.
-class FastClock final : public platform::Clock {
+class ScaledClock final : public platform::Clock {
   public:
     static constexpr std::uint32_t Factor = 100;
     std::uint32_t milliseconds() override { return real_.milliseconds() * Factor; }

@@ -185,9 +185,9 @@ TEST_F(NetTest, WriteStopsAtTheFirstZeroByte) {
     EXPECT_EQ(server.requests().at(0), "GET\r\n\r\n");
 }
 
-using FastNetTest = BasicNetTest<FastClock>;
+using DefaultBoundSocketTest = BasicNetTest<ScaledClock>;
 
-TEST_F(FastNetTest, TimeOutZeroStillBoundsEveryWait) {
+TEST_F(DefaultBoundSocketTest, TimeOutZeroStillBoundsEveryWait) {
     LoopbackServer server = talker(silent());
     TSocketClient client(app);
     pointAt(client, server).Connect();

@@ -1,9 +1,13 @@
 #include "game/Form1.h"
 
 #include "assets/Assets.h"
+#include "game/BestTenScreen.h"
 #include "game/BestTenStore.h"
+#include "game/OpeningScreen.h"
 #include "game/PlayRules.h"
+#include "game/PlayScreen.h"
 #include "game/StateSteps.h"
+#include "game/TitleScreen.h"
 #include "media/SurfaceCanvas.h"
 
 namespace game {
@@ -267,25 +271,33 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
 }
 
 void TForm1::RunStateStep(std::int32_t lagCount) {
+    media::TSurface& surface = *Display1.BackSurface();
     switch (g_.State) {
         case gsIntroInit:
             StepIntroInit(g_);
             break;
         case gsIntro:
+            // The spiral uses the countdown's value from before this frame's decrement.
+            DrawOpeningSpiral(g_.PhaseClock, surface, PictureList1);
             StepIntroCountdown(g_, lagCount);
+            DrawProducerCredit(g_.PhaseClock, surface);
             break;
         case gsBestTen:
+            DrawBestTen(g_, surface, PictureList1);
             break;
         case gsTitle:
+            DrawTitle(g_, surface, PictureList1);
             break;
         case gsNewGame:
             StepNewGame(g_);
             break;
         case gsCurtain:
             StepCurtain(g_);
+            DrawCurtain(g_, surface, PictureList1);
             break;
         case gsPlay:
             StepPlayRules(g_, lagCount);
+            DrawPlay(g_, surface, PictureList1, lagCount);
             break;
     }
 }

@@ -1,0 +1,49 @@
+#include "game/TitleScreen.h"
+
+#include "game/CanvasText.h"
+#include "game/ScopedCanvas.h"
+
+namespace game {
+
+namespace {
+
+constexpr std::uint32_t White = 0x00FFFFFF;
+constexpr std::uint32_t Red = 0x000000FF;
+// Marks a colour drawn as its nearest palette entry.
+constexpr std::uint32_t PaletteRelative = 0x02000000;
+
+constexpr const char* MenuLines[] = {
+    "[Enter] ランキング見る",
+    "[Shift]+[Enter] インターネットランキング申請",
+    "[Esc] 終了",
+};
+constexpr int MenuTop = 380;
+constexpr int MenuLineHeight = 40;
+
+// The lines share the left edge of the first one centred on x 320.
+void DrawMenu(media::TSurfaceCanvas& canvas) {
+    const int left = 320 - canvas.TextWidth(MenuLines[0]) / 2;
+    int y = MenuTop;
+    for (const char* line : MenuLines) {
+        canvas.TextOut(left, y, line);
+        y += MenuLineHeight;
+    }
+}
+
+}  // namespace
+
+void DrawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
+    pictures.Items(TitlePicture).Draw(surface, 200, 10, 0);
+    ScopedCanvas canvas(surface);
+    canvas->Brush.SetStyle(media::bsClear);
+    canvas->Font.Color = White;
+    canvas->Font.Size = 18;
+    DrawMenu(*canvas);
+    canvas->Font.Size = 28;
+    canvas->Font.Color = PaletteRelative + static_cast<std::uint32_t>(g.Random.next(255)) * 65535;
+    TextOutCentred(*canvas, 400, 280, "[Space Ber] to start!!");
+    canvas->Font.Color = Red;
+    TextOutCentred(*canvas, 400, 540, MakersLine);
+}
+
+}  // namespace game

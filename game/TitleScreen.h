@@ -1,0 +1,19 @@
+#pragma once
+// The title screen: the title picture, the menu, the blinking call to press Space and the
+// maker's line.
+
+#include <string_view>
+
+#include "game/Globals.h"
+#include "media/PictureList.h"
+#include "media/Surface.h"
+
+namespace game {
+
+inline constexpr int TitlePicture = 1;
+inline constexpr std::string_view MakersLine = "(C) 2026 TSUBU SOFT";
+
+// The call's colour is one random draw, new each frame.
+void DrawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures);
+
+}  // namespace game

@@ -20,7 +20,6 @@ class TPictureList {
     void SetDisplay(TDisplay* display);
 
     TPictureCollection& Items() { return items_; }
-    const TPictureCollection& Items() const { return items_; }
     // Throws std::out_of_range outside 0 .. count - 1.
     TPictureCollectionItem& Items(int index) { return items_.Items(index); }
     const TPictureCollectionItem& Items(int index) const { return items_.Items(index); }

@@ -24,11 +24,6 @@ TWaveCollectionItem& TWaveCollection::Items(int index) {
     return *items_[index];
 }
 
-const TWaveCollectionItem& TWaveCollection::Items(int index) const {
-    checkListIndex(index, items_.size());
-    return *items_[index];
-}
-
 bool TWaveCollection::BoundToInitializedDevice() const {
     return device_ != nullptr && device_->Initialized();
 }

@@ -27,7 +27,6 @@ class TWaveCollection {
     int Count() const { return static_cast<int>(items_.size()); }
     // Throws std::out_of_range outside 0 .. Count() - 1.
     TWaveCollectionItem& Items(int index);
-    const TWaveCollectionItem& Items(int index) const;
 
     // The device while bound to it, else none.
     TSoundDevice* Device() const { return device_; }

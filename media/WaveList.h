@@ -22,10 +22,8 @@ class TWaveList {
     void SetSoundDevice(TSoundDevice* device);
 
     TWaveCollection& Items() { return items_; }
-    const TWaveCollection& Items() const { return items_; }
     // Throws std::out_of_range outside 0 .. count - 1.
     TWaveCollectionItem& Items(int index) { return items_.Items(index); }
-    const TWaveCollectionItem& Items(int index) const { return items_.Items(index); }
 
     // Hears the index of every sound that starts.
     std::function<void(int index)> OnPlay;

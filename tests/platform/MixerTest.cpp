@@ -38,22 +38,6 @@ TEST_F(MixerTest, FormatsTheMixerCannotTakeAreRefused) {
     }
 }
 
-TEST_F(MixerTest, ChannelsPlayFromTheStartAndStop) {
-    Mixer mixer;
-    const auto chunk =
-        mixer.makeChunk(PcmFormat{1, 1, 22050, 16}, std::vector<std::uint8_t>(44100));
-    platform::MixerChannel first = mixer.openChannel();
-    platform::MixerChannel second = mixer.openChannel();
-    EXPECT_FALSE(first.playing());
-    EXPECT_TRUE(first.play(chunk, false));
-    EXPECT_TRUE(second.play(chunk, true));
-    EXPECT_TRUE(first.playing());
-    EXPECT_TRUE(second.playing());
-    first.stop();
-    EXPECT_FALSE(first.playing());
-    EXPECT_TRUE(second.playing());
-}
-
 TEST_F(MixerTest, ChannelsLeftOverWhenTheMixerClosesDoNothing) {
     auto mixer = std::make_unique<Mixer>();
     const auto chunk =

@@ -303,47 +303,41 @@ void TDisplay::RunWithoutVBlankWait(const std::function<void()>& action) {
 }
 
 TDisplay::NotifyId TDisplay::RegisterNotifyEvent(TNotifyRoutine routine) {
-    registrations_.push_back(Registration{nextNotifyId_, routine});
-    SendTo(routine, ntSetSurfaceSize);
-    if (initialized_) {
-        SendTo(routine, ntInitialize);
-        if (onInitializeSurfaceFired_) {
-            SendTo(routine, ntInitializeSurface);
+    const NotifyId id = notifications_.Add(routine);
+    try {
+        routine(*this, ntSetSurfaceSize);
+        if (initialized_) {
+            routine(*this, ntInitialize);
+            if (onInitializeSurfaceFired_) {
+                routine(*this, ntInitializeSurface);
+            }
+            if (!initializing_) {
+                routine(*this, ntRestore);
+            }
         }
-        if (!initializing_) {
-            SendTo(routine, ntRestore);
-        }
+    } catch (...) {
+        // The caller gets no id to unregister with, so the registration must not stay.
+        notifications_.Remove(id);
+        throw;
     }
-    return nextNotifyId_++;
+    return id;
 }
 
 void TDisplay::UnRegisterNotifyEvent(NotifyId id) {
-    for (auto it = registrations_.begin(); it != registrations_.end(); ++it) {
-        if (it->id != id) {
-            continue;
-        }
-        TNotifyRoutine routine = it->routine;
-        registrations_.erase(it);
-        if (onInitializeSurfaceFired_) {
-            SendTo(routine, ntFinalizeSurface);
-        }
-        if (initialized_) {
-            SendTo(routine, ntFinalize);
-        }
+    std::optional<TNotifyRoutine> routine = notifications_.Remove(id);
+    if (!routine) {
         return;
+    }
+    if (onInitializeSurfaceFired_) {
+        (*routine)(*this, ntFinalizeSurface);
+    }
+    if (initialized_) {
+        (*routine)(*this, ntFinalize);
     }
 }
 
 void TDisplay::Notify(TDisplayNotifyType kind) {
-    // Last registered first; a routine may unregister itself while being notified.
-    std::vector<Registration> snapshot = registrations_;
-    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        SendTo(it->routine, kind);
-    }
-}
-
-void TDisplay::SendTo(const TNotifyRoutine& routine, TDisplayNotifyType kind) {
-    routine(*this, kind);
+    notifications_.Notify(*this, kind);
 }
 
 void TDisplay::Fire(const TNotifyEvent& event) {

@@ -11,6 +11,7 @@
 #include "media/DisplayMode.h"
 #include "media/DisplayOptions.h"
 #include "media/GlyphCache.h"
+#include "media/NotificationList.h"
 #include "media/Palette.h"
 #include "media/Surface.h"
 
@@ -35,8 +36,9 @@ enum TDisplayNotifyType {
 class TDisplay {
   public:
     using TNotifyEvent = std::function<void(TDisplay& sender)>;
-    using TNotifyRoutine = std::function<void(TDisplay& display, TDisplayNotifyType kind)>;
-    using NotifyId = int;
+    using Notifications = NotificationList<TDisplay, TDisplayNotifyType>;
+    using TNotifyRoutine = Notifications::Routine;
+    using NotifyId = Notifications::Id;
 
     // The owning form's window; without one, Initialize fails.
     explicit TDisplay(platform::Window* owner);
@@ -83,10 +85,6 @@ class TDisplay {
     void UnRegisterNotifyEvent(NotifyId id);
 
   private:
-    struct Registration {
-        NotifyId id;
-        TNotifyRoutine routine;
-    };
     class ScopedFlag;
 
     void InitializeDeviceAndNotify();
@@ -94,7 +92,6 @@ class TDisplay {
     void ChooseMode();
     void ReleaseDevice();
     void Notify(TDisplayNotifyType kind);
-    void SendTo(const TNotifyRoutine& routine, TDisplayNotifyType kind);
     void Resize(int width, int height);
     void Fire(const TNotifyEvent& event);
     void RunWithoutVBlankWait(const std::function<void()>& action);
@@ -124,8 +121,7 @@ class TDisplay {
     GlyphCache glyphs_;
     std::unique_ptr<platform::FramePresenter> presenter_;
     std::unique_ptr<TSurface> backSurface_;
-    std::vector<Registration> registrations_;
-    NotifyId nextNotifyId_ = 1;
+    Notifications notifications_;
 };
 
 }  // namespace media

@@ -100,8 +100,7 @@ platform::Mixer& TSoundDevice::Mixer() {
 }
 
 TSoundDevice::NotifyId TSoundDevice::RegisterNotifyEvent(TNotifyRoutine routine) {
-    const NotifyId id = nextNotifyId_++;
-    registrations_.push_back(Registration{id, routine});
+    const NotifyId id = notifications_.Add(routine);
     if (!initialized_) {
         return id;
     }
@@ -117,25 +116,14 @@ TSoundDevice::NotifyId TSoundDevice::RegisterNotifyEvent(TNotifyRoutine routine)
 }
 
 void TSoundDevice::UnRegisterNotifyEvent(NotifyId id) {
-    for (auto it = registrations_.begin(); it != registrations_.end(); ++it) {
-        if (it->id != id) {
-            continue;
-        }
-        TNotifyRoutine routine = it->routine;
-        registrations_.erase(it);
-        if (initialized_) {
-            routine(*this, snFinalize);
-        }
-        return;
+    std::optional<TNotifyRoutine> routine = notifications_.Remove(id);
+    if (routine && initialized_) {
+        (*routine)(*this, snFinalize);
     }
 }
 
 void TSoundDevice::Notify(TSoundDeviceNotifyType kind) {
-    // Last registered first; a routine may unregister itself while being notified.
-    std::vector<Registration> snapshot = registrations_;
-    for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        it->routine(*this, kind);
-    }
+    notifications_.Notify(*this, kind);
 }
 
 void TSoundDevice::Fire(const TNotifyEvent& event) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "media/NotificationList.h"
 #include "platform/Mixer.h"
 
 namespace platform {
@@ -25,8 +26,9 @@ enum TSoundDeviceNotifyType {
 class TSoundDevice {
   public:
     using TNotifyEvent = std::function<void(TSoundDevice& sender)>;
-    using TNotifyRoutine = std::function<void(TSoundDevice& device, TSoundDeviceNotifyType kind)>;
-    using NotifyId = int;
+    using Notifications = NotificationList<TSoundDevice, TSoundDeviceNotifyType>;
+    using TNotifyRoutine = Notifications::Routine;
+    using NotifyId = Notifications::Id;
 
     // The owning form's window; without one, Initialize fails.
     explicit TSoundDevice(platform::Window* owner);
@@ -59,11 +61,6 @@ class TSoundDevice {
     void UnRegisterNotifyEvent(NotifyId id);
 
   private:
-    struct Registration {
-        NotifyId id;
-        TNotifyRoutine routine;
-    };
-
     void Notify(TSoundDeviceNotifyType kind);
     void Fire(const TNotifyEvent& event);
 
@@ -73,8 +70,7 @@ class TSoundDevice {
     bool pastInitializing_ = false;
     bool onInitializeFired_ = false;
     bool restoring_ = false;
-    std::vector<Registration> registrations_;
-    NotifyId nextNotifyId_ = 1;
+    Notifications notifications_;
 };
 
 }  // namespace media

@@ -142,6 +142,21 @@ TEST_F(DisplayTest, RegisteringWithAnInitialisedDisplayCatchesUp) {
     EXPECT_EQ(log, (std::vector<std::string>{"late:5", "late:4"}));
 }
 
+TEST_F(DisplayTest, ARegistrationThatFailsToCatchUpDoesNotStay) {
+    display->Initialize();
+    int calls = 0;
+    auto failing = [&](TDisplay&, TDisplayNotifyType kind) {
+        ++calls;
+        if (kind == ntInitialize) {
+            throw std::runtime_error("cannot bind");
+        }
+    };
+    EXPECT_THROW(display->RegisterNotifyEvent(failing), std::runtime_error);
+    calls = 0;
+    display->Finalize();
+    EXPECT_EQ(calls, 0);
+}
+
 TEST_F(DisplayTest, ReadyToDrawOnlyWhileInitialised) {
     EXPECT_FALSE(display->ReadyToDraw());
     display->Initialize();

@@ -1,0 +1,95 @@
+// One whole frame of each screen, its rules and its drawing, without the present.
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+#include "game/BestTenScreen.h"
+#include "game/BestTenStore.h"
+#include "game/OpeningScreen.h"
+#include "game/PlayRules.h"
+#include "game/PlayScreen.h"
+#include "game/StateSteps.h"
+#include "game/TitleScreen.h"
+#include "tests/support/HeadlessGame.h"
+
+namespace {
+
+using namespace game;
+
+constexpr std::int32_t Lag = 16;
+
+void MemcpyBaseline(benchmark::State& state) {
+    std::vector<std::uint8_t> from(ScreenWidth * ScreenHeight, 7);
+    std::vector<std::uint8_t> to(from.size());
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(MemcpyBaseline);
+
+// A running game with every cell taken: all 900 blocks, the panel and both bars.
+void PlayFrame(benchmark::State& state) {
+    testsupport::HeadlessGame game;
+    GameGlobals& g = game.g;
+    StepNewGame(g);
+    g.State = gsPlay;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        const int colour = cell % 10 + 1;
+        g.Board[cell] = static_cast<std::uint8_t>(colour);
+        ++g.ColorCounts[colour];
+    }
+    g.BlockCount = CellCount;
+    g.Score = 1234567;
+    for (auto _ : state) {
+        g.TimeLeft = FullTime;  // no time-out, so the game never ends
+        game.surface().Fill(4);
+        StepPlayRules(g, Lag);
+        DrawPlay(g, game.surface(), game.pictures(), Lag);
+        benchmark::DoNotOptimize(game.surface().Pixels());
+    }
+}
+BENCHMARK(PlayFrame);
+
+// 420 blocks and 88 texts.
+void BestTenFrame(benchmark::State& state) {
+    testsupport::HeadlessGame game;
+    FillDefaultBestTen(game.g);
+    for (auto _ : state) {
+        game.surface().Fill(0);
+        DrawBestTen(game.g, game.surface(), game.pictures());
+        benchmark::DoNotOptimize(game.surface().Pixels());
+    }
+}
+BENCHMARK(BestTenFrame);
+
+// Below 0 all 121 logos lie whole on the screen, and the credit line is drawn too.
+void OpeningFrame(benchmark::State& state) {
+    testsupport::HeadlessGame game;
+    GameGlobals& g = game.g;
+    g.State = gsIntro;
+    for (auto _ : state) {
+        g.PhaseClock = -1;
+        game.surface().Fill(0);
+        DrawOpeningSpiral(g.PhaseClock, game.surface(), game.pictures());
+        StepIntroCountdown(g, Lag);
+        DrawProducerCredit(g.PhaseClock, game.surface());
+        benchmark::DoNotOptimize(game.surface().Pixels());
+    }
+}
+BENCHMARK(OpeningFrame);
+
+void TitleFrame(benchmark::State& state) {
+    testsupport::HeadlessGame game;
+    for (auto _ : state) {
+        game.surface().Fill(0);
+        DrawTitle(game.g, game.surface(), game.pictures());
+        benchmark::DoNotOptimize(game.surface().Pixels());
+    }
+}
+BENCHMARK(TitleFrame);
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/support/MemcpyBaseline.h"
 #include "media/PictureList.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -81,16 +82,6 @@ Scene& scene() {
     return built;
 }
 
-void WholeSurfaceMemcpy(benchmark::State& state) {
-    std::vector<std::uint8_t> from(SurfaceWidth * SurfaceHeight, 3);
-    std::vector<std::uint8_t> to(SurfaceWidth * SurfaceHeight);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), to.size());
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-}
-
 void PlayScreenTiles(benchmark::State& state) {
     Scene& s = scene();
     for (auto _ : state) {
@@ -118,7 +109,7 @@ void OpeningLogos(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(WholeSurfaceMemcpy)
+BENCHMARK(benchsupport::MemcpyBaseline)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);

@@ -2,7 +2,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,17 +15,6 @@ namespace {
 
 constexpr int Width = 800;
 constexpr int Height = 600;
-
-void MemcpyBaseline(benchmark::State& state) {
-    std::vector<std::uint8_t> from(Width * Height, 7);
-    std::vector<std::uint8_t> to(Width * Height);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), from.size());
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(MemcpyBaseline);
 
 void PresentConversion(benchmark::State& state) {
     std::vector<std::uint8_t> indexes(Width * Height);

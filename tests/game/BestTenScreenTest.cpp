@@ -128,31 +128,6 @@ TEST_F(BestTenScreenTest, NumbersStandOnBlackBoxesThatHideTheRows) {
     EXPECT_GT(countIndex(game.surface(), {200, 103, 260, 123}, rowFace), 100);
 }
 
-TEST_F(BestTenScreenTest, AWideOrNegativeScoreKeepsItsRightEdge) {
-    const media::TRect scoreBand{182, 94, 362, 130};
-    const std::uint8_t green = game.indexOf(65535 - 110);
-    auto greenBounds = [&] {
-        draw();
-        media::TRect bounds{800, 0, 0, 0};
-        for (int y = scoreBand.Top; y < scoreBand.Bottom; ++y) {
-            for (int x = scoreBand.Left; x < scoreBand.Right; ++x) {
-                if (game.surface().Pixel(x, y) == green) {
-                    bounds.Left = std::min(bounds.Left, x);
-                    bounds.Right = std::max(bounds.Right, x + 1);
-                }
-            }
-        }
-        return bounds;
-    };
-    g.BestTen[0].Score = 7;
-    const media::TRect narrow = greenBounds();
-    g.BestTen[0].Score = -1234567;
-    const media::TRect wide = greenBounds();
-    EXPECT_EQ(wide.Right, narrow.Right);
-    EXPECT_LE(narrow.Right, 359);
-    EXPECT_LT(wide.Left, 260);
-}
-
 TEST_F(BestTenScreenTest, TheCanvasIsLeftClearBlueAndReleased) {
     draw();
     media::TSurfaceCanvas& canvas = game.surface().Canvas();

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <vector>
 
 #include "game/OpeningScreen.h"
 #include "game/ScopedCanvas.h"
@@ -18,7 +17,6 @@ using namespace game;
 using testsupport::region;
 
 constexpr media::TRect Screen{0, 0, 800, 600};
-namespace vk = platform::vk;
 
 TEST(ScopedCanvas, GivesTheSurfaceBackAlsoWhenDrawingFails) {
     media::Palette palette;
@@ -47,46 +45,6 @@ TEST(ScreensFrame, TheFrameThatPassesZeroShowsTheLastSpiralAndTheCredit) {
     DrawOpeningSpiral(64, *expected, game.pictures());
     DrawProducerCredit(-36, *expected);
     EXPECT_EQ(region(game.surface(), Screen), region(*expected, Screen));
-}
-
-// Every frame of one seed and one script of keys, through every screen.
-std::vector<std::vector<std::uint8_t>> playThrough() {
-    testsupport::HeadlessGame game({12, 34, 56, 789});
-    std::vector<std::vector<std::uint8_t>> frames;
-    auto frame = [&](std::uint32_t lag) {
-        game.frame(lag);
-        EXPECT_FALSE(game.surface().Locked());
-        frames.push_back(region(game.surface(), Screen));
-    };
-    for (int i = 0; i < 30; ++i) {
-        frame(16);  // the opening
-    }
-    game.press(vk::Space);
-    frame(16);
-    frame(16);  // the title
-    game.press(vk::Return);
-    frame(16);
-    frame(16);  // the best-ten board
-    game.press(vk::Return);
-    game.press(vk::Space);
-    for (int i = 0; i < 150; ++i) {
-        frame(16);  // the curtain, then play
-    }
-    game.press(vk::F1, {false, true, false});
-    for (int i = 0; i < 70; ++i) {
-        frame(1000);  // five time-outs end the game
-    }
-    EXPECT_EQ(game.g.GameOverPhase, 2);
-    return frames;
-}
-
-TEST(ScreensFrame, AReplayedScriptGivesTheSameFrames) {
-    const auto first = playThrough();
-    const auto second = playThrough();
-    ASSERT_EQ(first.size(), second.size());
-    for (std::size_t i = 0; i < first.size(); ++i) {
-        ASSERT_EQ(first[i], second[i]) << "frame " << i;
-    }
 }
 
 }  // namespace

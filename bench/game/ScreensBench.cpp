@@ -2,9 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <vector>
-
+#include "bench/support/MemcpyBaseline.h"
 #include "game/BestTenScreen.h"
 #include "game/BestTenStore.h"
 #include "game/OpeningScreen.h"
@@ -20,16 +18,7 @@ using namespace game;
 
 constexpr std::int32_t Lag = 16;
 
-void MemcpyBaseline(benchmark::State& state) {
-    std::vector<std::uint8_t> from(ScreenWidth * ScreenHeight, 7);
-    std::vector<std::uint8_t> to(from.size());
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), from.size());
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(MemcpyBaseline);
+BENCHMARK(benchsupport::MemcpyBaseline);
 
 // A running game with every cell taken: all 900 blocks, the panel and both bars.
 void PlayFrame(benchmark::State& state) {

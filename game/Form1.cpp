@@ -8,7 +8,6 @@
 #include "game/PlayScreen.h"
 #include "game/StateSteps.h"
 #include "game/TitleScreen.h"
-#include "media/SurfaceCanvas.h"
 
 namespace game {
 
@@ -21,22 +20,6 @@ const media::TDisplayOptions Display1Options{
     media::doFullScreen,   media::doAllowReboot, media::doWaitVBlank,
     media::doStretch,      media::doCenter,      media::doModernApi,
     media::doRetainedMode, media::doHardware,    media::doSelectDriver};
-
-// Gives the back surface's canvas back when the frame's drawing ends, also by an exception.
-class CanvasRelease {
-  public:
-    explicit CanvasRelease(media::TDisplay& display) : display_(display) {}
-    ~CanvasRelease() {
-        if (media::TSurface* surface = display_.BackSurface()) {
-            surface->Canvas().Release();
-        }
-    }
-    CanvasRelease(const CanvasRelease&) = delete;
-    CanvasRelease& operator=(const CanvasRelease&) = delete;
-
-  private:
-    media::TDisplay& display_;
-};
 
 void loadPictureItem(media::TPictureCollectionItem& item, int index) {
     const assets::PictureItemSettings& settings = assets::PictureItems[index];
@@ -263,10 +246,7 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
         WaveList1.Items(g_.PendingSound - 1).Play(false);
         g_.PendingSound = 0;
     }
-    {
-        CanvasRelease release(Display1);
-        RunStateStep(lagCount);
-    }
+    RunStateStep(lagCount);
     Display1.PresentFrame();
 }
 

@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Window.h"
+#include "tests/support/GreyRamp.h"
 
 namespace {
 
@@ -22,22 +23,13 @@ using namespace media;
 constexpr int SurfaceWidth = 800;
 constexpr int SurfaceHeight = 600;
 
-TColorTable greyRamp() {
-    TColorTable table{};
-    for (int i = 0; i < 256; ++i) {
-        const auto k = static_cast<std::uint8_t>(i);
-        table[i] = ColorEntry{k, k, k, 0};
-    }
-    return table;
-}
-
 // An 8-bit picture in which about every third pixel is black.
 TDIB speckledPicture(int width, int height) {
     std::vector<std::uint8_t> indexes(static_cast<std::size_t>(width) * height);
     for (std::size_t i = 0; i < indexes.size(); ++i) {
         indexes[i] = static_cast<std::uint8_t>(i * 37 % 3 == 0 ? 0 : 1 + i * 7 % 255);
     }
-    const TColorTable ramp = greyRamp();
+    const TColorTable ramp = testsupport::greyRamp();
     return TDIB::fromIndexes8(width, height, ramp, indexes);
 }
 
@@ -50,8 +42,8 @@ class Scene {
         display.AutoSize = false;
         display.SetSurfaceWidth(SurfaceWidth);
         display.SetSurfaceHeight(SurfaceHeight);
-        display.DefaultColorTable = greyRamp();
-        display.ColorTable = greyRamp();
+        display.DefaultColorTable = testsupport::greyRamp();
+        display.ColorTable = testsupport::greyRamp();
         TPictureCollectionItem& logo = list.Items().Add();
         logo.Picture = speckledPicture(150, 32);
         logo.SystemMemory = true;

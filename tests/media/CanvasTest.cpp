@@ -5,20 +5,11 @@
 #include "media/GlyphCache.h"
 #include "media/Palette.h"
 #include "media/Surface.h"
+#include "tests/support/GreyRamp.h"
 
 namespace {
 
 using namespace media;
-
-// A palette whose entry i is grey i, so that a colour's index reads back as its level.
-TColorTable greyTable() {
-    TColorTable table{};
-    for (int i = 0; i < 256; ++i) {
-        auto level = static_cast<std::uint8_t>(i);
-        table[i] = ColorEntry{level, level, level, 0};
-    }
-    return table;
-}
 
 std::uint32_t grey(int level) {
     return static_cast<std::uint32_t>(level * 0x010101);
@@ -26,7 +17,7 @@ std::uint32_t grey(int level) {
 
 class CanvasTest : public ::testing::Test {
   protected:
-    CanvasTest() { palette.load(greyTable()); }
+    CanvasTest() { palette.load(testsupport::greyRamp()); }
 
     Palette palette;
     GlyphCache glyphs;
@@ -129,7 +120,7 @@ TEST_F(CanvasTest, DrawingHoldsTheSurfaceUntilRelease) {
 
 TEST(CanvasText, SolidTextFillsItsCellAndClearTextOnlyInks) {
     Palette palette;
-    palette.load(greyTable());
+    palette.load(testsupport::greyRamp());
     GlyphCache glyphs;
     TSurface surface{200, 60, palette, glyphs};
     TSurfaceCanvas& canvas = surface.Canvas();
@@ -164,7 +155,7 @@ TEST(CanvasText, SolidTextFillsItsCellAndClearTextOnlyInks) {
 
 TEST(CanvasText, RightAlignedTextEndsAtItsEdge) {
     Palette palette;
-    palette.load(greyTable());
+    palette.load(testsupport::greyRamp());
     GlyphCache glyphs;
     TSurface surface{300, 60, palette, glyphs};
     TSurfaceCanvas& canvas = surface.Canvas();

@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Window.h"
+#include "tests/support/GreyRamp.h"
 #include "tests/support/Headless.h"
 
 namespace {
@@ -86,17 +87,6 @@ TEST(PatternLayout, NoPositivePitchOrNoWholePatternGivesNoPatterns) {
     EXPECT_TRUE(layoutPatterns(50, 50, {60, 10, 0, 0, true}).patterns.empty());
 }
 
-// Grey k at entry k of both the pictures and the display, so that a picture's indexes survive
-// the conversion unchanged and are easy to check.
-TColorTable greyRamp() {
-    TColorTable table{};
-    for (int i = 0; i < 256; ++i) {
-        const auto k = static_cast<std::uint8_t>(i);
-        table[i] = ColorEntry{k, k, k, 0};
-    }
-    return table;
-}
-
 // Two 16 x 16 tiles side by side: pixel (x, y) of the left tile is x + 16 y, of the right one
 // 255 - (x + 16 y), so every pixel tells where it came from and each tile has one black pixel.
 TDIB twoTiles() {
@@ -107,7 +97,7 @@ TDIB twoTiles() {
             indexes.push_back(static_cast<std::uint8_t>(x < 16 ? value : 255 - value));
         }
     }
-    const TColorTable ramp = greyRamp();
+    const TColorTable ramp = testsupport::greyRamp();
     return TDIB::fromIndexes8(32, 16, ramp, indexes);
 }
 
@@ -122,8 +112,8 @@ class PictureListTest : public ::testing::Test {
         display->AutoSize = false;
         display->SetSurfaceWidth(800);
         display->SetSurfaceHeight(600);
-        display->DefaultColorTable = greyRamp();
-        display->ColorTable = greyRamp();
+        display->DefaultColorTable = testsupport::greyRamp();
+        display->ColorTable = testsupport::greyRamp();
         TPictureCollectionItem& tiles = list.Items().Add();
         tiles.Picture = twoTiles();
         tiles.PatternWidth = 16;

@@ -1,0 +1,192 @@
+#include "ranking/ClassicControls.h"
+
+#include <imgui_stdlib.h>
+
+#include <cmath>
+#include <string_view>
+
+#include "ranking/TypedText.h"
+#include "ranking/Utf8.h"
+
+namespace ranking {
+
+namespace {
+
+constexpr ImU32 rgb(int red, int green, int blue) {
+    return IM_COL32(red, green, blue, 255);
+}
+
+constexpr ImU32 Face = rgb(ButtonFace.r, ButtonFace.g, ButtonFace.b);
+constexpr ImU32 Highlight = rgb(255, 255, 255);
+constexpr ImU32 Shadow = rgb(128, 128, 128);
+constexpr ImU32 DarkShadow = rgb(64, 64, 64);
+constexpr ImU32 WindowText = rgb(0, 0, 0);
+constexpr ImU32 GrayText = Shadow;
+
+ImVec4 colorOf(ImU32 color) {
+    return ImGui::ColorConvertU32ToFloat4(color);
+}
+
+// Client-area pixels, whole ones, so that every edge is one crisp pixel wide.
+void fill(float left, float top, float right, float bottom, ImU32 color) {
+    ImGui::GetWindowDrawList()->AddRectFilled({left, top}, {right, bottom}, color);
+}
+
+// A one-pixel frame: one colour on its top and left edges, another on its bottom and right.
+void frame(const TBounds& b, int inset, ImU32 topLeft, ImU32 bottomRight) {
+    const float left = static_cast<float>(b.Left + inset);
+    const float top = static_cast<float>(b.Top + inset);
+    const float right = static_cast<float>(b.Left + b.Width - inset);
+    const float bottom = static_cast<float>(b.Top + b.Height - inset);
+    fill(left, top, right - 1, top + 1, topLeft);
+    fill(left, top, left + 1, bottom - 1, topLeft);
+    fill(left, bottom - 1, right, bottom, bottomRight);
+    fill(right - 1, top, right, bottom, bottomRight);
+}
+
+// The dotted rectangle around the caption of the button that has the focus.
+void focusRectangle(const TBounds& b, int inset) {
+    const int left = b.Left + inset;
+    const int top = b.Top + inset;
+    const int right = b.Left + b.Width - inset;
+    const int bottom = b.Top + b.Height - inset;
+    for (int x = left; x < right; x += 2) {
+        fill(x, top, x + 1, top + 1, WindowText);
+        fill(x, bottom - 1, x + 1, bottom, WindowText);
+    }
+    for (int y = top; y < bottom; y += 2) {
+        fill(left, y, left + 1, y + 1, WindowText);
+        fill(right - 1, y, right, y + 1, WindowText);
+    }
+}
+
+// Draws a caption, each CR starting a new line, from a top-left corner.
+void text(ImVec2 at, std::string_view caption, ImU32 color) {
+    const float lineHeight = ImGui::GetFontSize();
+    while (true) {
+        const std::size_t end = caption.find('\r');
+        const std::string_view line = caption.substr(0, end);
+        ImGui::GetWindowDrawList()->AddText(at, color, line.data(), line.data() + line.size());
+        if (end == std::string_view::npos) {
+            return;
+        }
+        caption.remove_prefix(end + 1);
+        at.y += lineHeight;
+    }
+}
+
+ImVec2 centred(const TBounds& b, std::string_view caption) {
+    const ImVec2 size = ImGui::CalcTextSize(caption.data(), caption.data() + caption.size());
+    return {std::floor(static_cast<float>(b.Left) + (static_cast<float>(b.Width) - size.x) / 2),
+            std::floor(static_cast<float>(b.Top) + (static_cast<float>(b.Height) - size.y) / 2)};
+}
+
+void raisedEdge(const TBounds& b) {
+    frame(b, 0, Highlight, DarkShadow);
+    frame(b, 1, Face, Shadow);
+}
+
+void pushedEdge(const TBounds& b) {
+    frame(b, 0, WindowText, WindowText);
+    frame(b, 1, Shadow, Shadow);
+}
+
+void sunkenEdge(const TBounds& b) {
+    frame(b, 0, Shadow, Highlight);
+    frame(b, 1, DarkShadow, Face);
+}
+
+// Keeps the box's text to what the player may type into it.
+int admitEdit(ImGuiInputTextCallbackData* data) {
+    if (data->EventFlag != ImGuiInputTextFlags_CallbackEdit) {
+        return 0;
+    }
+    const TEdit& edit = *static_cast<const TEdit*>(data->UserData);
+    const std::u32string after =
+        DecodeUtf8(std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen)));
+    const AdmittedEdit admitted = AdmitEdit(DecodeUtf8(edit.Text), after, edit.MaxLength);
+    if (admitted.text != after) {
+        const std::string text = EncodeUtf8(admitted.text);
+        data->DeleteChars(0, data->BufTextLen);
+        data->InsertChars(0, text.data(), text.data() + text.size());
+        const auto caret = static_cast<int>(
+            EncodeUtf8(std::u32string_view(admitted.text).substr(0, admitted.caret)).size());
+        data->CursorPos = data->SelectionStart = data->SelectionEnd = caret;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void ApplyClassicStyle(ImGuiStyle& style) {
+    style.WindowPadding = {0, 0};
+    style.WindowBorderSize = 0;
+    style.WindowRounding = 0;
+    style.FramePadding = {2, 2};
+    style.FrameRounding = 0;
+    style.FrameBorderSize = 0;
+    style.AntiAliasedLines = false;
+    style.AntiAliasedFill = false;
+    style.Colors[ImGuiCol_Text] = colorOf(WindowText);
+    style.Colors[ImGuiCol_TextDisabled] = colorOf(GrayText);
+    style.Colors[ImGuiCol_WindowBg] = colorOf(Face);
+    style.Colors[ImGuiCol_FrameBg] = colorOf(Highlight);
+    style.Colors[ImGuiCol_FrameBgHovered] = colorOf(Highlight);
+    style.Colors[ImGuiCol_FrameBgActive] = colorOf(Highlight);
+    style.Colors[ImGuiCol_TextSelectedBg] = ImVec4(0.04f, 0.14f, 0.42f, 0.35f);
+    style.Colors[ImGuiCol_NavHighlight] = ImVec4(0, 0, 0, 0);
+}
+
+void DrawLabel(const TLabel& label) {
+    text({static_cast<float>(label.Bounds.Left), static_cast<float>(label.Bounds.Top)},
+         label.Caption, WindowText);
+}
+
+ButtonInput DrawButton(const char* id, const TButton& button, bool enabled, bool focused) {
+    const TBounds& b = button.Bounds;
+    ImGui::SetCursorPos({static_cast<float>(b.Left), static_cast<float>(b.Top)});
+    ImGui::BeginDisabled(!enabled);
+    ButtonInput input;
+    input.clicked =
+        ImGui::InvisibleButton(id, {static_cast<float>(b.Width), static_cast<float>(b.Height)});
+    input.activated = ImGui::IsItemActivated();
+    const bool pushed = ImGui::IsItemActive() && ImGui::IsItemHovered();
+    ImGui::EndDisabled();
+
+    fill(b.Left, b.Top, b.Left + b.Width, b.Top + b.Height, Face);
+    if (pushed) {
+        pushedEdge(b);
+    } else if (focused) {
+        frame(b, 0, WindowText, WindowText);
+        raisedEdge({b.Left + 1, b.Top + 1, b.Width - 2, b.Height - 2});
+    } else {
+        raisedEdge(b);
+    }
+    if (focused) {
+        focusRectangle(b, 4);
+    }
+    const ImVec2 at = centred(b, button.Caption);
+    if (!enabled) {
+        text({at.x + 1, at.y + 1}, button.Caption, Highlight);
+        text(at, button.Caption, GrayText);
+    } else if (pushed) {
+        text({at.x + 1, at.y + 1}, button.Caption, WindowText);
+    } else {
+        text(at, button.Caption, WindowText);
+    }
+    return input;
+}
+
+bool DrawEdit(const char* id, TEdit& edit, bool takeFocus) {
+    const TBounds& b = edit.Bounds;
+    sunkenEdge(b);
+    ImGui::SetCursorPos({static_cast<float>(b.Left + 2), static_cast<float>(b.Top + 2)});
+    ImGui::SetNextItemWidth(static_cast<float>(b.Width - 4));
+    if (takeFocus) {
+        ImGui::SetKeyboardFocusHere();
+    }
+    ImGui::InputText(id, &edit.Text, ImGuiInputTextFlags_CallbackEdit, admitEdit, &edit);
+    return ImGui::IsItemActivated();
+}
+
+}  // namespace ranking

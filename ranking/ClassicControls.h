@@ -1,0 +1,31 @@
+#pragma once
+// The dialog's controls drawn with Dear ImGui in the desktop's classic look: a grey button face,
+// black text, white text boxes with a sunken edge, buttons with a raised edge. Called between
+// the host's BeginFrame and EndFrame, inside one ImGui window placed at the client area's
+// origin.
+
+#include <SDL.h>
+#include <imgui.h>
+
+#include "ranking/Controls.h"
+
+namespace ranking {
+
+inline constexpr SDL_Color ButtonFace{212, 208, 200, 255};
+
+void ApplyClassicStyle(ImGuiStyle& style);
+
+void DrawLabel(const TLabel& label);
+
+struct ButtonInput {
+    bool clicked = false;
+    bool activated = false;  // pressed down, which takes the focus
+};
+// A disabled button is drawn grey and takes no input.
+ButtonInput DrawButton(const char* id, const TButton& button, bool enabled, bool focused);
+
+// True when the player activated the box; takeFocus activates it from the keyboard. What the
+// player types is admitted as TypedText says.
+bool DrawEdit(const char* id, TEdit& edit, bool takeFocus);
+
+}  // namespace ranking

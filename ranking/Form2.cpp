@@ -1,0 +1,327 @@
+#include "ranking/Form2.h"
+
+#include <imgui.h>
+
+#include <stdexcept>
+#include <utility>
+
+#include "net/FormEncode.h"
+#include "platform/Font.h"
+#include "ranking/ClassicControls.h"
+#include "ranking/ShiftJis.h"
+
+namespace ranking {
+
+namespace {
+
+constexpr const char* Caption = "インターネットランキング送信";
+constexpr int ClientWidth = 312;
+constexpr int ClientHeight = 208;
+constexpr int ScreenLeft = 320;
+constexpr int ScreenTop = 200;
+constexpr const char* FontFamily = "IPAPGothic";
+constexpr float FontPixels = 12;
+
+constexpr const char* ReadyText =
+    "ハイスコアの送信準備OKです。\rインターネットの接続をして[送信]ボタンを押して下さい。";
+constexpr const char* RefusedText =
+    "このデータを送信する事はできません。\r送信済データか送信不可なデータです。";
+constexpr const char* NameMissingText = "名前が記入されてません。";
+constexpr const char* CommentMissingText = "コメントが記入されてません。";
+constexpr const char* SendFailedText = "送信できません。\rインターネット接続を確認して下さい。";
+constexpr const char* TooLongText = "名前とコメントが長すぎて送信できません。\r短くして下さい。";
+constexpr const char* SentTextBeforeUrl =
+    "送信成功です！\rハイスコア申請ありがとうございました。\rランキングの確認は\r";
+constexpr const char* SentTextAfterUrl = "\rにアクセスして下さい。";
+
+// The client would send the request target cut short.
+class ETargetCut : public std::runtime_error {
+  public:
+    ETargetCut() : std::runtime_error("request target cut") {}
+};
+
+// The value that makes the best result sendable, in 32-bit two's complement.
+std::int32_t CheckValueOf(const game::THiScoreEntry& entry) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(entry.Score) -
+                                     static_cast<std::uint32_t>(entry.Level) -
+                                     static_cast<std::uint32_t>(entry.Blocks));
+}
+
+// A typed text as a query value: its Shift-JIS bytes, form-encoded, so that no space, "&",
+// "=", "#" or line end in it can break the request or forge a field.
+std::string QueryValue(const std::string& text) {
+    return net::TFormEncoder::Encode(ToShiftJis(text));
+}
+
+// Marks the dialog's own request as under way for as long as it runs.
+class RequestUnderWay {
+  public:
+    explicit RequestUnderWay(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RequestUnderWay() { flag_ = false; }
+    RequestUnderWay(const RequestUnderWay&) = delete;
+    RequestUnderWay& operator=(const RequestUnderWay&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+}  // namespace
+
+TForm2::TForm2(game::TForm1& owner, const RankingSettings& settings)
+    : Label1{{16, 0, 279, 24}, ReadyText},
+      Label2{{8, 32, 29, 12}, "Score"},
+      LScore{{58, 32, 35, 12}, ""},
+      Label6{{130, 32, 27, 12}, "Level"},
+      LLevel{{164, 32, 33, 12}, ""},
+      Label8{{235, 32, 29, 12}, "Block"},
+      LBlock{{270, 32, 35, 12}, ""},
+      Label3{{8, 72, 60, 24}, "名前\r（10字以内）"},
+      Edit1{{72, 72, 89, 20}, 10, ""},
+      Label5{{8, 104, 56, 24}, "コメント\r(40字以内)"},
+      Edit2{{72, 104, 233, 20}, 40, ""},
+      Button1{{48, 136, 97, 33}, "送信", true, [this] { Button1Click(); }},
+      Button2{{176, 136, 89, 33}, "閉じる", true, [this] { Button2Click(); }},
+      Button3{
+          {48, 176, 217, 25}, "ｲﾝﾀﾈｰｯﾄﾗﾝｷﾝｸﾞ見る (ﾌﾞﾗｳｻﾞ起動)", true, [this] { Button3Click(); }},
+      HttpClient1(owner.Window().application()),
+      owner_(owner),
+      settings_(settings),
+      window_(owner.Window().application(), Caption, ClientWidth, ClientHeight),
+      gui_(window_, platform::findJapaneseFontFile(FontFamily), FontPixels) {
+    window_.setPosition(ScreenLeft, ScreenTop);
+    window_.setResizable(false);
+    window_.setAlwaysOnTop(true);
+    window_.onRawEvent = [this](const SDL_Event& event) { HandleRawEvent(event); };
+    window_.onClose = [this] { CloseBox(); };
+    ApplyClassicStyle(gui_.Style());
+    HttpClient1.OnSuccess = [this](net::CmdType cmd) { HttpClient1Success(cmd); };
+    FormCreate();
+    focus_ = Focusable(TabOrder()[0]) ? 0 : 1;
+}
+
+void TForm2::FormCreate() {
+    const game::GameGlobals& g = owner_.Globals();
+    const game::THiScoreEntry& best = g.BestTen[0];
+    if (g.PassValue != CheckValueOf(best)) {
+        Label1.Caption = RefusedText;
+        Button1.Enabled = false;
+    }
+    LScore.Caption = std::to_string(best.Score);
+    LLevel.Caption = std::to_string(best.Level);
+    LBlock.Caption = std::to_string(best.Blocks);
+    Edit1.Text = FromShiftJis(owner_.PlayerName);
+}
+
+void TForm2::ShowModal(ModalLoop& loop) {
+    // Released only once the messages already queued for its window are handled: they hold
+    // the window, which goes with the dialog.
+    class Release {
+      public:
+        explicit Release(TForm2& dialog) : dialog_(dialog) {}
+        ~Release() {
+            dialog_.window_.hide();
+            dialog_.Application().processMessages();
+        }
+        Release(const Release&) = delete;
+        Release& operator=(const Release&) = delete;
+
+      private:
+        TForm2& dialog_;
+    };
+    window_.show();
+    window_.raise();
+    Release release(*this);
+    loop.Run(*this);
+}
+
+void TForm2::Click(TButton& button) {
+    if (Usable(button)) {
+        button.OnClick();
+    }
+}
+
+void TForm2::CloseBox() {
+    Close();
+}
+
+void TForm2::Close() {
+    closed_ = true;
+    window_.hide();
+}
+
+void TForm2::Button1Click() {
+    std::string message;
+    if (Edit1.Text.empty()) {
+        message = NameMissingText;
+    }
+    if (Edit2.Text.empty()) {
+        message = CommentMissingText;
+    }
+    if (!message.empty()) {
+        ShowMessage(message);
+        return;
+    }
+    RankingUrl = RankingCgiUrl(settings_.Host);
+    const std::string query = Query();
+    // One request at a time on the one client.
+    RequestUnderWay underWay(requestRunning_);
+    Paint();
+    try {
+        SendWhole(query);
+    } catch (const ETargetCut&) {
+        ShowMessage(TooLongText);
+    } catch (...) {
+        ShowMessage(SendFailedText);
+    }
+}
+
+void TForm2::SendWhole(const std::string& query) {
+    const std::string url = RankingUrl + "?" + query;
+    const std::string target = std::string(RankingCgiPath) + "?" + query;
+    HttpClient1.OnAboutToSend = [url, target](net::THttpClient& client) {
+        if (client.RequestUrl() == url && client.RequestPath() != target) {
+            throw ETargetCut();
+        }
+    };
+    HttpClient1.Get(url);
+}
+
+std::string TForm2::Query() const {
+    return "command=entry&name=" + QueryValue(Edit1.Text) + "&score=" + LScore.Caption +
+           "&level=" + LLevel.Caption + "&tama=" + LBlock.Caption +
+           "&pass_s=" + std::to_string(owner_.Globals().PassValue) +
+           "&comment=" + QueryValue(Edit2.Text);
+}
+
+void TForm2::HttpClient1Success(net::CmdType) {
+    owner_.Globals().PassValue = 0;
+    ShowMessage(SentTextBeforeUrl + RankingUrl + SentTextAfterUrl);
+    Button1.Enabled = false;
+}
+
+void TForm2::Button2Click() {
+    owner_.PlayerName = ToShiftJis(Edit1.Text);
+    Close();
+}
+
+void TForm2::Button3Click() {
+    settings_.OpenUrl(RankingCgiUrl(settings_.Host));
+}
+
+void TForm2::ShowMessage(const std::string& text) {
+    // Owned by the dialog, so that the box stays above it rather than behind it.
+    platform::Application& application = Application();
+    application.messageBoxes().show({application.title(), text, platform::MessageIcon::None},
+                                    window_.handle());
+}
+
+std::array<TForm2::TabStop, 5> TForm2::TabOrder() {
+    return {{{"##Button1", &Button1},
+             {"##Button2", &Button2},
+             {"##Edit1", &Edit1},
+             {"##Edit2", &Edit2},
+             {"##Button3", &Button3}}};
+}
+
+bool TForm2::Usable(const TButton& button) const {
+    return button.Enabled && !(requestRunning_ && &button == &Button1);
+}
+
+bool TForm2::Focusable(const TabStop& stop) const {
+    const auto* const* button = std::get_if<TButton*>(&stop.control);
+    return button == nullptr || Usable(**button);
+}
+
+void TForm2::MoveFocus(int step) {
+    const auto stops = TabOrder();
+    const int count = static_cast<int>(stops.size());
+    for (int i = 1; i <= count; ++i) {
+        const int wrapped = ((static_cast<int>(focus_) + step * i) % count + count) % count;
+        const auto next = static_cast<std::size_t>(wrapped);
+        if (Focusable(stops[next])) {
+            focus_ = next;
+            break;
+        }
+    }
+    focusMoved_ = true;
+    if (std::holds_alternative<TButton*>(stops[focus_].control)) {
+        gui_.ReleaseKeyboard();
+    }
+}
+
+void TForm2::HandleRawEvent(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN && HandleDialogKey(event.key.keysym)) {
+        return;
+    }
+    gui_.ProcessEvent(event);
+    if (requestRunning_) {
+        Paint();  // the dialog stays responsive while its request waits
+    }
+}
+
+bool TForm2::HandleDialogKey(const SDL_Keysym& key) {
+    switch (key.sym) {
+        case SDLK_TAB:
+            MoveFocus((key.mod & KMOD_SHIFT) != 0 ? -1 : 1);
+            return true;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+        case SDLK_ESCAPE:
+            return true;
+        case SDLK_SPACE: {
+            const auto stops = TabOrder();
+            if (auto* const* button = std::get_if<TButton*>(&stops[focus_].control)) {
+                Click(**button);
+                return true;
+            }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+void TForm2::Paint() {
+    if (closed_) {
+        return;
+    }
+    gui_.BeginFrame();
+    DrawControls();
+    gui_.EndFrame(ButtonFace);
+    RunPendingClick();
+}
+
+void TForm2::DrawControls() {
+    constexpr ImGuiWindowFlags flags =
+        ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings |
+        ImGuiWindowFlags_NoBackground | ImGuiWindowFlags_NoBringToFrontOnFocus;
+    ImGui::SetNextWindowPos({0, 0});
+    ImGui::SetNextWindowSize({ClientWidth, ClientHeight});
+    ImGui::Begin("##Form2", nullptr, flags);
+    for (const TLabel* label :
+         {&Label1, &Label2, &LScore, &Label6, &LLevel, &Label8, &LBlock, &Label3, &Label5}) {
+        DrawLabel(*label);
+    }
+    const auto stops = TabOrder();
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        const bool focused = i == focus_ && Focusable(stops[i]);
+        if (auto* const* button = std::get_if<TButton*>(&stops[i].control)) {
+            const ButtonInput input = DrawButton(stops[i].id, **button, Usable(**button), focused);
+            focus_ = input.activated ? i : focus_;
+            pendingClick_ = input.clicked ? *button : pendingClick_;
+        } else if (DrawEdit(stops[i].id, *std::get<TEdit*>(stops[i].control),
+                            focused && std::exchange(focusMoved_, false))) {
+            focus_ = i;
+        }
+    }
+    focusMoved_ = false;
+    ImGui::End();
+}
+
+void TForm2::RunPendingClick() {
+    if (TButton* button = std::exchange(pendingClick_, nullptr)) {
+        Click(*button);
+    }
+}
+
+}  // namespace ranking

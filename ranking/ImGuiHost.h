@@ -1,0 +1,56 @@
+#pragma once
+// Dear ImGui drawing on one window: its own context, an SDL renderer, the SDL2 and SDL_Renderer
+// back ends, and one monochrome font holding every character with a Shift-JIS form. Each call
+// makes the host's context the current one.
+
+#include <SDL.h>
+#include <imgui.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/Window.h"
+
+namespace ranking {
+
+class ImGuiHost {
+  public:
+    // Throws std::runtime_error when the renderer or the font cannot be made.
+    ImGuiHost(platform::Window& window, const std::string& fontFile, float pixelHeight);
+    ~ImGuiHost();
+    ImGuiHost(const ImGuiHost&) = delete;
+    ImGuiHost& operator=(const ImGuiHost&) = delete;
+
+    ImGuiStyle& Style();
+    void ProcessEvent(const SDL_Event& event);
+    // Ends the hold of an active text box on the keyboard.
+    void ReleaseKeyboard();
+
+    void BeginFrame();
+    // Clears to the background, draws what the frame built and presents it.
+    void EndFrame(SDL_Color background);
+    // The next frame is also written to a PNG file; EndFrame throws when it cannot be.
+    void CaptureNextFrame(const std::string& path) { capturePath_ = path; }
+
+  private:
+    class BackEnds;
+    struct RendererDeleter {
+        void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+    };
+    struct ContextDeleter {
+        void operator()(ImGuiContext* context) const { ImGui::DestroyContext(context); }
+    };
+
+    void MakeCurrent();
+    void LoadFont(const std::string& fontFile, float pixelHeight);
+    void SaveCapture();
+
+    std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
+    std::string fontData_;           // the atlas reads it while it builds
+    ImVector<ImWchar> glyphRanges_;  // and these
+    std::unique_ptr<ImGuiContext, ContextDeleter> context_;
+    std::unique_ptr<BackEnds> backEnds_;
+    std::string capturePath_;
+};
+
+}  // namespace ranking

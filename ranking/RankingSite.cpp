@@ -1,0 +1,19 @@
+#include "ranking/RankingSite.h"
+
+#include <SDL.h>
+
+namespace ranking {
+
+std::string DefaultRankingHost() {
+    return PUDOROCK_RANKING_HOST;
+}
+
+std::string RankingCgiUrl(const std::string& host) {
+    return "http://" + host + std::string(RankingCgiPath);
+}
+
+void OpenInBrowser(const std::string& url) {
+    SDL_OpenURL(url.c_str());
+}
+
+}  // namespace ranking

@@ -1,0 +1,27 @@
+#pragma once
+// Shift-JIS (code page 932): the player's name is kept and sent in it, the dialog's boxes edit
+// Unicode text that must keep a Shift-JIS form.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ranking {
+
+// A text with a character that has no Shift-JIS form.
+class EConvertError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// UTF-8 text as Shift-JIS bytes; throws EConvertError.
+std::string ToShiftJis(std::string_view utf8);
+// Shift-JIS bytes as UTF-8 text. A byte that starts no valid character reads as "・", as the
+// desktop shows such bytes.
+std::string FromShiftJis(std::string_view shiftJis);
+bool HasShiftJisForm(char32_t character);
+// Every character that has a Shift-JIS form, each once.
+std::vector<char32_t> ShiftJisRepertoire();
+
+}  // namespace ranking

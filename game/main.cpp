@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "ranking/RankingDialog.h"
 
 int main(int, char**) {
     // Full screen stays up while another window (the ranking dialog, a message box) has focus.
@@ -16,7 +17,10 @@ int main(int, char**) {
     application.setTitle(game::GameTitle);
     try {
         game::GameGlobals globals;
+        ranking::RankingSettings rankingSettings;
+        ranking::ApplicationModalLoop rankingLoop;
         game::TForm1 form1(application, globals);
+        form1.RunRankingDialog = ranking::MakeRankingDialog(rankingSettings, rankingLoop);
         form1.Show();
         application.run();
         form1.Close();

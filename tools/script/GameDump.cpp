@@ -21,7 +21,11 @@ class JsonLine {
     }
     void text(const char* name, const std::string& value) {
         key(name);
-        out_ << '"' << value << '"';
+        out_ << '"';
+        for (char c : value) {
+            escaped(c);
+        }
+        out_ << '"';
     }
     template <typename Range>
     void numbers(const char* name, const Range& values) {
@@ -54,6 +58,18 @@ class JsonLine {
     std::string finish() { return "{" + out_.str() + "}"; }
 
   private:
+    // UTF-8 passes as it is; quotes, backslashes and control bytes are escaped.
+    void escaped(char c) {
+        if (c == '"' || c == '\\') {
+            out_ << '\\' << c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+            out_ << buffer;
+        } else {
+            out_ << c;
+        }
+    }
     void key(const char* name) {
         out_ << (first_ ? "" : ",") << '"' << name << "\":";
         first_ = false;
@@ -86,7 +102,7 @@ std::string bestTenJson(const game::GameGlobals& g) {
 
 }  // namespace
 
-std::string dumpGame(game::TForm1& form) {
+std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
     const game::GameGlobals& g = form.Globals();
     JsonLine json;
     json.number("state", g.State);
@@ -121,6 +137,11 @@ std::string dumpGame(game::TForm1& form) {
     json.boolean("fullscreen", form.Display1.Options().contains(media::doFullScreen));
     json.number("lag_count", form.FrameTimer1.LastLagCount());
     json.number("frames_per_second", form.FrameTimer1.FramesPerSecond());
+    json.boolean("dialog_open", dialog != nullptr);
+    json.text("dialog_label1", dialog != nullptr ? dialog->Label1.Caption : "");
+    json.boolean("dialog_send_enabled", dialog != nullptr && dialog->SendEnabled());
+    json.text("dialog_name", dialog != nullptr ? dialog->Edit1.Text : "");
+    json.text("dialog_comment", dialog != nullptr ? dialog->Edit2.Text : "");
     return json.finish();
 }
 

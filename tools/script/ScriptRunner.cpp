@@ -4,9 +4,11 @@
 #include <cstdlib>
 #include <istream>
 #include <ostream>
+#include <utility>
 
 #include "tools/script/FrameShot.h"
 #include "tools/script/GameDump.h"
+#include "tools/script/ScriptedDialog.h"
 
 namespace tools {
 
@@ -67,6 +69,8 @@ ScriptRunner::ScriptRunner(std::ostream& out)
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     addBuiltInCommands();
+    dialog_ = std::make_unique<ScriptedDialog>(*this);
+    rankingDialog = dialog_->runner();
 }
 
 ScriptRunner::~ScriptRunner() {
@@ -121,31 +125,60 @@ void ScriptRunner::addBuiltInCommands() {
         typed(character);
     });
     addCommand("pump", [this](std::istringstream&) { application().processMessages(); });
-    addCommand("dump", [this](std::istringstream&) { out_ << dumpGame(requireForm()) << '\n'; });
+    addCommand("dump", [this](std::istringstream&) {
+        out_ << dumpGame(requireForm(), dialog_->openDialog()) << '\n';
+    });
     addCommand("shot", [this](std::istringstream& args) {
         std::string path;
         if (!(args >> path)) {
             throw std::invalid_argument("shot wants FILE");
         }
-        saveFrameShot(requireForm().Display1, path);
+        if (ranking::TForm2* dialog = dialog_->openDialog()) {
+            dialog->CapturePaint(path);
+            dialog->Paint();
+        } else {
+            saveFrameShot(requireForm().Display1, path);
+        }
     });
     addCommand("quit", [this](std::istringstream&) { quit(); });
 }
 
 void ScriptRunner::run(std::istream& script) {
+    script_ = &script;
+    lineNumber_ = 0;
+    try {
+        runLines();
+    } catch (...) {
+        script_ = nullptr;
+        throw;
+    }
+    script_ = nullptr;
+    if (!ended_) {
+        quit();
+    }
+}
+
+void ScriptRunner::runLines() {
     std::string line;
-    int number = 0;
-    while (!ended_ && std::getline(script, line)) {
-        ++number;
+    while (!ended_ && nextLine(line)) {
+        const int number = lineNumber_;
         try {
             execute(line);
         } catch (const std::exception& error) {
             throw ScriptError(number, error.what());
         }
+        if (deferredError_) {
+            throw *std::exchange(deferredError_, std::nullopt);
+        }
     }
-    if (!ended_) {
-        quit();
+}
+
+bool ScriptRunner::nextLine(std::string& line) {
+    if (script_ == nullptr || !std::getline(*script_, line)) {
+        return false;
     }
+    ++lineNumber_;
+    return true;
 }
 
 bool ScriptRunner::execute(const std::string& line) {

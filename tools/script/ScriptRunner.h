@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -21,6 +22,8 @@ class ScriptError : public std::runtime_error {
     ScriptError(int line, const std::string& message);
 };
 
+class ScriptedDialog;
+
 class ScriptRunner {
   public:
     // Everything the script prints goes to out.
@@ -35,7 +38,8 @@ class ScriptRunner {
     game::TForm1* form() { return form_.get(); }
     game::GameGlobals& globals() { return globals_; }
 
-    // Set before `start`, as the scripted program's ranking dialog.
+    // The scripted program's ranking dialog, handed to the game by `start`: by default the real
+    // one, driven by the script's lines while it is open.
     game::RankingDialogRunner rankingDialog;
 
     // Adds a command of its own; its handler reads the rest of the line from args.
@@ -44,8 +48,17 @@ class ScriptRunner {
     std::ostream& out() { return out_; }
     platform::Application& application();
 
+    // For a modal loop inside the program: the running script's next line (false at its end),
+    // and the number of the last line read.
+    bool nextLine(std::string& line);
+    int lineNumber() const { return lineNumber_; }
+    // An error of a line run inside the program, where the loop's report would swallow it:
+    // run() raises it once the line that entered the program has finished.
+    void deferError(const ScriptError& error) { deferredError_ = error; }
+
   private:
     void addBuiltInCommands();
+    void runLines();
     void start();
     void frames(std::uint32_t lag, int count);
     void key(const std::string& arguments);
@@ -61,6 +74,10 @@ class ScriptRunner {
     std::unique_ptr<game::TForm1> form_;
     std::map<std::string, Command> commands_;
     bool ended_ = false;
+    std::istream* script_ = nullptr;
+    int lineNumber_ = 0;
+    std::optional<ScriptError> deferredError_;
+    std::unique_ptr<ScriptedDialog> dialog_;
 };
 
 }  // namespace tools

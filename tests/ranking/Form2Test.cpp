@@ -1,0 +1,145 @@
+// The dialog itself over a game window on SDL's dummy drivers: the keyboard, typing through the
+// text box, the application's modal loop, and its one request at a time.
+
+#include "ranking/Form2.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "platform/Message.h"
+#include "ranking/ModalLoop.h"
+#include "tests/net/LoopbackServer.h"
+#include "tests/support/Headless.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+using ranking::TForm2;
+
+SDL_Event keyDown(SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    event.key.keysym.mod = modifiers;
+    return event;
+}
+
+SDL_Event textInput(const char* text) {
+    SDL_Event event{};
+    event.type = SDL_TEXTINPUT;
+    std::strncpy(event.text.text, text, sizeof event.text.text - 1);
+    return event;
+}
+
+class Form2Test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testsupport::useHeadlessDrivers();
+        app = std::make_unique<platform::Application>(clock, boxes);
+        app->setTitle(game::GameTitle);
+        form = std::make_unique<game::TForm1>(*app, g);
+        settings.OpenUrl = [this](const std::string& url) { opened.push_back(url); };
+    }
+
+    void TearDown() override {
+        form.reset();
+        app.reset();
+    }
+
+    void makeSendable() {
+        g.BestTen[0] = {5001, 3, 40};
+        g.PassValue = 4958;
+    }
+
+    void press(TForm2& dialog, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
+        dialog.Window().onRawEvent(keyDown(key, modifiers));
+    }
+
+    testsupport::TempWorkingDirectory directory;
+    platform::ManualClock clock{1000};
+    platform::RecordedMessageBoxes boxes;
+    std::unique_ptr<platform::Application> app;
+    game::GameGlobals g;
+    std::unique_ptr<game::TForm1> form;
+    ranking::RankingSettings settings;
+    std::vector<std::string> opened;
+};
+
+TEST_F(Form2Test, TabFollowsTheTabOrderPastDisabledButtonsAndSpaceClicks) {
+    TForm2 dialog(*form, settings);  // the default table is not sendable: Button2 has the focus
+    ASSERT_FALSE(dialog.SendEnabled());
+    press(dialog, SDLK_RETURN);  // no default button
+    press(dialog, SDLK_ESCAPE);  // no cancel button
+    EXPECT_FALSE(dialog.Closed());
+
+    for (int i = 0; i < 3; ++i) {  // Edit1, Edit2, Button3
+        press(dialog, SDLK_TAB);
+    }
+    press(dialog, SDLK_SPACE);
+    EXPECT_EQ(opened.size(), 1u);
+
+    press(dialog, SDLK_TAB, KMOD_LSHIFT);  // back to Edit2
+    press(dialog, SDLK_TAB);
+    press(dialog, SDLK_TAB);  // Button1 is disabled: on to Button2
+    press(dialog, SDLK_SPACE);
+    EXPECT_TRUE(dialog.Closed());
+    EXPECT_EQ(opened.size(), 1u);
+}
+
+TEST_F(Form2Test, TypingThroughTheBoxKeepsToItsLimitAndToShiftJis) {
+    TForm2 dialog(*form, settings);
+    press(dialog, SDLK_TAB);  // Edit1
+    dialog.Paint();
+    dialog.Paint();  // the box takes the keyboard
+    dialog.Window().onRawEvent(textInput("あいうえおか"));
+    dialog.Window().onRawEvent(textInput("€きくけこさし"));
+    dialog.Paint();
+    EXPECT_EQ(dialog.Edit1.Text, "あいうえおかきくけこ");
+}
+
+TEST_F(Form2Test, TheApplicationLoopRunsTheDialogUntilItsCloseBoxThenReleasesIt) {
+    form->PlayerName = "Taro";
+    {
+        TForm2 dialog(*form, settings);
+        dialog.Edit1.TypeOver("花子");
+        SDL_Event motion{};
+        motion.type = SDL_MOUSEMOTION;
+        motion.motion.windowID = dialog.Window().id();
+        SDL_PushEvent(&motion);  // still queued for the dialog when its close box ends the loop
+        platform::Message close;
+        close.kind = platform::MessageKind::Close;
+        close.windowId = dialog.Window().id();
+        app->post(close);
+        ranking::ApplicationModalLoop loop;
+        dialog.ShowModal(loop);
+        EXPECT_TRUE(dialog.Closed());
+    }
+    app->processMessages();               // nothing is left that reaches for the released dialog
+    EXPECT_EQ(form->PlayerName, "Taro");  // only Button2 stores the name
+}
+
+TEST_F(Form2Test, SendStaysDisabledWhileItsOwnRequestRuns) {
+    nettest::LoopbackServer server(
+        [](int, const std::string&) { return nettest::whole("HTTP/1.0 200 OK\r\n\r\n"); });
+    settings.Host = "127.0.0.1:" + std::to_string(server.port());
+    makeSendable();
+    TForm2 dialog(*form, settings);
+    dialog.Edit1.TypeOver("Taro");
+    dialog.Edit2.TypeOver("hi");
+    bool enabledMeanwhile = true;
+    dialog.HttpClient1.OnConnect = [&](net::TSocketClient&) {
+        enabledMeanwhile = dialog.SendEnabled();
+        dialog.Click(dialog.Button1);
+    };
+    dialog.Click(dialog.Button1);
+    EXPECT_FALSE(enabledMeanwhile);
+    EXPECT_EQ(server.connections(), 1);
+    EXPECT_EQ(boxes.shown().size(), 1u);  // the success message
+    EXPECT_FALSE(dialog.SendEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,329 @@
+// Whole runs of the game from the title screen through the ranking dialog, driven by the
+// scripted runner, against a scripted server on 127.0.0.1.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/BestTenStore.h"
+#include "ranking/ShiftJis.h"
+#include "tests/net/LoopbackServer.h"
+#include "tests/support/Headless.h"
+#include "tests/support/TempDirectory.h"
+#include "tools/script/ScriptRunner.h"
+
+namespace {
+
+constexpr const char* ReadyText =
+    "ハイスコアの送信準備OKです。\rインターネットの接続をして[送信]ボタンを押して下さい。";
+constexpr const char* RefusedText =
+    "このデータを送信する事はできません。\r送信済データか送信不可なデータです。";
+constexpr const char* Cgi = "/~mirel/soft/pudorock/ra_pudorock/ranking.cgi";
+
+// What one run printed.
+struct Printed {
+    std::vector<std::string> dumps;
+    std::vector<std::string> others;  // message boxes, opened URLs, sounds
+
+    bool has(const std::string& line) const {
+        return std::find(others.begin(), others.end(), line) != others.end();
+    }
+    int messageBoxes() const {
+        return static_cast<int>(std::ranges::count_if(
+            others, [](const std::string& line) { return line.starts_with("msgbox: "); }));
+    }
+};
+
+// A value of a dump line: numbers and booleans as written, texts unescaped.
+std::string field(const std::string& dump, const std::string& name) {
+    std::size_t at = dump.find("\"" + name + "\":");
+    if (at == std::string::npos) {
+        return "<missing>";
+    }
+    at += name.size() + 3;
+    if (dump[at] != '"') {
+        return dump.substr(at, dump.find_first_of(",}", at) - at);
+    }
+    std::string text;
+    for (++at; dump[at] != '"'; ++at) {
+        if (dump[at] != '\\') {
+            text += dump[at];
+        } else if (dump[++at] == 'u') {
+            text += static_cast<char>(std::stoi(dump.substr(at + 1, 4), nullptr, 16));
+            at += 4;
+        } else {
+            text += dump[at];
+        }
+    }
+    return text;
+}
+
+std::string request(const std::string& query) {
+    return "GET " + std::string(Cgi) + "?" + query +
+           " HTTP/1.0\r\n"
+           "Host: 127.0.0.1\r\n"
+           "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
+           "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n"
+           "Content-type: application/x-www-form-urlencoded\r\n"
+           "\r\n";
+}
+
+// A field of a query as any CGI decodes it.
+std::string decodedField(const std::string& requestText, const std::string& key) {
+    const std::size_t start = requestText.find("&" + key + "=") + key.size() + 2;
+    const std::string value =
+        requestText.substr(start, requestText.find_first_of("& ", start) - start);
+    std::string bytes;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '+') {
+            bytes += ' ';
+        } else if (value[i] == '%') {
+            bytes += static_cast<char>(std::stoi(value.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += value[i];
+        }
+    }
+    return bytes;
+}
+
+nettest::Reply statusReply(int status) {
+    return nettest::whole("HTTP/1.0 " + std::to_string(status) + " X\r\n\r\nbody");
+}
+
+class RankingDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override { testsupport::useHeadlessDrivers(); }
+
+    // A best result of 5001 points at level 3 with 40 blocks, sendable or not.
+    void storeBestResult(bool sendable) {
+        game::GameGlobals g;
+        game::FillDefaultBestTen(g);
+        g.BestTen[0] = {5001, 3, 40};
+        g.PassValue = sendable ? 4958 : 0;
+        std::ofstream("Hisc.dat", std::ios::binary) << game::EncodeHiscFile(g);
+    }
+
+    void storeName(const std::string& bytes) {
+        std::ofstream("Name.dat", std::ios::binary) << bytes;
+    }
+
+    // Goes to the title screen, opens the dialog and runs the lines given; a dump follows once
+    // the program has run a frame after the dialog.
+    Printed run(std::uint16_t port, const std::string& lines) {
+        std::ostringstream out;
+        tools::ScriptRunner runner(out);
+        std::istringstream script(
+            "start\nframe 16\nkey space\nframe 16\nranking-host 127.0.0.1:" + std::to_string(port) +
+            "\nkey enter +shift\nframe 16\n" + lines + "\nframe 16\ndump\n");
+        runner.run(script);
+        Printed printed;
+        std::istringstream text(out.str());
+        for (std::string line; std::getline(text, line);) {
+            (line.starts_with("{") ? printed.dumps : printed.others).push_back(line);
+        }
+        return printed;
+    }
+
+    testsupport::TempWorkingDirectory directory;
+};
+
+TEST_F(RankingDialogTest, SendsTheBestResultOnceThenRefusesIt) {
+    storeBestResult(true);
+    storeName("Taro");
+    nettest::LoopbackServer server([](int, const std::string&) { return statusReply(200); });
+    const std::string url = "http://127.0.0.1:" + std::to_string(server.port()) + Cgi;
+    const Printed printed = run(server.port(), R"(
+        dump
+        type comment good game
+        click send
+        dump
+        click send
+        click close
+        frame 16
+        dump
+        key enter +shift
+        frame 16
+        dump
+        click closebox
+    )");
+    ASSERT_EQ(printed.dumps.size(), 5u);
+    const std::string& opened = printed.dumps[0];
+    EXPECT_EQ(field(opened, "dialog_open"), "true");
+    EXPECT_EQ(field(opened, "dialog_label1"), ReadyText);
+    EXPECT_EQ(field(opened, "dialog_send_enabled"), "true");
+    EXPECT_EQ(field(opened, "dialog_name"), "Taro");
+    EXPECT_EQ(field(opened, "timer_enabled"), "false");
+    EXPECT_EQ(field(opened, "fullscreen"), "false");
+
+    ASSERT_EQ(server.requests().size(), 1u);  // the second click found Button1 disabled
+    EXPECT_EQ(server.requests()[0],
+              request("command=entry&name=Taro&score=5001&level=3&tama=40&pass_s=4958"
+                      "&comment=good+game"));
+    EXPECT_TRUE(
+        printed.has("msgbox: プドロク: 送信成功です！\rハイスコア申請ありがとうございました。"
+                    "\rランキングの確認は\r" +
+                    url + "\rにアクセスして下さい。"));
+    EXPECT_EQ(printed.messageBoxes(), 1);
+    EXPECT_EQ(field(printed.dumps[1], "pass_value"), "0");
+    EXPECT_EQ(field(printed.dumps[1], "dialog_send_enabled"), "false");
+
+    for (const std::string& closed : {printed.dumps[2], printed.dumps[4]}) {
+        EXPECT_EQ(field(closed, "dialog_open"), "false");
+        EXPECT_EQ(field(closed, "fullscreen"), "true");
+        EXPECT_EQ(field(closed, "display_initialized"), "true");
+        EXPECT_EQ(field(closed, "timer_enabled"), "true");
+        EXPECT_EQ(field(closed, "state"), "3");
+    }
+    EXPECT_EQ(field(printed.dumps[3], "dialog_label1"), RefusedText);
+    EXPECT_EQ(field(printed.dumps[3], "dialog_send_enabled"), "false");
+}
+
+TEST_F(RankingDialogTest, AnErrorReplyShowsNothingAndChangesNothing) {
+    storeBestResult(true);
+    nettest::LoopbackServer server([](int, const std::string&) { return statusReply(404); });
+    const Printed printed = run(server.port(), R"(
+        type name Taro
+        type comment hi
+        click send
+        dump
+        click close
+    )");
+    EXPECT_EQ(server.connections(), 1);
+    EXPECT_EQ(printed.messageBoxes(), 0);
+    EXPECT_EQ(field(printed.dumps[0], "pass_value"), "4958");
+    EXPECT_EQ(field(printed.dumps[0], "dialog_send_enabled"), "true");
+}
+
+TEST_F(RankingDialogTest, ARefusedConnectionShowsTheErrorAndTheGameComesBack) {
+    storeBestResult(true);
+    nettest::ClosedPort closed;
+    const Printed printed = run(closed.port(), R"(
+        type name Taro
+        type comment hi
+        click send
+        dump
+        click closebox
+    )");
+    EXPECT_TRUE(
+        printed.has("msgbox: プドロク: 送信できません。\rインターネット接続を確認して下さい。"));
+    EXPECT_EQ(field(printed.dumps[0], "dialog_send_enabled"), "true");
+    EXPECT_EQ(field(printed.dumps[0], "pass_value"), "4958");
+    EXPECT_EQ(field(printed.dumps[1], "fullscreen"), "true");
+    EXPECT_EQ(field(printed.dumps[1], "timer_enabled"), "true");
+}
+
+TEST_F(RankingDialogTest, EmptyBoxesAreNamedAndNothingIsSent) {
+    storeBestResult(true);
+    nettest::LoopbackServer server([](int, const std::string&) { return statusReply(200); });
+    const Printed printed = run(server.port(), R"(
+        click send
+        type comment hi
+        click send
+        type name Taro
+        type comment
+        click send
+        click close
+    )");
+    EXPECT_EQ(printed.others[0], "msgbox: プドロク: コメントが記入されてません。");  // both empty
+    EXPECT_EQ(printed.others[1], "msgbox: プドロク: 名前が記入されてません。");
+    EXPECT_EQ(printed.others[2], "msgbox: プドロク: コメントが記入されてません。");
+    EXPECT_EQ(server.connections(), 0);
+}
+
+TEST_F(RankingDialogTest, NamesAndCommentsGoAsEncodedShiftJisThatDecodesBackExactly) {
+    storeBestResult(true);
+    storeName("Player\nNumber Eighteen");  // remembered, longer than 10, with a line end
+    nettest::LoopbackServer server([](int, const std::string&) { return statusReply(404); });
+    run(server.port(), R"(
+        type comment a b&c=d\x23e+%
+        click send
+        type name \x20\x20
+        type comment ゲーム？
+        click send
+        type name 太郎 & Co
+        click send
+        click closebox
+    )");
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0], request("command=entry&name=Player%0ANumber+Eighteen&score=5001"
+                                   "&level=3&tama=40&pass_s=4958&comment=a+b%26c%3Dd%23e%2B%25"));
+    EXPECT_EQ(decodedField(requests[0], "comment"), "a b&c=d#e+%");
+    EXPECT_EQ(decodedField(requests[1], "name"), "  ");
+    EXPECT_EQ(decodedField(requests[1], "comment"), ranking::ToShiftJis("ゲーム？"));
+    EXPECT_NE(requests[2].find("&name=%91%BE%98Y+%26+Co&"), std::string::npos);
+    EXPECT_EQ(decodedField(requests[2], "name"), ranking::ToShiftJis("太郎 & Co"));
+}
+
+TEST_F(RankingDialogTest, ARequestTheClientWouldCutIsRefusedNotSentShort) {
+    storeBestResult(true);
+    nettest::LoopbackServer server([](int, const std::string&) { return statusReply(200); });
+    const Printed printed = run(server.port(), R"(
+        type name 名前
+        type comment あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらり
+        dump
+        click send
+        click close
+    )");
+    EXPECT_EQ(field(printed.dumps[0], "dialog_comment").size(), 40u * 3);  // all 40 typed
+    EXPECT_TRUE(printed.has(
+        "msgbox: プドロク: 名前とコメントが長すぎて送信できません。\r短くして下さい。"));
+    EXPECT_EQ(server.connections(), 0);
+    EXPECT_EQ(field(printed.dumps[1], "pass_value"), "4958");
+}
+
+TEST_F(RankingDialogTest, OnlyTheCloseButtonStoresTheTypedName) {
+    storeName("Taro");
+    const Printed printed = run(1, R"(
+        type name 花子さん、こんにちは
+        click closebox
+        frame 16
+        dump
+        key enter +shift
+        frame 16
+        type name 花子
+        click close
+    )");
+    EXPECT_EQ(field(printed.dumps[0], "player_name_hex"), "5461726f");  // Taro
+    EXPECT_EQ(field(printed.dumps[1], "player_name_hex"), "89d48e71");  // 花子
+    std::ifstream saved("Name.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "\x89\xd4\x8e\x71");
+}
+
+TEST_F(RankingDialogTest, TypingKeepsToTheLimitAndViewOpensTheRankingPage) {
+    const Printed printed = run(8080, R"(
+        type name ABCDEFGHIJKL
+        type comment ok😀€!
+        click view
+        dump
+        click close
+    )");
+    EXPECT_TRUE(printed.has("open-url: http://127.0.0.1:8080" + std::string(Cgi)));
+    EXPECT_EQ(field(printed.dumps[0], "dialog_open"), "true");
+    EXPECT_EQ(field(printed.dumps[0], "dialog_name"), "ABCDEFGHIJ");
+    EXPECT_EQ(field(printed.dumps[0], "dialog_comment"), "ok!");
+}
+
+TEST_F(RankingDialogTest, ScriptErrorsInsideTheDialogNameTheirLineAndCloseIt) {
+    std::ostringstream out;
+    tools::ScriptRunner runner(out);
+    std::istringstream script(
+        "start\nframe 16\nkey space\nframe 16\nkey enter +shift\nframe 16\n"
+        "type name x\nframe 16\n");
+    try {
+        runner.run(script);
+        FAIL();
+    } catch (const tools::ScriptError& error) {
+        EXPECT_STREQ(error.what(), "line 8: frame: not while the ranking dialog is open");
+    }
+    EXPECT_TRUE(runner.form()->FrameTimer1.Enabled());
+    EXPECT_THROW(runner.execute("type name y"), std::logic_error);  // the dialog is gone
+}
+
+}  // namespace

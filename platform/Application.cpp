@@ -188,8 +188,13 @@ void Application::translateSdlEvent(const SDL_Event& event) {
     }
     Window* window = windowById(windowIdOf(event));
     if (window != nullptr && window->onRawEvent) {
-        enqueue(
-            Message{MessageKind::Task, 0, 0, {}, [window, event] { window->onRawEvent(event); }});
+        // The window may be gone by the time the event is dispatched: look it up then.
+        const std::uint32_t id = window->id();
+        enqueue(Message{MessageKind::Task, 0, 0, {}, [this, id, event] {
+                            if (Window* target = windowById(id); target && target->onRawEvent) {
+                                target->onRawEvent(event);
+                            }
+                        }});
         return;
     }
     std::uint32_t id = window != nullptr ? window->id() : 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -202,6 +204,32 @@ TEST_F(ApplicationTest, FirstShowNotifiesOnce) {
     window.hide();
     window.show();
     EXPECT_EQ(shows, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ApplicationRawEvents, QueuedEventsOfAWindowDestroyedMeanwhileAreDropped) {
+    testsupport::useHeadlessDrivers();
+    platform::ManualClock clock;
+    platform::RecordedMessageBoxes boxes;
+    platform::Application app(clock, boxes);
+    platform::Window main(app, "main", 80, 60);
+    int seen = 0;
+    {
+        platform::Window dialog(app, "dialog", 80, 60);
+        dialog.onRawEvent = [&](const SDL_Event&) { ++seen; };
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.windowID = dialog.id();
+        event.key.keysym.sym = SDLK_a;
+        app.postTask([] {});
+        SDL_PushEvent(&event);
+        app.handleMessage(false);  // runs the task and queues the key event behind it
+    }
+    app.processMessages();
+    EXPECT_EQ(seen, 0);
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ namespace net {
 
 namespace {
 
-constexpr std::size_t MaxTargetLength = 256;
+// Far beyond any ranking request; a longer target is refused rather than cut short.
+constexpr std::size_t MaxTargetLength = 2048;
 constexpr std::size_t MaxHeaderValueLength = 256;
 constexpr std::int32_t DefaultHttpPort = 80;
 
@@ -154,9 +155,12 @@ void THttpClient::ParseUrl() {
     bool hasAuthority = contains(url, "//");
     std::string target;
     if (hasAuthority) {
-        target = url.substr(NthCharPos(url, '/', 3) - 1, MaxTargetLength);
+        target = url.substr(NthCharPos(url, '/', 3) - 1);
     } else if (std::size_t slash = url.find('/'); slash != std::string::npos) {
-        target = url.substr(slash, MaxTargetLength);
+        target = url.substr(slash);
+    }
+    if (target.size() > MaxTargetLength) {
+        throw ERequestTooLong(text::RequestTargetTooLong);
     }
     if (contains(url, ":")) {
         Port = portOfScheme(lowerCase(NthField(url, ':', 1)));

@@ -24,6 +24,12 @@ class EHttpError : public std::runtime_error {
     explicit EHttpError(const std::string& text) : std::runtime_error(text) {}
 };
 
+// A request target too long to be sent whole.
+class ERequestTooLong : public EHttpError {
+  public:
+    using EHttpError::EHttpError;
+};
+
 // A file for a reply's header or body that cannot be created or written.
 class EFileError : public std::runtime_error {
   public:

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "net/FormEncode.h"
+#include "net/NetErrors.h"
 #include "platform/Font.h"
 #include "ranking/ClassicControls.h"
 #include "ranking/ShiftJis.h"
@@ -33,12 +34,6 @@ constexpr const char* TooLongText = "名前とコメントが長すぎて送信�
 constexpr const char* SentTextBeforeUrl =
     "送信成功です！\rハイスコア申請ありがとうございました。\rランキングの確認は\r";
 constexpr const char* SentTextAfterUrl = "\rにアクセスして下さい。";
-
-// The client would send the request target cut short.
-class ETargetCut : public std::runtime_error {
-  public:
-    ETargetCut() : std::runtime_error("request target cut") {}
-};
 
 // The value that makes the best result sendable, in 32-bit two's complement.
 std::int32_t CheckValueOf(const game::THiScoreEntry& entry) {
@@ -167,23 +162,12 @@ void TForm2::Button1Click() {
     RequestUnderWay underWay(requestRunning_);
     Paint();
     try {
-        SendWhole(query);
-    } catch (const ETargetCut&) {
+        HttpClient1.Get(RankingUrl + "?" + query);
+    } catch (const net::ERequestTooLong&) {
         ShowMessage(TooLongText);
     } catch (...) {
         ShowMessage(SendFailedText);
     }
-}
-
-void TForm2::SendWhole(const std::string& query) {
-    const std::string url = RankingUrl + "?" + query;
-    const std::string target = std::string(RankingCgiPath) + "?" + query;
-    HttpClient1.OnAboutToSend = [url, target](net::THttpClient& client) {
-        if (client.RequestUrl() == url && client.RequestPath() != target) {
-            throw ETargetCut();
-        }
-    };
-    HttpClient1.Get(url);
 }
 
 std::string TForm2::Query() const {

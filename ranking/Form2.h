@@ -87,8 +87,6 @@ class TForm2 {
     void DrawControls();
     void RunPendingClick();
     std::string Query() const;
-    // Sends the request; a request the client would cut short is refused before it connects.
-    void SendWhole(const std::string& target);
     void ShowMessage(const std::string& text);
     void Close();
 

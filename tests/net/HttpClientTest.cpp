@@ -78,6 +78,13 @@ TEST_F(HttpTest, RankingRequestIsSentByteForByteAndTheReplyIsKeptAsReceived) {
     EXPECT_FALSE(client.IsConnected());
 }
 
+TEST_F(HttpTest, ALongRequestTargetIsSentWholeNeverCut) {
+    LoopbackServer server = replying(whole("HTTP/1.0 200 OK\r\n\r\n"));
+    const std::string target = "/?" + std::string(2046, 'q');
+    EXPECT_EQ(errorOfGet(server.url(target)), "");
+    EXPECT_EQ(server.requests(), std::vector{requestFor(target)});
+}
+
 TEST_F(HttpTest, PiecesOfOneBytePausesAndLoneLineFeedsMakeTheSameHeader) {
     const std::string reply = "HTTP/1.0 200 OK\nServer: x\r\n\nrest";
     LoopbackServer server = replying(bytewise(reply, 1));
@@ -177,6 +184,7 @@ TEST_F(HttpTest, BadUrlsAreRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(errorOfGet(server.url("/?a=1\r\nX-Injected: 1")),
               "Control character in request header");
     EXPECT_EQ(errorOfGet(server.url("/?a=\x7F")), "Control character in request header");
+    EXPECT_EQ(errorOfGet(server.url("/" + std::string(2048, 'a'))), "Request target too long");
     EXPECT_EQ(server.connections(), 0);
     EXPECT_TRUE(events.empty());
 }

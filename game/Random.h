@@ -7,14 +7,15 @@
 namespace game {
 
 class RandomGenerator {
-public:
+  public:
     void seed(std::uint32_t value) { state_ = value; }
     std::uint32_t state() const { return state_; }
 
     // Uniform on 0 .. n - 1, for n >= 1.
     std::int32_t next(std::int32_t n) {
         advance();
-        return static_cast<std::int32_t>((std::uint64_t{state_} * static_cast<std::uint32_t>(n)) >> 32);
+        return static_cast<std::int32_t>((std::uint64_t{state_} * static_cast<std::uint32_t>(n)) >>
+                                         32);
     }
 
     // Uniform on [0, 1).
@@ -23,7 +24,7 @@ public:
         return state_ / 4294967296.0;
     }
 
-private:
+  private:
     void advance() { state_ = state_ * 134775813u + 1u; }
 
     std::uint32_t state_ = 0;

@@ -10,8 +10,8 @@ struct EMediaError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-#define PUDOROCK_MEDIA_ERROR(Name) \
-    struct Name : EMediaError {    \
+#define PUDOROCK_MEDIA_ERROR(Name)      \
+    struct Name : EMediaError {         \
         using EMediaError::EMediaError; \
     }
 

@@ -5,7 +5,8 @@ namespace media::text {
 
 // Display.
 inline constexpr const char* FormNotFound = "フォームが見つかりません";
-inline constexpr const char* CannotChangeDisplayMode = "ディスプレイモードを変更できません (%dx%d %dbit)";
+inline constexpr const char* CannotChangeDisplayMode =
+    "ディスプレイモードを変更できません (%dx%d %dbit)";
 inline constexpr const char* CannotCreate = "%s を作成できません";
 inline constexpr const char* CannotInitialize = "%s を初期化できません";
 inline constexpr const char* CannotLoad = "%s を読み込めません";

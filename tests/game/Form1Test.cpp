@@ -20,7 +20,7 @@ constexpr ShiftState Alt{false, true, false};
 constexpr ShiftState Ctrl{false, false, true};
 
 class Form1Test : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testsupport::useHeadlessDrivers();
         clock.setTimeOfDay({1, 2, 3, 4});

@@ -9,7 +9,7 @@
 namespace testsupport {
 
 class TempWorkingDirectory {
-public:
+  public:
     TempWorkingDirectory() : previous_(std::filesystem::current_path()) {
         std::string pattern = (std::filesystem::temp_directory_path() / "pudorock-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -25,7 +25,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

@@ -7,6 +7,35 @@
 
 namespace media {
 
+namespace {
+
+// Copies the pixels of a row that differ from key, eight at a time: a byte mask of the key's
+// places blends source and destination without a branch per pixel.
+void copyRowKeyed(std::uint8_t* to, const std::uint8_t* from, int width, std::uint8_t key) {
+    constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7Full;
+    const std::uint64_t keys = 0x0101010101010101ull * key;
+    int column = 0;
+    for (; column + 8 <= width; column += 8) {
+        std::uint64_t source;
+        std::uint64_t destination;
+        std::memcpy(&source, from + column, 8);
+        std::memcpy(&destination, to + column, 8);
+        const std::uint64_t difference = source ^ keys;
+        // The high bit of each byte is set exactly where the byte of difference is zero.
+        const std::uint64_t zero = ~(((difference & Low7) + Low7) | difference | Low7);
+        const std::uint64_t isKey = (zero >> 7) * 0xFF;
+        destination = (source & ~isKey) | (destination & isKey);
+        std::memcpy(to + column, &destination, 8);
+    }
+    for (; column < width; ++column) {
+        if (from[column] != key) {
+            to[column] = from[column];
+        }
+    }
+}
+
+}  // namespace
+
 TSurface::TSurface(int width, int height, const Palette& palette, GlyphCache& glyphs)
     : width_(std::max(width, 1)),
       height_(std::max(height, 1)),
@@ -84,11 +113,7 @@ void TSurface::Draw(int x, int y, TRect src, const TSurface& source, bool transp
             std::memcpy(to, from, static_cast<std::size_t>(width));
             continue;
         }
-        for (int column = 0; column < width; ++column) {
-            if (from[column] != key) {
-                to[column] = from[column];
-            }
-        }
+        copyRowKeyed(to, from, width, key);
     }
 }
 

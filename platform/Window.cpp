@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/Application.h"
@@ -53,19 +54,40 @@ void Window::setBorderStyle(BorderStyle style) {
 }
 
 void Window::centerOnScreen() {
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    keepCentered_ = true;
+    placeCentered(clientWidth(), clientHeight());
 }
 
 void Window::setPosition(int x, int y) {
+    keepCentered_ = false;
     SDL_SetWindowPosition(window_, x, y);
 }
 
 void Window::setClientWidth(int width) {
-    SDL_SetWindowSize(window_, width, clientHeight());
+    resize(width, clientHeight());
 }
 
 void Window::setClientHeight(int height) {
-    SDL_SetWindowSize(window_, clientWidth(), height);
+    resize(clientWidth(), height);
+}
+
+void Window::resize(int width, int height) {
+    SDL_SetWindowSize(window_, width, height);
+    if (keepCentered_) {
+        placeCentered(width, height);
+    }
+}
+
+// From the size asked for: a window manager may report the new size only later.
+void Window::placeCentered(int width, int height) {
+    SDL_Rect screen;
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    if (SDL_GetDisplayBounds(display, &screen) != 0) {
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        return;
+    }
+    SDL_SetWindowPosition(window_, screen.x + (screen.w - width) / 2,
+                          screen.y + (screen.h - height) / 2);
 }
 
 int Window::clientWidth() const {

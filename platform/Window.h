@@ -85,6 +85,8 @@ class Window {
         int kind;
         Listener listener;
     };
+    void resize(int width, int height);
+    void placeCentered(int width, int height);
     ListenerId addListener(int kind, Listener listener);
     void notify(int kind);
 

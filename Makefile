@@ -41,10 +41,11 @@ test: build
 	$(MAKE) --no-print-directory bench
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Headless, like the tests: SDL's dummy video and audio drivers.
 bench: build
 	@for b in $(BUILD)/bench/*/*-bench; do \
 		[ -x "$$b" ] || continue; \
-		$$b --benchmark_min_time=0.05 || exit 1; done
+		SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b --benchmark_min_time=0.05 || exit 1; done
 
 # fontconfig keeps its configuration for the life of the process; that is not our leak.
 sanitize:

@@ -43,7 +43,7 @@ class EInOutError : public std::runtime_error {
 std::string InOutErrorText(int code);
 
 // The narrow file-system seam the store goes through. Every call reports a failure as a
-// negative errno value. Tests derive from PosixFileSystem to inject failures.
+// negative errno value. The real one is PosixFileSystem; tests derive from it to inject failures.
 class FileSystem {
   public:
     enum class OpenMode {
@@ -74,22 +74,6 @@ class FileSystem {
     virtual int Remove(const std::string& path) = 0;
     // Makes a rename in the directory of `path` durable. Best effort: 0 or -errno.
     virtual int SyncDirectoryOf(const std::string& path) = 0;
-};
-
-// The real file system (POSIX calls).
-class PosixFileSystem : public FileSystem {
-  public:
-    bool IsFile(const std::string& path) override;
-    std::string ResolveTarget(const std::string& path) override;
-    int Open(const std::string& path, OpenMode mode) override;
-    int CreateTemporary(const std::string& target, std::string& tempPath) override;
-    long Read(int handle, char* buffer, std::size_t size) override;
-    long Write(int handle, const char* data, std::size_t size) override;
-    int Sync(int handle) override;
-    int Close(int handle) override;
-    int Rename(const std::string& from, const std::string& to) override;
-    int Remove(const std::string& path) override;
-    int SyncDirectoryOf(const std::string& path) override;
 };
 
 // The process-wide real file system.

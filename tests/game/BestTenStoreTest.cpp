@@ -15,6 +15,7 @@
 
 #include "game/BestTenStore.h"
 #include "game/Globals.h"
+#include "game/PosixFileSystem.h"
 
 namespace game {
 namespace {

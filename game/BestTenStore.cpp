@@ -120,7 +120,7 @@ void putEntry(std::string& bytes, std::size_t offset, const THiScoreEntry& entry
 }
 
 void loadHisc(GameGlobals& g, FileSystem& fs, const std::string& path) {
-    HandleGuard file(fs, checked(fs.Open(path, FileSystem::OpenMode::ReadWrite)));
+    HandleGuard file(fs, checked(fs.Open(path, FileSystem::OpenMode::Read)));
     char block[HiscBlockSize];
     for (std::size_t k = 0; k < 10; ++k) {
         const std::size_t got = readFully(fs, file.get(), block, HiscBlockSize);
@@ -143,15 +143,8 @@ void loadHisc(GameGlobals& g, FileSystem& fs, const std::string& path) {
 
 void loadName(std::string& playerName, FileSystem& fs, const std::string& path) {
     HandleGuard file(fs, checked(fs.Open(path, FileSystem::OpenMode::Read)));
-    std::string bytes;
-    char chunk[4096];
-    for (;;) {
-        const std::size_t got = readFully(fs, file.get(), chunk, sizeof chunk);
-        bytes.append(chunk, got);
-        if (got < sizeof chunk) {
-            break;
-        }
-    }
+    std::string bytes(NameReadLimit, '\0');
+    bytes.resize(readFully(fs, file.get(), bytes.data(), bytes.size()));
     file.close();
     playerName = DecodeNameFile(bytes);
 }
@@ -160,8 +153,13 @@ void loadName(std::string& playerName, FileSystem& fs, const std::string& path) 
 // directory, flushed and renamed over the old file.
 void replaceFile(FileSystem& fs, const std::string& path, const std::string& bytes) {
     const std::string target = fs.ResolveTarget(path);
-    // A file that may not be written (or a directory of the name) must fail as writing it in
-    // place would, although a rename alone could replace it.
+    // Anything but a regular file (a device or a FIFO behind a link, a directory) must never be
+    // renamed over.
+    if (fs.Exists(target) && !fs.IsFile(target)) {
+        throw EInOutError(EACCES);
+    }
+    // A file that may not be written must fail as writing it in place would, although a rename
+    // alone could replace it.
     const int probe = fs.Open(target, FileSystem::OpenMode::WriteExisting);
     if (probe >= 0) {
         fs.Close(probe);
@@ -230,6 +228,9 @@ std::string DecodeNameFile(std::string_view bytes) {
 
 void LoadBestTen(GameGlobals& g, std::string& playerName, const std::filesystem::path& directory,
                  FileSystem& fs) {
+    for (const char* file : {HiscFileName, NameFileName}) {
+        fs.RemoveStaleTemporaries(fs.ResolveTarget(pathIn(directory, file)));
+    }
     if (const std::string hisc = pathIn(directory, HiscFileName); fs.IsFile(hisc)) {
         loadHisc(g, fs, hisc);
     }

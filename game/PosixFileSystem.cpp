@@ -1,10 +1,14 @@
 #include "game/PosixFileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <memory>
 
 namespace game {
 
@@ -22,11 +26,60 @@ std::string parentOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string baseOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The start of the names of the temporary files of `target`: `.<name>.`
+std::string temporaryPrefix(const std::string& target) {
+    return "." + baseOf(target) + ".";
+}
+
+// The digits at `at` up to `stop`, as a number; -1 when there are none or anything else.
+long digitsBefore(const std::string& text, std::size_t at, char stop, std::size_t& end) {
+    end = text.find(stop, at);
+    if (end == std::string::npos || end == at || end - at > 9 ||
+        text.find_first_not_of("0123456789", at) != end) {
+        return -1;
+    }
+    return std::strtol(text.c_str() + at, nullptr, 10);
+}
+
+// The process id in a name `prefix<pid>.<n>.tmp`, or -1 for any other name.
+long temporaryOwner(const std::string& name, const std::string& prefix) {
+    if (name.compare(0, prefix.size(), prefix) != 0) {
+        return -1;
+    }
+    std::size_t end = 0;
+    const long pid = digitsBefore(name, prefix.size(), '.', end);
+    if (pid <= 0 || digitsBefore(name, end + 1, '.', end) < 0) {
+        return -1;
+    }
+    return name.compare(end, std::string::npos, ".tmp") == 0 ? pid : -1;
+}
+
+bool processEnded(long pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
 }  // namespace
+
+PosixFileSystem::PosixFileSystem() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        ::signal(SIGXFSZ, SIG_IGN);
+    }
+}
 
 bool PosixFileSystem::IsFile(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool PosixFileSystem::Exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 std::string PosixFileSystem::ResolveTarget(const std::string& path) {
@@ -55,9 +108,6 @@ int PosixFileSystem::Open(const std::string& path, OpenMode mode) {
         case OpenMode::Read:
             flags |= O_RDONLY;
             break;
-        case OpenMode::ReadWrite:
-            flags |= O_RDWR;
-            break;
         case OpenMode::WriteExisting:
             flags |= O_WRONLY | O_NONBLOCK;
             break;
@@ -71,14 +121,13 @@ int PosixFileSystem::Open(const std::string& path, OpenMode mode) {
 
 int PosixFileSystem::CreateTemporary(const std::string& target, std::string& tempPath) {
     const std::string directory = parentOf(target);
-    const auto slash = target.rfind('/');
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     struct stat old {};
     const bool hasOld = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = directory + "/." + base + "." + std::to_string(::getpid()) + "." +
-                                 std::to_string(counter++) + ".tmp";
+        const std::string name = directory + "/" + temporaryPrefix(target) +
+                                 std::to_string(::getpid()) + "." + std::to_string(counter++) +
+                                 ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST || errno == EINTR) {
@@ -135,6 +184,21 @@ int PosixFileSystem::SyncDirectoryOf(const std::string& path) {
     const int result = ::fsync(fd) == 0 ? 0 : failure();
     ::close(fd);
     return result;
+}
+
+void PosixFileSystem::RemoveStaleTemporaries(const std::string& target) {
+    const std::string directory = parentOf(target);
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(directory.c_str()), ::closedir);
+    if (listing == nullptr) {
+        return;
+    }
+    const std::string prefix = temporaryPrefix(target);
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const std::string name = entry->d_name;
+        if (const long pid = temporaryOwner(name, prefix); pid > 0 && processEnded(pid)) {
+            ::unlink((directory + "/" + name).c_str());
+        }
+    }
 }
 
 FileSystem& DefaultFileSystem() {

@@ -112,6 +112,7 @@ class Application {
     std::uint32_t blockingTimeoutMs();
     Window* windowById(std::uint32_t id) const;
     void setActive(bool active);
+    void enqueueKeyPress(std::uint32_t windowId, char typed);
 
     Clock& clock_;
     MessageBoxes& messageBoxes_;
@@ -120,6 +121,7 @@ class Application {
     Window* mainWindow_ = nullptr;
     bool terminated_ = false;
     bool active_ = true;
+    bool digitPressed_ = false;  // the last key press answered a digit by its position
     IdleHook idleHook_;
 
     std::mutex queueMutex_;

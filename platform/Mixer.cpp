@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/QuietAudioBackend.h"
+
 namespace platform {
 
 namespace {
@@ -58,6 +60,7 @@ class OpenMixer {
         if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0) {
             throw MixerUnavailable("the mixer is already open");
         }
+        const QuietAudioBackend quiet;
         if (Mix_OpenAudioDevice(DeviceRate, AUDIO_S16SYS, DeviceChannels, Mixer::ChunkFrames,
                                 nullptr, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
             throw MixerUnavailable(sdlError("cannot open the audio device"));

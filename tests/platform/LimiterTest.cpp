@@ -36,7 +36,7 @@ TEST(Limiter, AnOverlapBeyondFullScaleIsHeldAtTheCeilingThenLetGo) {
         ASSERT_LE(std::fabs(value), Limiter::Ceiling + 1e-6F);
     }
     EXPECT_NEAR(loud[2 * 10], Limiter::Ceiling, 1e-5F);
-    EXPECT_LT(loud[2 * 12], 0.1F);  // still held down
+    EXPECT_LT(loud[2 * 12], 0.1F);                  // still held down
     std::vector<float> after = steady(0.5F, Rate);  // a second later the gain is whole again
     limiter.process(after);
     EXPECT_NEAR(after.back(), 0.5F, 0.001F);

@@ -114,6 +114,7 @@ class Application {
     Window* windowById(std::uint32_t id) const;
     SDL_Window* mainWindowHandle() const;
     void setActive(bool active);
+    void enqueueKeyPress(std::uint32_t windowId, char typed);
 
     Clock& clock_;
     MessageBoxes& messageBoxes_;
@@ -122,6 +123,7 @@ class Application {
     Window* mainWindow_ = nullptr;
     bool terminated_ = false;
     bool active_ = true;
+    bool digitPressed_ = false;  // the last key press answered a digit by its position
     IdleHook idleHook_;
 
     std::mutex queueMutex_;

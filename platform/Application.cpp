@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/FatalError.h"
 #include "platform/Window.h"
 
 namespace platform {
@@ -282,6 +283,8 @@ bool Application::takeMessage(Message& message) {
 void Application::dispatchGuarded(const Message& message) {
     try {
         dispatch(message);
+    } catch (const FatalError&) {
+        throw;
     } catch (const std::exception& error) {
         showException(error);
     }
@@ -328,6 +331,8 @@ void Application::runIdlePass(bool mayBlock) {
         try {
             auto hook = idleHook_;  // the hook may replace itself
             hook(done);
+        } catch (const FatalError&) {
+            throw;
         } catch (const std::exception& error) {
             showException(error);
         }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian packages, made into a temporary folder and never installed: the game's package
-# depends on its libraries and on the font it finds at run time, and unpacked it gives the
-# program and its desktop files.
+# depends on its libraries and on the font it finds at run time, and unpacked it gives a
+# program that runs, and its desktop files.
 # Usage: package.sh BUILD_DIR VERSION [server]
 set -euo pipefail
 build=$(realpath "$1")
@@ -29,6 +29,8 @@ done
 game=$out/pudorock/usr/bin/pudorock
 [ -x "$game" ] || { echo "the package holds no runnable usr/bin/pudorock" >&2; exit 1; }
 file -b "$game" | grep -q "^ELF .* executable" || { echo "$game: $(file -b "$game")" >&2; exit 1; }
+# Until the game has options to ask it, a run without its font shows that it starts at all.
+"$(dirname "$0")/missing-font.sh" "$game" >/dev/null
 [ -f "$out/pudorock/usr/share/applications/pudorock.desktop" ] ||
     { echo "the package holds no desktop entry" >&2; exit 1; }
 

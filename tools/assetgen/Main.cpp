@@ -1,5 +1,5 @@
-// pudorock-assetgen OUTDIR: draws and synthesises the game's pictures and sounds and writes
-// their stored forms into OUTDIR.
+// pudorock-assetgen OUTDIR: draws and synthesises the game's pictures and sounds and the
+// program's icons, and writes their stored forms into OUTDIR.
 
 #include <cstdio>
 #include <exception>

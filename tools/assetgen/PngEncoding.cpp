@@ -52,6 +52,19 @@ std::size_t appendToVector(SDL_RWops* stream, const void* data, std::size_t size
     return count;
 }
 
+// No size, seeking or reading back: an encoder that tries gets SDL's "cannot" instead of a crash.
+Sint64 unknownSize(SDL_RWops*) {
+    return -1;
+}
+
+Sint64 cannotSeek(SDL_RWops*, Sint64, int) {
+    return -1;
+}
+
+std::size_t cannotRead(SDL_RWops*, void*, std::size_t, std::size_t) {
+    return 0;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> encodePng(const Canvas& canvas) {
@@ -64,6 +77,9 @@ std::vector<std::uint8_t> encodePng(const Canvas& canvas) {
     std::memset(stream.get(), 0, sizeof(SDL_RWops));
     stream->type = SDL_RWOPS_UNKNOWN;
     stream->write = appendToVector;
+    stream->size = unknownSize;
+    stream->seek = cannotSeek;
+    stream->read = cannotRead;
     stream->hidden.unknown.data1 = &bytes;
     if (IMG_SavePNG_RW(surface.get(), stream.get(), 0) != 0) {
         throw encodingError();

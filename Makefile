@@ -1,4 +1,5 @@
-# Two entry points: `make run` and `make test`. Both install what is missing first.
+# Two entry points: `make run` and `make test`. Both install what is missing first;
+# `make package` makes the Debian packages.
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 SANITIZE ?= OFF
@@ -7,7 +8,8 @@ PACKAGES := build-essential cmake pkg-config \
 	libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libsdl2-image-dev \
 	libfontconfig-dev fonts-ipafont-gothic libimgui-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth xdotool openbox x11-utils
+	xvfb xauth xdotool openbox x11-utils \
+	desktop-file-utils appstream man-db dpkg-dev file
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 ASSET_PACKAGES := espeak-ng sox
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -22,7 +24,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps configure build run test bench sanitize fuzz assets clean
+.PHONY: deps configure build run test bench sanitize fuzz assets package clean
 
 deps:
 	$(call install-missing,$(PACKAGES))
@@ -33,8 +35,10 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	$(BUILD)/game/pudorock
+# Only the game, so that a first run does not wait for every test and benchmark.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pudorock
+	$(BUILD)/app/pudorock
 
 # Benchmarks run once, briefly; the test results come last.
 test: build
@@ -65,6 +69,11 @@ fuzz:
 assets: build
 	$(call install-missing,$(ASSET_PACKAGES))
 	$(BUILD)/tools/assetgen/pudorock-assetgen assets
+
+# The .deb files land in the build folder; nothing is installed on this machine.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target installed-programs
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/FatalError.h"
 #include "platform/Window.h"
 #include "text/Utf8.h"
 
@@ -291,6 +292,8 @@ bool Application::takeMessage(Message& message) {
 void Application::dispatchGuarded(const Message& message) {
     try {
         dispatch(message);
+    } catch (const FatalError&) {
+        throw;
     } catch (const std::exception& error) {
         showException(error);
     }
@@ -337,6 +340,8 @@ void Application::runIdlePass(bool mayBlock) {
         try {
             auto hook = idleHook_;  // the hook may replace itself
             hook(done);
+        } catch (const FatalError&) {
+            throw;
         } catch (const std::exception& error) {
             showException(error);
         }

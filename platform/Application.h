@@ -1,6 +1,7 @@
 #pragma once
 // The application object: title, windows, the message loop with its idle pass, timers,
-// outside event sources, and the standard report of exceptions.
+// outside event sources, and the standard report of exceptions (a FatalError passes through
+// it and out of run()).
 
 #include <cstdint>
 #include <deque>

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/FatalError.h"
 #include "platform/HeadlessDrivers.h"
 #include "platform/Window.h"
 
@@ -108,6 +109,14 @@ TEST_F(ApplicationTest, AnExceptionInTheIdleHookKeepsTheLoopRunning) {
     app.handleMessage(false);
     EXPECT_EQ(passes, 2);
     EXPECT_EQ(boxes.shown().size(), 2u);
+}
+
+TEST_F(ApplicationTest, AFatalErrorLeavesTheLoopUnreportedFromADispatchOrTheIdleHook) {
+    app.post(task([] { throw platform::FatalError("no font"); }));
+    EXPECT_THROW(app.processMessages(), platform::FatalError);
+    app.setIdleHook([](bool&) { throw platform::FatalError("no font"); });
+    EXPECT_THROW(app.run(), platform::FatalError);
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
 TEST(ReportFullStop, AppendedOnlyAfterCharactersBeyondTheFullStop) {

@@ -62,6 +62,8 @@ class TSoundDevice {
 
   private:
     void Notify(TSoundDeviceNotifyType kind);
+    std::vector<TSoundDeviceNotifyType> JoiningKinds() const;
+    std::vector<TSoundDeviceNotifyType> LeavingKinds() const;
     void Fire(const TNotifyEvent& event);
 
     platform::Window* owner_;

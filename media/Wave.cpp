@@ -59,16 +59,6 @@ TWave TWave::readImage(std::span<const std::uint8_t> image) {
     return wave;
 }
 
-std::vector<std::uint8_t> TWave::writeImage() const {
-    if (format_.empty() || samples_.empty()) {
-        return {};
-    }
-    TWaveStream stream;
-    stream.openWrite(format_);
-    stream.write(samples_);
-    return stream.close();
-}
-
 int TWave::formatTag() const {
     return static_cast<int>(formatField(0, 2));
 }

@@ -22,8 +22,6 @@ class TWave {
     // The stored RIFF WAVE image. Reading throws EWaveStreamError when the head is not RIFF/WAVE
     // or a chunk is cut off; a missing "data" chunk gives no samples.
     static TWave readImage(std::span<const std::uint8_t> image);
-    // Nothing at all when the format block or the samples are empty.
-    std::vector<std::uint8_t> writeImage() const;
 
     bool empty() const { return samples_.empty(); }
     const std::vector<std::uint8_t>& format() const { return format_; }

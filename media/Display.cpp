@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "media/EveryStep.h"
+#include "media/FireEvent.h"
 #include "media/MediaError.h"
 #include "media/MediaText.h"
 #include "media/SurfaceCanvas.h"
@@ -121,7 +122,7 @@ void TDisplay::Resize(int width, int height) {
     surfaceHeight_ = height;
     if (initialized_) {
         if (onInitializeSurfaceFired_) {
-            Fire(OnFinalizeSurface);
+            fireEvent(OnFinalizeSurface, *this);
         }
         Notify(ntFinalizeSurface);
         {
@@ -129,7 +130,7 @@ void TDisplay::Resize(int width, int height) {
             CreateDevice();
         }
         Notify(ntInitializeSurface);
-        Fire(OnInitializeSurface);
+        fireEvent(OnInitializeSurface, *this);
     }
     Notify(ntSetSurfaceSize);
 }
@@ -149,7 +150,7 @@ void TDisplay::Initialize() {
 
 void TDisplay::InitializeDeviceAndNotify() {
     try {
-        Fire(OnInitializing);
+        fireEvent(OnInitializing, *this);
         pastInitializing_ = true;
         {
             ScopedFlag guard(updating_);
@@ -172,10 +173,10 @@ void TDisplay::InitializeDeviceAndNotify() {
     Notify(ntSetSurfaceSize);
     Notify(ntInitialize);
     onInitializeFired_ = true;
-    Fire(OnInitialize);
+    fireEvent(OnInitialize, *this);
     Notify(ntInitializeSurface);
     onInitializeSurfaceFired_ = true;
-    Fire(OnInitializeSurface);
+    fireEvent(OnInitializeSurface, *this);
 }
 
 void TDisplay::ChooseMode() {
@@ -229,12 +230,12 @@ void TDisplay::Finalize() {
         ScopedFlag guard(updating_);
         if (onInitializeSurfaceFired_) {
             onInitializeSurfaceFired_ = false;
-            steps.run([this] { Fire(OnFinalizeSurface); });
+            steps.run([this] { fireEvent(OnFinalizeSurface, *this); });
         }
         steps.run([this] { Notify(ntFinalizeSurface); });
         if (onInitializeFired_) {
             onInitializeFired_ = false;
-            steps.run([this] { Fire(OnFinalize); });
+            steps.run([this] { fireEvent(OnFinalize, *this); });
         }
         steps.run([this] { Notify(ntFinalize); });
         initialized_ = false;
@@ -253,7 +254,7 @@ void TDisplay::Restore() {
     backSurface_->Fill(0);
     palette_.load(DefaultColorTable);
     Notify(ntRestore);
-    Fire(OnRestoreSurface);
+    fireEvent(OnRestoreSurface, *this);
     palette_.load(ColorTable);
 }
 
@@ -318,12 +319,6 @@ std::vector<TDisplayNotifyType> TDisplay::LeavingKinds() const {
 
 void TDisplay::Notify(TDisplayNotifyType kind) {
     notifications_.Notify(kind);
-}
-
-void TDisplay::Fire(const TNotifyEvent& event) {
-    if (event) {
-        event(*this);
-    }
 }
 
 }  // namespace media

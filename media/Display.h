@@ -91,7 +91,6 @@ class TDisplay {
     std::vector<TDisplayNotifyType> JoiningKinds() const;
     std::vector<TDisplayNotifyType> LeavingKinds() const;
     void Resize(int width, int height);
-    void Fire(const TNotifyEvent& event);
     void RunWithoutVBlankWait(const std::function<void()>& action);
 
     platform::Window* owner_;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "media/EveryStep.h"
+#include "media/FireEvent.h"
 #include "media/MediaError.h"
 #include "media/MediaText.h"
 #include "platform/ScopedFlag.h"
@@ -40,7 +41,7 @@ void TSoundDevice::Initialize() {
         throw ESoundError(text::FormNotFound);
     }
     Notify(snInitializing);
-    Fire(OnInitializing);
+    fireEvent(OnInitializing, *this);
     pastInitializing_ = true;
     try {
         mixer_ = std::make_unique<platform::Mixer>();
@@ -51,7 +52,7 @@ void TSoundDevice::Initialize() {
     initialized_ = true;
     Notify(snInitialize);
     onInitializeFired_ = true;
-    Fire(OnInitialize);
+    fireEvent(OnInitialize, *this);
     Restore();
 }
 
@@ -63,7 +64,7 @@ void TSoundDevice::Finalize() {
     EveryStep steps;
     if (onInitializeFired_) {
         onInitializeFired_ = false;
-        steps.run([this] { Fire(OnFinalize); });
+        steps.run([this] { fireEvent(OnFinalize, *this); });
     }
     steps.run([this] { Notify(snFinalize); });
     initialized_ = false;
@@ -77,7 +78,7 @@ void TSoundDevice::Restore() {
     }
     platform::ScopedFlag guard(restoring_);
     Notify(snRestore);
-    Fire(OnRestore);
+    fireEvent(OnRestore, *this);
 }
 
 platform::Mixer& TSoundDevice::Mixer() {
@@ -111,12 +112,6 @@ std::vector<TSoundDeviceNotifyType> TSoundDevice::LeavingKinds() const {
 
 void TSoundDevice::Notify(TSoundDeviceNotifyType kind) {
     notifications_.Notify(kind);
-}
-
-void TSoundDevice::Fire(const TNotifyEvent& event) {
-    if (event) {
-        event(*this);
-    }
 }
 
 }  // namespace media

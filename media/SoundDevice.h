@@ -64,7 +64,6 @@ class TSoundDevice {
     void Notify(TSoundDeviceNotifyType kind);
     std::vector<TSoundDeviceNotifyType> JoiningKinds() const;
     std::vector<TSoundDeviceNotifyType> LeavingKinds() const;
-    void Fire(const TNotifyEvent& event);
 
     platform::Window* owner_;
     std::unique_ptr<platform::Mixer> mixer_;

@@ -52,15 +52,15 @@ void expectStreamError(Action action, const char* text) {
 }  // namespace
 
 TEST(WaveWrite, ExactLayout) {
-    const TWave wave(11025, 8, Bytes{0x80, 0x90, 0x70});
+    const TWave wave = monoPcmWave(11025, 8, Bytes{0x80, 0x90, 0x70});
     EXPECT_EQ(encodeWaveImage(wave),
               riff({chunk("fmt ", Mono8Format), chunk("data", {0x80, 0x90, 0x70})}));
 }
 
 TEST(WaveWrite, GameSoundSizes) {
-    EXPECT_EQ(encodeWaveImage(TWave(22050, 16, Bytes(61460))).size(), 61504u);
-    EXPECT_EQ(encodeWaveImage(TWave(11025, 16, Bytes(11632))).size(), 11676u);
-    EXPECT_EQ(encodeWaveImage(TWave(11025, 8, Bytes(2564))).size(), 2608u);
+    EXPECT_EQ(encodeWaveImage(monoPcmWave(22050, 16, Bytes(61460))).size(), 61504u);
+    EXPECT_EQ(encodeWaveImage(monoPcmWave(11025, 16, Bytes(11632))).size(), 11676u);
+    EXPECT_EQ(encodeWaveImage(monoPcmWave(11025, 8, Bytes(2564))).size(), 2608u);
 }
 
 TEST(WaveWrite, NothingWhenFormatOrSamplesAreEmpty) {
@@ -70,7 +70,7 @@ TEST(WaveWrite, NothingWhenFormatOrSamplesAreEmpty) {
 }
 
 TEST(WaveFormat, MonoPcmFields) {
-    const TWave wave = TWave::fromSamples16(22050, std::vector<std::int16_t>{-2, 3});
+    const TWave wave = monoPcmWave16(22050, std::vector<std::int16_t>{-2, 3});
     EXPECT_EQ(wave.formatTag(), TWave::PcmFormatTag);
     EXPECT_EQ(wave.channels(), 1);
     EXPECT_EQ(wave.sampleRate(), 22050u);
@@ -79,11 +79,11 @@ TEST(WaveFormat, MonoPcmFields) {
     EXPECT_EQ(wave.bitsPerSample(), 16);
     EXPECT_EQ(wave.samples(), (Bytes{0xFE, 0xFF, 3, 0}));
     EXPECT_EQ(TWave(Bytes{1, 0}, {}).sampleRate(), 0u);
-    EXPECT_THROW(TWave(11025, 16, Bytes(3)), std::invalid_argument);
+    EXPECT_THROW(monoPcmWave(11025, 16, Bytes(3)), std::invalid_argument);
 }
 
 TEST(WaveRead, RoundTrip) {
-    const TWave wave = TWave::fromSamples16(11025, std::vector<std::int16_t>{1, -1, 300});
+    const TWave wave = monoPcmWave16(11025, std::vector<std::int16_t>{1, -1, 300});
     const TWave back = TWave::readImage(encodeWaveImage(wave));
     EXPECT_EQ(back.format(), wave.format());
     EXPECT_EQ(back.samples(), wave.samples());
@@ -138,7 +138,7 @@ TEST(WaveRead, EveryTruncationIsReadSafely) {
 }
 
 TEST(WaveStream, StateErrors) {
-    const Bytes image = encodeWaveImage(TWave(11025, 8, Bytes{1, 2}));
+    const Bytes image = encodeWaveImage(monoPcmWave(11025, 8, Bytes{1, 2}));
     TWaveStream stream;
     Bytes buffer(2);
     expectStreamError([&] { stream.read(buffer); }, text::StreamNotOpen);

@@ -26,8 +26,8 @@ struct SoundFormat {
 
 std::vector<std::uint8_t> storedSound(Samples sound, const SoundFormat& format) {
     finishSound(sound, format.sampleCount());
-    return media::encodeWaveImage(
-        media::TWave(format.rate, format.bitsPerSample, encodePcm(sound, format.bitsPerSample)));
+    return media::encodeWaveImage(media::monoPcmWave(format.rate, format.bitsPerSample,
+                                                     encodePcm(sound, format.bitsPerSample)));
 }
 
 GeneratedAsset synthesised(std::string fileName, SoundFormat format,

@@ -9,11 +9,6 @@ namespace media {
 
 namespace {
 
-constexpr std::uint32_t InfoHeaderSize = 40;
-constexpr std::uint32_t FileHeaderSize = 14;
-constexpr std::uint32_t CompressionNone = 0;
-constexpr std::uint32_t CompressionBitFields = 3;
-
 void requireSize(std::size_t actual, std::size_t expected) {
     if (actual != expected) {
         throw std::invalid_argument("picture data does not match its size");
@@ -78,81 +73,6 @@ TDIB TDIB::fromRgb24(int width, int height, std::span<const std::uint8_t> rgb) {
         }
     }
     return {width, height, 24, {}, {}, std::move(rows)};
-}
-
-std::vector<std::uint8_t> TDIB::writePictureData() const {
-    std::vector<std::uint8_t> data;
-    LittleEndianWriter out(data);
-    out.u8(static_cast<std::uint8_t>(ClassName.size()));
-    out.text(ClassName);
-    writeBitmap(out);
-    return data;
-}
-
-std::vector<std::uint8_t> TDIB::writeFile() const {
-    std::vector<std::uint8_t> bitmap;
-    LittleEndianWriter bitmapOut(bitmap);
-    writeBitmap(bitmapOut);
-
-    std::vector<std::uint8_t> data;
-    LittleEndianWriter out(data);
-    out.text("BM");
-    out.u32(static_cast<std::uint32_t>(FileHeaderSize + bitmap.size()));
-    out.u32(0);  // two reserved 16-bit words
-    out.u32(static_cast<std::uint32_t>(FileHeaderSize + bitmapOffset()));
-    out.bytes(bitmap);
-    return data;
-}
-
-// Masks are only stored when they differ from the plain layout, so that such a picture keeps its
-// colours; the game's pictures never have any.
-bool TDIB::storesMasks() const {
-    return bitCount_ > 8 && masks_ != defaultMasks(bitCount_);
-}
-
-void TDIB::writeBitmap(LittleEndianWriter& out) const {
-    if (empty()) {
-        return;
-    }
-    const bool storeMasks = storesMasks();
-    const std::size_t stride = rowStride(width_, bitCount_);
-    out.u32(InfoHeaderSize);
-    out.i32(width_);
-    out.i32(height_);
-    out.u16(1);
-    out.u16(static_cast<std::uint16_t>(bitCount_));
-    out.u32(storeMasks ? CompressionBitFields : CompressionNone);
-    out.u32(static_cast<std::uint32_t>(stride * height_));
-    out.i32(0);
-    out.i32(0);
-    out.u32(0);
-    out.u32(0);
-    if (storeMasks) {
-        out.u32(masks_.red);
-        out.u32(masks_.green);
-        out.u32(masks_.blue);
-    }
-    if (bitCount_ <= 8) {
-        const auto table = colorTable256();
-        for (int i = 0; i < 1 << bitCount_; ++i) {
-            out.u8(table[i].blue);
-            out.u8(table[i].green);
-            out.u8(table[i].red);
-            out.u8(table[i].reserved);
-        }
-    }
-    for (int y = height_ - 1; y >= 0; --y) {
-        out.bytes(row(y));
-    }
-}
-
-// Bytes from the start of the bitmap header to the first pixel row.
-std::size_t TDIB::bitmapOffset() const {
-    if (empty()) {
-        return 0;
-    }
-    const std::size_t tableBytes = bitCount_ <= 8 ? std::size_t(4) << bitCount_ : 0;
-    return InfoHeaderSize + (storesMasks() ? 12 : 0) + tableBytes;
 }
 
 std::array<ColorEntry, 256> TDIB::colorTable256() const {

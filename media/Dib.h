@@ -43,11 +43,6 @@ class TDIB {
     // The picture file: 14-byte file header starting "BM", then the bitmap.
     static TDIB readFile(std::span<const std::uint8_t> data);
 
-    // Bottom-up, uncompressed, 40-byte header (16- and 32-bit pictures with their own masks keep
-    // them as bit fields); the empty picture writes no bitmap at all.
-    std::vector<std::uint8_t> writePictureData() const;
-    std::vector<std::uint8_t> writeFile() const;
-
     bool empty() const { return width_ == 0 || height_ == 0; }
     int width() const { return width_; }
     int height() const { return height_; }
@@ -63,6 +58,8 @@ class TDIB {
     std::uint8_t paletteIndex(int x, int y) const;
     // The colour as 0x00BBGGRR; an index beyond the colour table is black.
     std::uint32_t pixelColor(int x, int y) const;
+    // The stored bytes of row y, counted from the top: rowStride bytes.
+    std::span<const std::uint8_t> row(int y) const;
 
     static BitMasks defaultMasks(int bitCount);
     // Bytes of one stored row, padded to a multiple of 4.
@@ -73,10 +70,6 @@ class TDIB {
          std::vector<std::uint8_t> topDownRows);
 
     static TDIB readBitmap(LittleEndianReader<EInvalidDib>& in);
-    void writeBitmap(LittleEndianWriter& out) const;
-    bool storesMasks() const;
-    std::size_t bitmapOffset() const;
-    std::span<const std::uint8_t> row(int y) const;
     std::uint32_t rawPixel(int x, int y) const;
 
     int width_ = 0;

@@ -1,32 +1,27 @@
 #include "media/Display.h"
 
-#include <exception>
+#include <utility>
 
+#include "media/EveryStep.h"
+#include "media/FireEvent.h"
 #include "media/MediaError.h"
 #include "media/MediaText.h"
 #include "media/SurfaceCanvas.h"
 #include "platform/Application.h"
 #include "platform/FramePresenter.h"
+#include "platform/ScopedFlag.h"
 #include "platform/Window.h"
 
 namespace media {
 
-// Sets a flag for the lifetime of a scope, also when the scope is left by an exception.
-class TDisplay::ScopedFlag {
-  public:
-    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ScopedFlag() { flag_ = false; }
-    ScopedFlag(const ScopedFlag&) = delete;
-    ScopedFlag& operator=(const ScopedFlag&) = delete;
-
-  private:
-    bool& flag_;
-};
+using platform::ScopedFlag;
 
 TDisplay::TDisplay(platform::Window* owner)
     : ColorTable(defaultSystemColorTable()),
       DefaultColorTable(defaultSystemColorTable()),
-      owner_(owner) {
+      owner_(owner),
+      notifications_(
+          *this, [this] { return JoiningKinds(); }, [this] { return LeavingKinds(); }) {
     if (owner_ == nullptr) {
         return;
     }
@@ -127,7 +122,7 @@ void TDisplay::Resize(int width, int height) {
     surfaceHeight_ = height;
     if (initialized_) {
         if (onInitializeSurfaceFired_) {
-            Fire(OnFinalizeSurface);
+            fireEvent(OnFinalizeSurface, *this);
         }
         Notify(ntFinalizeSurface);
         {
@@ -135,7 +130,7 @@ void TDisplay::Resize(int width, int height) {
             CreateDevice();
         }
         Notify(ntInitializeSurface);
-        Fire(OnInitializeSurface);
+        fireEvent(OnInitializeSurface, *this);
     }
     Notify(ntSetSurfaceSize);
 }
@@ -155,7 +150,7 @@ void TDisplay::Initialize() {
 
 void TDisplay::InitializeDeviceAndNotify() {
     try {
-        Fire(OnInitializing);
+        fireEvent(OnInitializing, *this);
         pastInitializing_ = true;
         {
             ScopedFlag guard(updating_);
@@ -178,10 +173,10 @@ void TDisplay::InitializeDeviceAndNotify() {
     Notify(ntSetSurfaceSize);
     Notify(ntInitialize);
     onInitializeFired_ = true;
-    Fire(OnInitialize);
+    fireEvent(OnInitialize, *this);
     Notify(ntInitializeSurface);
     onInitializeSurfaceFired_ = true;
-    Fire(OnInitializeSurface);
+    fireEvent(OnInitializeSurface, *this);
 }
 
 void TDisplay::ChooseMode() {
@@ -190,8 +185,7 @@ void TDisplay::ChooseMode() {
     for (const platform::ScreenMode& mode : platform::offeredScreenModes()) {
         offered.push_back(OfferedMode{mode.width, mode.height, mode_.BitCount});
     }
-    chosenMode_ = chooseDisplayMode(mode_, offered);
-    if (!chosenMode_) {
+    if (!chooseDisplayMode(mode_, offered)) {
         throw EDisplayError(
             formatText(text::CannotChangeDisplayMode, mode_.Width, mode_.Height, mode_.BitCount));
     }
@@ -231,36 +225,24 @@ void TDisplay::Finalize() {
         return;
     }
     pastInitializing_ = false;
-    chosenMode_.reset();
-    std::exception_ptr failure;
-    auto step = [&failure](const std::function<void()>& action) {
-        try {
-            action();
-        } catch (...) {
-            if (!failure) {
-                failure = std::current_exception();
-            }
-        }
-    };
+    EveryStep steps;
     {
         ScopedFlag guard(updating_);
         if (onInitializeSurfaceFired_) {
             onInitializeSurfaceFired_ = false;
-            step([this] { Fire(OnFinalizeSurface); });
+            steps.run([this] { fireEvent(OnFinalizeSurface, *this); });
         }
-        step([this] { Notify(ntFinalizeSurface); });
+        steps.run([this] { Notify(ntFinalizeSurface); });
         if (onInitializeFired_) {
             onInitializeFired_ = false;
-            step([this] { Fire(OnFinalize); });
+            steps.run([this] { fireEvent(OnFinalize, *this); });
         }
-        step([this] { Notify(ntFinalize); });
+        steps.run([this] { Notify(ntFinalize); });
         initialized_ = false;
         effective_ = effectiveOptionsOf(options_);
         ReleaseDevice();
     }
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+    steps.finish();
 }
 
 void TDisplay::Restore() {
@@ -272,7 +254,7 @@ void TDisplay::Restore() {
     backSurface_->Fill(0);
     palette_.load(DefaultColorTable);
     Notify(ntRestore);
-    Fire(OnRestoreSurface);
+    fireEvent(OnRestoreSurface, *this);
     palette_.load(ColorTable);
 }
 
@@ -303,47 +285,40 @@ void TDisplay::RunWithoutVBlankWait(const std::function<void()>& action) {
 }
 
 TDisplay::NotifyId TDisplay::RegisterNotifyEvent(TNotifyRoutine routine) {
-    const NotifyId id = notifications_.Add(routine);
-    try {
-        routine(*this, ntSetSurfaceSize);
-        if (initialized_) {
-            routine(*this, ntInitialize);
-            if (onInitializeSurfaceFired_) {
-                routine(*this, ntInitializeSurface);
-            }
-            if (!initializing_) {
-                routine(*this, ntRestore);
-            }
-        }
-    } catch (...) {
-        // The caller gets no id to unregister with, so the registration must not stay.
-        notifications_.Remove(id);
-        throw;
-    }
-    return id;
+    return notifications_.Register(std::move(routine));
 }
 
 void TDisplay::UnRegisterNotifyEvent(NotifyId id) {
-    std::optional<TNotifyRoutine> routine = notifications_.Remove(id);
-    if (!routine) {
-        return;
+    notifications_.UnRegister(id);
+}
+
+std::vector<TDisplayNotifyType> TDisplay::JoiningKinds() const {
+    std::vector<TDisplayNotifyType> kinds{ntSetSurfaceSize};
+    if (initialized_) {
+        kinds.push_back(ntInitialize);
+        if (onInitializeSurfaceFired_) {
+            kinds.push_back(ntInitializeSurface);
+        }
+        if (!initializing_) {
+            kinds.push_back(ntRestore);
+        }
     }
+    return kinds;
+}
+
+std::vector<TDisplayNotifyType> TDisplay::LeavingKinds() const {
+    std::vector<TDisplayNotifyType> kinds;
     if (onInitializeSurfaceFired_) {
-        (*routine)(*this, ntFinalizeSurface);
+        kinds.push_back(ntFinalizeSurface);
     }
     if (initialized_) {
-        (*routine)(*this, ntFinalize);
+        kinds.push_back(ntFinalize);
     }
+    return kinds;
 }
 
 void TDisplay::Notify(TDisplayNotifyType kind) {
-    notifications_.Notify(*this, kind);
-}
-
-void TDisplay::Fire(const TNotifyEvent& event) {
-    if (event) {
-        event(*this);
-    }
+    notifications_.Notify(kind);
 }
 
 }  // namespace media

@@ -78,22 +78,19 @@ class TDisplay {
     TSurface* BackSurface() { return backSurface_.get(); }
     const Palette& CurrentPalette() const { return palette_; }
     GlyphCache& Glyphs() { return glyphs_; }
-    // The mode chosen by the last full-screen initialise.
-    std::optional<OfferedMode> ChosenMode() const { return chosenMode_; }
 
     NotifyId RegisterNotifyEvent(TNotifyRoutine routine);
     void UnRegisterNotifyEvent(NotifyId id);
 
   private:
-    class ScopedFlag;
-
     void InitializeDeviceAndNotify();
     void CreateDevice();
     void ChooseMode();
     void ReleaseDevice();
     void Notify(TDisplayNotifyType kind);
+    std::vector<TDisplayNotifyType> JoiningKinds() const;
+    std::vector<TDisplayNotifyType> LeavingKinds() const;
     void Resize(int width, int height);
-    void Fire(const TNotifyEvent& event);
     void RunWithoutVBlankWait(const std::function<void()>& action);
 
     platform::Window* owner_;
@@ -115,7 +112,6 @@ class TDisplay {
     bool pastInitializing_ = false;
     bool onInitializeFired_ = false;
     bool onInitializeSurfaceFired_ = false;
-    std::optional<OfferedMode> chosenMode_;
 
     Palette palette_;
     GlyphCache glyphs_;

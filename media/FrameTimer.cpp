@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "media/FireEvent.h"
+
 namespace media {
 
 TFrameTimer::TFrameTimer(platform::Application& application)
@@ -102,23 +104,17 @@ void TFrameTimer::Frame(bool& done) {
         framesInWindow_ = 0;
         rateWindowStart_ = now;
     }
-    if (OnTimer) {
-        OnTimer(*this, lagCount);
-    }
+    fireEvent(OnTimer, *this, lagCount);
 }
 
 void TFrameTimer::MainWindowHook(const platform::Message& message) {
     if (message.kind == platform::MessageKind::Activate) {
-        if (OnActivate) {
-            OnActivate(*this);
-        }
+        fireEvent(OnActivate, *this);
         if (armed_ && activeOnly_) {
             AttachIdle();
         }
     } else if (message.kind == platform::MessageKind::Deactivate) {
-        if (OnDeactivate) {
-            OnDeactivate(*this);
-        }
+        fireEvent(OnDeactivate, *this);
         if (armed_ && activeOnly_) {
             DetachIdle();
         }

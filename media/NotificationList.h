@@ -1,9 +1,12 @@
 #pragma once
 // The ordered list through which a device tells the components that depend on it what happens
-// to it: routines are told from the last registered to the first.
+// to it: routines are told from the last registered to the first. A routine joining late is
+// caught up at once, and one leaving is told what it must let go of.
 
+#include <exception>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace media {
@@ -13,14 +16,54 @@ class NotificationList {
   public:
     using Routine = std::function<void(Device& device, Kind kind)>;
     using Id = int;
+    // The kinds a routine is told as it joins or as it leaves, from the device's state then.
+    using Kinds = std::function<std::vector<Kind>()>;
 
-    Id Add(Routine routine) {
-        entries_.push_back(Entry{nextId_, std::move(routine)});
-        return nextId_++;
+    NotificationList(Device& device, Kinds joining, Kinds leaving)
+        : device_(device), joining_(std::move(joining)), leaving_(std::move(leaving)) {}
+
+    // Tells the routine the joining kinds. When one of them fails, the routine does not stay,
+    // since the caller gets no id to unregister it with; it is told the leaving kinds so that
+    // it lets go of what it took, and the first failure goes on.
+    Id Register(Routine routine) {
+        const Id id = nextId_++;
+        entries_.push_back(Entry{id, routine});
+        try {
+            tell(routine, joining_());
+        } catch (...) {
+            const std::exception_ptr failure = std::current_exception();
+            try {
+                UnRegister(id);
+            } catch (...) {
+                // The failure to join is the one to report.
+            }
+            std::rethrow_exception(failure);
+        }
+        return id;
     }
 
-    // The routine that was registered under id, now removed; none if there was none.
-    std::optional<Routine> Remove(Id id) {
+    // Tells the routine the leaving kinds; an id not registered is ignored.
+    void UnRegister(Id id) {
+        if (std::optional<Routine> routine = remove(id)) {
+            tell(*routine, leaving_());
+        }
+    }
+
+    // A routine may unregister itself, or others, while being told.
+    void Notify(Kind kind) const {
+        const std::vector<Entry> snapshot = entries_;
+        for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
+            it->routine(device_, kind);
+        }
+    }
+
+  private:
+    struct Entry {
+        Id id;
+        Routine routine;
+    };
+
+    std::optional<Routine> remove(Id id) {
         for (auto it = entries_.begin(); it != entries_.end(); ++it) {
             if (it->id == id) {
                 Routine routine = std::move(it->routine);
@@ -31,19 +74,15 @@ class NotificationList {
         return std::nullopt;
     }
 
-    // A routine may unregister itself, or others, while being told.
-    void Notify(Device& device, Kind kind) const {
-        const std::vector<Entry> snapshot = entries_;
-        for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-            it->routine(device, kind);
+    void tell(const Routine& routine, const std::vector<Kind>& kinds) {
+        for (Kind kind : kinds) {
+            routine(device_, kind);
         }
     }
 
-  private:
-    struct Entry {
-        Id id;
-        Routine routine;
-    };
+    Device& device_;
+    Kinds joining_;
+    Kinds leaving_;
     std::vector<Entry> entries_;
     Id nextId_ = 1;
 };

@@ -1,13 +1,19 @@
 #include "media/SoundDevice.h"
 
-#include <exception>
+#include <utility>
 
+#include "media/EveryStep.h"
+#include "media/FireEvent.h"
 #include "media/MediaError.h"
 #include "media/MediaText.h"
+#include "platform/ScopedFlag.h"
 
 namespace media {
 
-TSoundDevice::TSoundDevice(platform::Window* owner) : owner_(owner) {}
+TSoundDevice::TSoundDevice(platform::Window* owner)
+    : owner_(owner),
+      notifications_(
+          *this, [this] { return JoiningKinds(); }, [this] { return LeavingKinds(); }) {}
 
 TSoundDevice::~TSoundDevice() {
     try {
@@ -35,7 +41,7 @@ void TSoundDevice::Initialize() {
         throw ESoundError(text::FormNotFound);
     }
     Notify(snInitializing);
-    Fire(OnInitializing);
+    fireEvent(OnInitializing, *this);
     pastInitializing_ = true;
     try {
         mixer_ = std::make_unique<platform::Mixer>();
@@ -46,7 +52,7 @@ void TSoundDevice::Initialize() {
     initialized_ = true;
     Notify(snInitialize);
     onInitializeFired_ = true;
-    Fire(OnInitialize);
+    fireEvent(OnInitialize, *this);
     Restore();
 }
 
@@ -55,41 +61,24 @@ void TSoundDevice::Finalize() {
         return;
     }
     pastInitializing_ = false;
-    std::exception_ptr failure;
-    auto step = [&failure](const std::function<void()>& action) {
-        try {
-            action();
-        } catch (...) {
-            if (!failure) {
-                failure = std::current_exception();
-            }
-        }
-    };
+    EveryStep steps;
     if (onInitializeFired_) {
         onInitializeFired_ = false;
-        step([this] { Fire(OnFinalize); });
+        steps.run([this] { fireEvent(OnFinalize, *this); });
     }
-    step([this] { Notify(snFinalize); });
+    steps.run([this] { Notify(snFinalize); });
     initialized_ = false;
     mixer_.reset();
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+    steps.finish();
 }
 
 void TSoundDevice::Restore() {
     if (!initialized_ || restoring_) {
         return;
     }
-    restoring_ = true;
-    try {
-        Notify(snRestore);
-        Fire(OnRestore);
-    } catch (...) {
-        restoring_ = false;
-        throw;
-    }
-    restoring_ = false;
+    platform::ScopedFlag guard(restoring_);
+    Notify(snRestore);
+    fireEvent(OnRestore, *this);
 }
 
 platform::Mixer& TSoundDevice::Mixer() {
@@ -100,36 +89,29 @@ platform::Mixer& TSoundDevice::Mixer() {
 }
 
 TSoundDevice::NotifyId TSoundDevice::RegisterNotifyEvent(TNotifyRoutine routine) {
-    const NotifyId id = notifications_.Add(routine);
-    if (!initialized_) {
-        return id;
-    }
-    try {
-        routine(*this, snInitialize);
-        routine(*this, snRestore);
-    } catch (...) {
-        // The caller gets no id to unregister with, so the registration must not stay.
-        UnRegisterNotifyEvent(id);
-        throw;
-    }
-    return id;
+    return notifications_.Register(std::move(routine));
 }
 
 void TSoundDevice::UnRegisterNotifyEvent(NotifyId id) {
-    std::optional<TNotifyRoutine> routine = notifications_.Remove(id);
-    if (routine && initialized_) {
-        (*routine)(*this, snFinalize);
+    notifications_.UnRegister(id);
+}
+
+std::vector<TSoundDeviceNotifyType> TSoundDevice::JoiningKinds() const {
+    if (!initialized_) {
+        return {};
     }
+    return {snInitialize, snRestore};
+}
+
+std::vector<TSoundDeviceNotifyType> TSoundDevice::LeavingKinds() const {
+    if (!initialized_) {
+        return {};
+    }
+    return {snFinalize};
 }
 
 void TSoundDevice::Notify(TSoundDeviceNotifyType kind) {
-    notifications_.Notify(*this, kind);
-}
-
-void TSoundDevice::Fire(const TNotifyEvent& event) {
-    if (event) {
-        event(*this);
-    }
+    notifications_.Notify(kind);
 }
 
 }  // namespace media

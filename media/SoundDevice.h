@@ -62,7 +62,8 @@ class TSoundDevice {
 
   private:
     void Notify(TSoundDeviceNotifyType kind);
-    void Fire(const TNotifyEvent& event);
+    std::vector<TSoundDeviceNotifyType> JoiningKinds() const;
+    std::vector<TSoundDeviceNotifyType> LeavingKinds() const;
 
     platform::Window* owner_;
     std::unique_ptr<platform::Mixer> mixer_;

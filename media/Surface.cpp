@@ -9,6 +9,22 @@ namespace media {
 
 namespace {
 
+// Moves an edge lying before 0 up to 0, and the matching edge of the other rectangle as far.
+void clipNearEdge(int& edge, int& matching) {
+    if (edge < 0) {
+        matching -= edge;
+        edge = 0;
+    }
+}
+
+// Moves an edge lying past limit back to it, and the matching edge of the other rectangle as far.
+void clipFarEdge(int& edge, int& matching, int limit) {
+    if (edge > limit) {
+        matching -= edge - limit;
+        edge = limit;
+    }
+}
+
 // Copies the pixels of a row that differ from key, eight at a time: a byte mask of the key's
 // places blends source and destination without a branch per pixel.
 void copyRowKeyed(std::uint8_t* to, const std::uint8_t* from, int width, std::uint8_t key) {
@@ -67,38 +83,14 @@ void TSurface::Draw(int x, int y, TRect src, const TSurface& source, bool transp
     TRect dest{x, y, x + src.Width(), y + src.Height()};
     // Clipping order: destination left and top, source left and top, destination right and
     // bottom, source right and bottom.
-    if (dest.Left < 0) {
-        src.Left -= dest.Left;
-        dest.Left = 0;
-    }
-    if (dest.Top < 0) {
-        src.Top -= dest.Top;
-        dest.Top = 0;
-    }
-    if (src.Left < 0) {
-        dest.Left -= src.Left;
-        src.Left = 0;
-    }
-    if (src.Top < 0) {
-        dest.Top -= src.Top;
-        src.Top = 0;
-    }
-    if (dest.Right > width_) {
-        src.Right -= dest.Right - width_;
-        dest.Right = width_;
-    }
-    if (dest.Bottom > height_) {
-        src.Bottom -= dest.Bottom - height_;
-        dest.Bottom = height_;
-    }
-    if (src.Right > source.width_) {
-        dest.Right -= src.Right - source.width_;
-        src.Right = source.width_;
-    }
-    if (src.Bottom > source.height_) {
-        dest.Bottom -= src.Bottom - source.height_;
-        src.Bottom = source.height_;
-    }
+    clipNearEdge(dest.Left, src.Left);
+    clipNearEdge(dest.Top, src.Top);
+    clipNearEdge(src.Left, dest.Left);
+    clipNearEdge(src.Top, dest.Top);
+    clipFarEdge(dest.Right, src.Right, width_);
+    clipFarEdge(dest.Bottom, src.Bottom, height_);
+    clipFarEdge(src.Right, dest.Right, source.width_);
+    clipFarEdge(src.Bottom, dest.Bottom, source.height_);
     if (dest.Empty() || src.Empty()) {
         return;
     }

@@ -46,7 +46,6 @@ class TSurface {
 
     // The device value that source copies skip when drawn transparent.
     void SetColorKey(std::optional<std::uint8_t> key) { colorKey_ = key; }
-    std::optional<std::uint8_t> ColorKey() const { return colorKey_; }
 
     // Copies Src of Source to (X, Y) 1:1, clipped to both surfaces; with transparent set,
     // source pixels equal to Source's colour key are skipped.

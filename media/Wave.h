@@ -15,15 +15,10 @@ class TWave {
     // The empty wave.
     TWave() = default;
     TWave(std::vector<std::uint8_t> format, std::vector<std::uint8_t> samples);
-    // Mono PCM: 8-bit samples unsigned, 16-bit samples signed little-endian.
-    TWave(std::uint32_t sampleRate, int bitsPerSample, std::span<const std::uint8_t> sampleBytes);
-    static TWave fromSamples16(std::uint32_t sampleRate, std::span<const std::int16_t> samples);
 
     // The stored RIFF WAVE image. Reading throws EWaveStreamError when the head is not RIFF/WAVE
     // or a chunk is cut off; a missing "data" chunk gives no samples.
     static TWave readImage(std::span<const std::uint8_t> image);
-    // Nothing at all when the format block or the samples are empty.
-    std::vector<std::uint8_t> writeImage() const;
 
     bool empty() const { return samples_.empty(); }
     const std::vector<std::uint8_t>& format() const { return format_; }

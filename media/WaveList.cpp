@@ -1,13 +1,10 @@
 #include "media/WaveList.h"
 
+#include "media/FireEvent.h"
+
 namespace media {
 
-TWaveList::TWaveList()
-    : items_([this](int index) {
-          if (OnPlay) {
-              OnPlay(index);
-          }
-      }) {}
+TWaveList::TWaveList() : items_([this](int index) { fireEvent(OnPlay, index); }) {}
 
 TWaveList::~TWaveList() {
     SetSoundDevice(nullptr);

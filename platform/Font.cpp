@@ -3,29 +3,16 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
-#include <memory>
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/FatalError.h"
 
 namespace platform {
 
-namespace {
-
-struct FcPatternDeleter {
-    void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-using PatternPtr = std::unique_ptr<FcPattern, FcPatternDeleter>;
-
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-
-}  // namespace
-
-std::string findJapaneseFontFile(const std::string& family) {
+std::string findJapaneseFontFile(const std::string& family, FontFallback fallback) {
     const std::string missing = "日本語フォント " + family + " が見つかりません";
-    PatternPtr pattern(FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str())));
+    FontPatternHandle pattern(FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str())));
     if (!pattern) {
         throw FatalError(missing);
     }
@@ -33,54 +20,54 @@ std::string findJapaneseFontFile(const std::string& family) {
     FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     FcResult result = FcResultNoMatch;
-    PatternPtr match(FcFontMatch(nullptr, pattern.get(), &result));
+    FontPatternHandle match(FcFontMatch(nullptr, pattern.get(), &result));
     FcChar8* file = nullptr;
+    FcChar8* matchedFamily = nullptr;
     FcLangSet* languages = nullptr;
     if (!match || FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch ||
+        FcPatternGetString(match.get(), FC_FAMILY, 0, &matchedFamily) != FcResultMatch ||
         FcPatternGetLangSet(match.get(), FC_LANG, 0, &languages) != FcResultMatch ||
         FcLangSetHasLang(languages, reinterpret_cast<const FcChar8*>("ja")) ==
-            FcLangDifferentLang) {
+            FcLangDifferentLang ||
+        (fallback == FontFallback::Refused &&
+         family != reinterpret_cast<const char*>(matchedFamily))) {
         throw FatalError(missing);
     }
     return reinterpret_cast<const char*>(file);
 }
 
-Font::Font(const std::string& file, int pixelSize) : pixelSize_(pixelSize) {
+FontLibraryUse::FontLibraryUse() {
     if (TTF_Init() != 0) {
         throw std::runtime_error(std::string("SDL_ttf: ") + TTF_GetError());
     }
-    font_ = TTF_OpenFont(file.c_str(), pixelSize);
-    if (font_ == nullptr) {
-        TTF_Quit();
-        throw std::runtime_error(file + ": " + TTF_GetError());
-    }
-    TTF_SetFontHinting(font_, TTF_HINTING_MONO);
 }
 
-Font::~Font() {
-    TTF_CloseFont(font_);
+FontLibraryUse::~FontLibraryUse() {
     TTF_Quit();
 }
 
-int Font::ascent() const {
-    return TTF_FontAscent(font_);
+Font::Font(const std::string& file, int pixelSize) : font_(TTF_OpenFont(file.c_str(), pixelSize)) {
+    if (!font_) {
+        throw std::runtime_error(file + ": " + TTF_GetError());
+    }
+    TTF_SetFontHinting(font_.get(), TTF_HINTING_MONO);
 }
 
 int Font::cellHeight() const {
-    return TTF_FontHeight(font_);
+    return TTF_FontHeight(font_.get());
 }
 
 GlyphMask Font::glyph(char32_t character) const {
     GlyphMask mask;
     int minX = 0;
-    if (TTF_GlyphMetrics32(font_, character, &minX, nullptr, nullptr, nullptr, &mask.advance) !=
-        0) {
+    if (TTF_GlyphMetrics32(font_.get(), character, &minX, nullptr, nullptr, nullptr,
+                           &mask.advance) != 0) {
         return mask;
     }
     // A one-character surface starts at the glyph's left bearing when that is negative.
     mask.left = std::min(minX, 0);
-    std::unique_ptr<SDL_Surface, SurfaceDeleter> surface(
-        TTF_RenderGlyph32_Solid(font_, character, SDL_Color{255, 255, 255, 255}));
+    SurfaceHandle surface(
+        TTF_RenderGlyph32_Solid(font_.get(), character, SDL_Color{255, 255, 255, 255}));
     if (!surface) {
         return mask;
     }
@@ -100,7 +87,7 @@ GlyphMask Font::glyph(char32_t character) const {
 }
 
 int Font::kerning(char32_t previous, char32_t next) const {
-    return TTF_GetFontKerningSizeGlyphs32(font_, previous, next);
+    return TTF_GetFontKerningSizeGlyphs32(font_.get(), previous, next);
 }
 
 }  // namespace platform

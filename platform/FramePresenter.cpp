@@ -35,14 +35,6 @@ void convertIndexesToArgb(const std::uint8_t* indexes, int width, int height,
     }
 }
 
-void FramePresenter::RendererDeleter::operator()(SDL_Renderer* renderer) const {
-    SDL_DestroyRenderer(renderer);
-}
-
-void FramePresenter::TextureDeleter::operator()(SDL_Texture* texture) const {
-    SDL_DestroyTexture(texture);
-}
-
 FramePresenter::FramePresenter(Window& window, int frameWidth, int frameHeight, bool waitVBlank)
     : frameWidth_(frameWidth), frameHeight_(frameHeight) {
     Uint32 flags = waitVBlank ? SDL_RENDERER_PRESENTVSYNC : 0;
@@ -61,8 +53,6 @@ FramePresenter::FramePresenter(Window& window, int frameWidth, int frameHeight, 
         throw std::runtime_error(SDL_GetError());
     }
 }
-
-FramePresenter::~FramePresenter() = default;
 
 void FramePresenter::setWaitVBlank(bool waitVBlank) {
     SDL_RenderSetVSync(renderer_.get(), waitVBlank ? 1 : 0);

@@ -4,11 +4,9 @@
 // window, its shape kept.
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
-struct SDL_Renderer;
-struct SDL_Texture;
+#include "platform/SdlHandles.h"
 
 namespace platform {
 
@@ -29,7 +27,6 @@ void convertIndexesToArgb(const std::uint8_t* indexes, int width, int height,
 class FramePresenter {
   public:
     FramePresenter(Window& window, int frameWidth, int frameHeight, bool waitVBlank);
-    ~FramePresenter();
     FramePresenter(const FramePresenter&) = delete;
     FramePresenter& operator=(const FramePresenter&) = delete;
 
@@ -37,15 +34,8 @@ class FramePresenter {
     void present(const std::uint8_t* indexes, const std::uint32_t* lookup);
 
   private:
-    struct RendererDeleter {
-        void operator()(SDL_Renderer* renderer) const;
-    };
-    struct TextureDeleter {
-        void operator()(SDL_Texture* texture) const;
-    };
-
-    std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
-    std::unique_ptr<SDL_Texture, TextureDeleter> texture_;
+    RendererHandle renderer_;
+    TextureHandle texture_;
     int frameWidth_;
     int frameHeight_;
 };

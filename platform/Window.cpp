@@ -40,10 +40,6 @@ std::uint32_t Window::id() const {
     return SDL_GetWindowID(window_);
 }
 
-void Window::setCaption(const std::string& caption) {
-    SDL_SetWindowTitle(window_, caption.c_str());
-}
-
 void Window::setBorderStyle(BorderStyle style) {
     if (style == borderStyle_) {
         return;
@@ -125,7 +121,6 @@ void Window::setFullScreen(bool fullScreen) {
 
 void Window::show() {
     SDL_ShowWindow(window_);
-    visible_ = true;
     if (!shownOnce_) {
         shownOnce_ = true;
         notify(FirstShow);
@@ -134,7 +129,6 @@ void Window::show() {
 
 void Window::hide() {
     SDL_HideWindow(window_);
-    visible_ = false;
 }
 
 void Window::raise() {

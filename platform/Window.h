@@ -32,7 +32,6 @@ class Window {
     SDL_Window* handle() const { return window_; }
     std::uint32_t id() const;
 
-    void setCaption(const std::string& caption);
     // A change of border re-creates the window's platform resources: listeners of
     // onHandleDestroying let go of what they built on the old ones first.
     void setBorderStyle(BorderStyle style);
@@ -50,12 +49,10 @@ class Window {
     void setResizable(bool resizable);
     // Borderless desktop full screen.
     void setFullScreen(bool fullScreen);
-    bool fullScreen() const { return fullScreen_; }
 
     // The first show fires the onFirstShow listeners.
     void show();
     void hide();
-    bool visible() const { return visible_; }
     void raise();
 
     // Keyboard, as dispatched by the loop. Key is passed by reference so a handler can
@@ -95,7 +92,6 @@ class Window {
     BorderStyle borderStyle_ = BorderStyle::Single;
     bool cursorVisible_ = true;
     bool fullScreen_ = false;
-    bool visible_ = false;
     bool shownOnce_ = false;
     bool keepCentered_ = false;
     std::vector<Registration> listeners_;

@@ -1,6 +1,5 @@
 #include "ranking/ImGuiHost.h"
 
-#include <SDL_image.h>
 #include <imgui_freetype.h>
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
@@ -13,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/PngFile.h"
 #include "text/ShiftJis.h"
 
 namespace ranking {
@@ -142,16 +142,11 @@ void ImGuiHost::SaveCapture() {
     int height = 0;
     SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> image(
-        SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32, width * 4,
-                                           SDL_PIXELFORMAT_ARGB8888),
-        &SDL_FreeSurface);
-    if (!image ||
-        SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
-                             width * 4) != 0 ||
-        IMG_SavePNG(image.get(), path.c_str()) != 0) {
+    if (SDL_RenderReadPixels(renderer_.get(), nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(),
+                             width * 4) != 0) {
         throw std::runtime_error("cannot write " + path + ": " + SDL_GetError());
     }
+    platform::savePng(pixels.data(), width, height, path);
 }
 
 }  // namespace ranking

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/SdlHandles.h"
 #include "platform/Window.h"
 
 namespace ranking {
@@ -34,9 +35,6 @@ class ImGuiHost {
 
   private:
     class BackEnds;
-    struct RendererDeleter {
-        void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
-    };
     struct ContextDeleter {
         void operator()(ImGuiContext* context) const { ImGui::DestroyContext(context); }
     };
@@ -45,7 +43,7 @@ class ImGuiHost {
     void LoadFont(const std::string& fontFile, float pixelHeight);
     void SaveCapture();
 
-    std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
+    platform::RendererHandle renderer_;
     std::string fontData_;           // the atlas reads it while it builds
     ImVector<ImWchar> glyphRanges_;  // and these
     std::unique_ptr<ImGuiContext, ContextDeleter> context_;

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "media/Dib.h"
+#include "media/encode/DibEncoding.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ void checkRoundTrip(const media::TDIB& dib) {
     if (static_cast<long long>(dib.width()) * dib.height() > MaxComparedPixels) {
         return;
     }
-    const media::TDIB back = media::TDIB::readPictureData(dib.writePictureData());
+    const media::TDIB back = media::TDIB::readPictureData(media::encodePictureData(dib));
     if (back.width() != dib.width() || back.height() != dib.height() ||
         back.bitCount() != dib.bitCount()) {
         std::abort();

@@ -6,11 +6,12 @@
 
 #include "media/MediaError.h"
 #include "media/Wave.h"
+#include "media/encode/WaveEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
         const media::TWave wave = media::TWave::readImage(std::span(data, size));
-        const auto image = wave.writeImage();
+        const auto image = media::encodeWaveImage(wave);
         if (image.empty()) {
             return 0;
         }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/HeadlessDrivers.h"
+#include "platform/SdlHandles.h"
 #include "tests/support/TempDirectory.h"
 #include "tools/script/ScriptRunner.h"
 
@@ -22,15 +23,14 @@ namespace fs = std::filesystem;
 
 const fs::path GoldenDir = GOLDEN_DIR;
 
-using Image = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
+using Image = platform::SurfaceHandle;
 
 Image loadArgb(const fs::path& path) {
-    Image loaded(IMG_Load(path.c_str()), &SDL_FreeSurface);
+    const Image loaded(IMG_Load(path.c_str()));
     if (!loaded) {
-        return Image(nullptr, &SDL_FreeSurface);
+        return nullptr;
     }
-    return Image(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0),
-                 &SDL_FreeSurface);
+    return Image(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
 }
 
 std::uint32_t pixelAt(const SDL_Surface& image, int x, int y) {

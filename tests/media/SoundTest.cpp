@@ -10,6 +10,7 @@
 
 #include "media/MediaError.h"
 #include "media/WaveList.h"
+#include "media/encode/WaveEncoding.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/HeadlessDrivers.h"
@@ -28,7 +29,7 @@ TWave waveOf(std::chrono::milliseconds length) {
     for (std::size_t i = 0; i < count; ++i) {
         samples[i] = static_cast<std::int16_t>(i % 100 * 100);
     }
-    return TWave::fromSamples16(22050, samples);
+    return monoPcmWave16(22050, samples);
 }
 
 // The dummy audio driver plays in real time: waits for sounds to end, within a bound.

@@ -6,6 +6,7 @@
 #include "media/MediaError.h"
 #include "media/MediaText.h"
 #include "media/WaveStream.h"
+#include "media/encode/WaveEncoding.h"
 
 using namespace media;
 
@@ -51,25 +52,25 @@ void expectStreamError(Action action, const char* text) {
 }  // namespace
 
 TEST(WaveWrite, ExactLayout) {
-    const TWave wave(11025, 8, Bytes{0x80, 0x90, 0x70});
-    EXPECT_EQ(wave.writeImage(),
+    const TWave wave = monoPcmWave(11025, 8, Bytes{0x80, 0x90, 0x70});
+    EXPECT_EQ(encodeWaveImage(wave),
               riff({chunk("fmt ", Mono8Format), chunk("data", {0x80, 0x90, 0x70})}));
 }
 
 TEST(WaveWrite, GameSoundSizes) {
-    EXPECT_EQ(TWave(22050, 16, Bytes(61460)).writeImage().size(), 61504u);
-    EXPECT_EQ(TWave(11025, 16, Bytes(11632)).writeImage().size(), 11676u);
-    EXPECT_EQ(TWave(11025, 8, Bytes(2564)).writeImage().size(), 2608u);
+    EXPECT_EQ(encodeWaveImage(monoPcmWave(22050, 16, Bytes(61460))).size(), 61504u);
+    EXPECT_EQ(encodeWaveImage(monoPcmWave(11025, 16, Bytes(11632))).size(), 11676u);
+    EXPECT_EQ(encodeWaveImage(monoPcmWave(11025, 8, Bytes(2564))).size(), 2608u);
 }
 
 TEST(WaveWrite, NothingWhenFormatOrSamplesAreEmpty) {
-    EXPECT_TRUE(TWave().writeImage().empty());
-    EXPECT_TRUE(TWave(Mono8Format, {}).writeImage().empty());
-    EXPECT_TRUE(TWave({}, Bytes{1, 2}).writeImage().empty());
+    EXPECT_TRUE(encodeWaveImage(TWave()).empty());
+    EXPECT_TRUE(encodeWaveImage(TWave(Mono8Format, {})).empty());
+    EXPECT_TRUE(encodeWaveImage(TWave({}, Bytes{1, 2})).empty());
 }
 
 TEST(WaveFormat, MonoPcmFields) {
-    const TWave wave = TWave::fromSamples16(22050, std::vector<std::int16_t>{-2, 3});
+    const TWave wave = monoPcmWave16(22050, std::vector<std::int16_t>{-2, 3});
     EXPECT_EQ(wave.formatTag(), TWave::PcmFormatTag);
     EXPECT_EQ(wave.channels(), 1);
     EXPECT_EQ(wave.sampleRate(), 22050u);
@@ -78,12 +79,12 @@ TEST(WaveFormat, MonoPcmFields) {
     EXPECT_EQ(wave.bitsPerSample(), 16);
     EXPECT_EQ(wave.samples(), (Bytes{0xFE, 0xFF, 3, 0}));
     EXPECT_EQ(TWave(Bytes{1, 0}, {}).sampleRate(), 0u);
-    EXPECT_THROW(TWave(11025, 16, Bytes(3)), std::invalid_argument);
+    EXPECT_THROW(monoPcmWave(11025, 16, Bytes(3)), std::invalid_argument);
 }
 
 TEST(WaveRead, RoundTrip) {
-    const TWave wave = TWave::fromSamples16(11025, std::vector<std::int16_t>{1, -1, 300});
-    const TWave back = TWave::readImage(wave.writeImage());
+    const TWave wave = monoPcmWave16(11025, std::vector<std::int16_t>{1, -1, 300});
+    const TWave back = TWave::readImage(encodeWaveImage(wave));
     EXPECT_EQ(back.format(), wave.format());
     EXPECT_EQ(back.samples(), wave.samples());
 }
@@ -137,7 +138,7 @@ TEST(WaveRead, EveryTruncationIsReadSafely) {
 }
 
 TEST(WaveStream, StateErrors) {
-    const Bytes image = TWave(11025, 8, Bytes{1, 2}).writeImage();
+    const Bytes image = encodeWaveImage(monoPcmWave(11025, 8, Bytes{1, 2}));
     TWaveStream stream;
     Bytes buffer(2);
     expectStreamError([&] { stream.read(buffer); }, text::StreamNotOpen);

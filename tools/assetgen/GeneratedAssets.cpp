@@ -1,6 +1,8 @@
 #include "tools/assetgen/GeneratedAssets.h"
 
 #include "media/Wave.h"
+#include "media/encode/DibEncoding.h"
+#include "media/encode/WaveEncoding.h"
 #include "tools/assetgen/BlockSheet.h"
 #include "tools/assetgen/Icon.h"
 #include "tools/assetgen/LogoArt.h"
@@ -26,8 +28,8 @@ struct SoundFormat {
 
 std::vector<std::uint8_t> storedSound(Samples sound, const SoundFormat& format) {
     finishSound(sound, format.sampleCount());
-    return media::TWave(format.rate, format.bitsPerSample, encodePcm(sound, format.bitsPerSample))
-        .writeImage();
+    return media::encodeWaveImage(media::monoPcmWave(format.rate, format.bitsPerSample,
+                                                     encodePcm(sound, format.bitsPerSample)));
 }
 
 GeneratedAsset synthesised(std::string fileName, SoundFormat format,
@@ -42,16 +44,16 @@ GeneratedAsset spoken(std::string fileName, SoundFormat format, VoiceRecipe reci
 }
 
 std::vector<std::uint8_t> logoData() {
-    return indexedPicture(drawLogo(), ColourTable::cube()).writePictureData();
+    return media::encodePictureData(indexedPicture(drawLogo(), ColourTable::cube()));
 }
 
 std::vector<std::uint8_t> titleData() {
-    return truecolourPicture(drawTitle()).writePictureData();
+    return media::encodePictureData(truecolourPicture(drawTitle()));
 }
 
 std::vector<std::uint8_t> blockSheetData() {
     const Canvas sheet = drawBlockSheet();
-    return indexedPicture(sheet, blockSheetColours(sheet)).writePictureData();
+    return media::encodePictureData(indexedPicture(sheet, blockSheetColours(sheet)));
 }
 
 GeneratedAsset icon(int size) {

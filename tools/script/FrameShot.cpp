@@ -1,13 +1,10 @@
 #include "tools/script/FrameShot.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-
-#include <memory>
 #include <stdexcept>
 #include <vector>
 
 #include "platform/FramePresenter.h"
+#include "platform/PngFile.h"
 
 namespace tools {
 
@@ -22,12 +19,10 @@ void saveFrameShot(media::TDisplay& display, const std::string& path) {
     platform::convertIndexesToArgb(surface->Pixels(), width, height,
                                    display.CurrentPalette().argb().data(), pixels.data(),
                                    width * 4);
-    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> image(
-        SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32, width * 4,
-                                           SDL_PIXELFORMAT_ARGB8888),
-        &SDL_FreeSurface);
-    if (!image || IMG_SavePNG(image.get(), path.c_str()) != 0) {
-        throw std::runtime_error("shot: cannot write " + path + ": " + SDL_GetError());
+    try {
+        platform::savePng(pixels.data(), width, height, path);
+    } catch (const std::runtime_error& error) {
+        throw std::runtime_error(std::string("shot: ") + error.what());
     }
 }
 

@@ -19,6 +19,8 @@ int main(int, char**) {
     try {
         game::GameSession session(clock, messageBoxes,
                                   app::MakeRankingDialog(rankingSettings, rankingLoop));
+        // The picture's pace was made for 60 frames a second, whatever the display.
+        session.Form().FrameTimer1.SetMaximumFrameRate(60);
         session.Show();
         session.Run();
     } catch (const std::exception& error) {

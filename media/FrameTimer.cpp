@@ -90,6 +90,11 @@ void TFrameTimer::Frame(bool& done) {
     if (elapsed < interval_) {
         return;
     }
+    if (maximumFrameRate_ != 0) {
+        PaceFrame();
+        now = application_.clock().milliseconds();
+        elapsed = now - lastFrameTime_;
+    }
     lastFrameTime_ = now;
     auto lagCount = static_cast<std::int32_t>(elapsed / lagUnit_);
     lagCount = std::max(lagCount, 1);
@@ -105,6 +110,24 @@ void TFrameTimer::Frame(bool& done) {
         rateWindowStart_ = now;
     }
     fireEvent(OnTimer, *this, lagCount);
+}
+
+void TFrameTimer::PaceFrame() {
+    platform::Clock& clock = application_.clock();
+    const std::uint32_t now = clock.milliseconds();
+    const auto due = pacingStart_ + static_cast<std::uint32_t>(std::uint64_t(pacedFrames_) * 1000 /
+                                                               maximumFrameRate_);
+    const auto early = static_cast<std::int32_t>(due - now);
+    const auto period = static_cast<std::int32_t>(1000 / maximumFrameRate_);
+    if (early > 0) {
+        clock.sleep(static_cast<std::uint32_t>(early));
+    } else if (early < -period) {
+        // Behind by more than a frame (a slow display, a pause): start counting anew rather
+        // than hurry to catch up.
+        pacingStart_ = now;
+        pacedFrames_ = 0;
+    }
+    ++pacedFrames_;
 }
 
 void TFrameTimer::MainWindowHook(const platform::Message& message) {

@@ -28,6 +28,9 @@ class TFrameTimer {
     std::int32_t FramesPerSecond() const { return framesPerSecond_; }
     // The lag handed to the latest frame.
     std::int32_t LastLagCount() const { return lastLagCount_; }
+    // At most this many frames a second: a frame that comes early sleeps until its time, so
+    // that the picture's pace does not follow a fast display. 0 (the default) paces nothing.
+    void SetMaximumFrameRate(std::uint32_t framesPerSecond) { maximumFrameRate_ = framesPerSecond; }
 
     // While the owning form loads its settings, Enabled only stores its value; Loaded then
     // starts the timer if it is enabled.
@@ -47,6 +50,7 @@ class TFrameTimer {
     void AttachIdle();
     void DetachIdle();
     void Frame(bool& done);
+    void PaceFrame();
     void MainWindowHook(const platform::Message& message);
 
     platform::Application& application_;
@@ -59,6 +63,10 @@ class TFrameTimer {
     std::int32_t framesInWindow_ = 0;
     std::uint32_t lastFrameTime_ = 0;
     std::uint32_t rateWindowStart_ = 0;
+    std::uint32_t maximumFrameRate_ = 0;
+    // Paced frames are due at whole multiples of the frame period after the pacing start.
+    std::uint32_t pacingStart_ = 0;
+    std::uint32_t pacedFrames_ = 0;
     bool activeOnly_ = true;
     bool enabled_ = true;
     bool armed_ = false;

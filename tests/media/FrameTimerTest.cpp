@@ -50,6 +50,28 @@ TEST_F(FrameTimerTest, IntervalZeroRunsAFrameEveryIdlePassWithLagAtLeastOne) {
     EXPECT_EQ(lags, (std::vector<std::int32_t>{300, 1, 1, 17}));
 }
 
+TEST_F(FrameTimerTest, AMaximumFrameRateSleepsEarlyFramesToTheirTimeButNeverDelaysLateOnes) {
+    timer.SetInterval(0);
+    timer.SetMaximumFrameRate(60);
+    timer.SetEnabled(false);
+    timer.SetEnabled(true);
+    idleAfter(0);  // the first frame starts the count
+    lags.clear();
+    const std::uint32_t start = clock.milliseconds();
+    for (int frame = 0; frame < 60; ++frame) {
+        idleAfter(7);  // a 144 Hz display
+    }
+    EXPECT_EQ(clock.milliseconds() - start, 1000u);
+    for (std::int32_t lag : lags) {
+        EXPECT_TRUE(lag == 16 || lag == 17) << lag;
+    }
+    lags.clear();
+    idleAfter(40);  // slower than the rate: no sleep, and no hurry afterwards
+    idleAfter(40);
+    idleAfter(0);
+    EXPECT_EQ(lags, (std::vector<std::int32_t>{40, 40, 16}));
+}
+
 TEST_F(FrameTimerTest, DefaultIntervalWaitsForWholeSeconds) {
     timer.SetEnabled(false);
     timer.SetEnabled(true);

@@ -14,7 +14,7 @@ h1{color:#0ff;text-align:center;letter-spacing:.2em}
 p{text-align:center}
 a{color:#f0f}
 table{border-collapse:collapse;width:100%}
-th{color:#808080;text-align:left;border-bottom:1px solid #808080}
+th{color:#808080;text-align:left;border-bottom:1px solid #808080;white-space:nowrap}
 td,th{padding:.25em .4em}
 td.n{text-align:right;font-variant-numeric:tabular-nums}
 td.c{color:#ccc}
@@ -26,7 +26,7 @@ tr.r6 td:first-child{border-color:#d0d0d0}tr.r7 td:first-child{border-color:#af8
 tr.r8 td:first-child{border-color:#7f9fbf}tr.r9 td:first-child{border-color:#9fbf7f}
 nav{text-align:center;margin:1em 0;line-height:2}
 nav a,nav b{padding:0 .4em}
-@media (max-width:40em){.w{display:none}td,th{padding:.2em}}
+@media (max-width:40em){.w{display:none}table{font-size:.85em}td,th{padding:.2em}}
 )";
 
 std::string head(std::string_view title) {

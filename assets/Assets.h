@@ -10,8 +10,19 @@
 
 namespace assets {
 
-inline constexpr int PictureCount = 3;
-inline constexpr int SoundCount = 7;
+// The pictures by their position in the picture list.
+enum PictureIndex : int { LogoPicture, TitlePicture, BlockPicture, PictureCount };
+// The sounds by their position in the sound list.
+enum SoundIndex : int {
+    MakerSound,     // the maker's chime, as the opening's countdown runs out
+    TitleSound,     // the game's name called on the title
+    ReadySound,     // a new game's call
+    RightSound,     // a right answer
+    WrongSound,     // a wrong answer or a time-out
+    KnockSound,     // a block that refills the board
+    GameOverSound,  // the game-over phrase
+    SoundCount
+};
 
 // The picture data stream (length byte, "TDIB", bitmap) of picture index: 0 the maker's logo,
 // 1 the title, 2 the block sheet. Throws std::out_of_range for any other index.
@@ -33,6 +44,7 @@ inline constexpr std::array<PictureItemSettings, PictureCount> PictureItems{{
     {"タイトル", 400, 200, true, true, 0x000000},
     {"ブロック", 20, 20, false, false, 0x000000},
 }};
+static_assert(!PictureItems.back().Name.empty(), "every picture has its settings");
 
 struct SoundItemSettings {
     std::string_view Name;
@@ -49,5 +61,6 @@ inline constexpr std::array<SoundItemSettings, SoundCount> SoundItems{{
     {"木魚", false, 0},
     {"over", false, 0},
 }};
+static_assert(!SoundItems.back().Name.empty(), "every sound has its settings");
 
 }  // namespace assets

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "assets/Assets.h"
 #include "game/CanvasText.h"
+#include "game/Colors.h"
 #include "game/PlayScreen.h"
 #include "game/ScopedCanvas.h"
 
@@ -12,11 +14,6 @@ namespace {
 
 constexpr float DriftLimit = 20;
 constexpr int BlocksPerRow = 42;
-constexpr std::uint32_t Cyan = 0x00FFFF00;
-constexpr std::uint32_t Magenta = 0x00FF00FF;
-constexpr std::uint32_t White = 0x00FFFFFF;
-constexpr std::uint32_t Grey = 0x00808080;
-constexpr std::uint32_t Blue = 0x00FF0000;
 
 constexpr const char* Heading = "歴代ランキング　BEST10";
 constexpr const char* ColumnHeading = "順位      スコア      レベル　　　消した数";
@@ -54,7 +51,7 @@ void DriftAndDrawRow(GameGlobals& g, int m, media::TSurface& surface,
 
 // Four cyan copies around the magenta one draw an outline.
 void DrawHeading(media::TSurfaceCanvas& canvas) {
-    canvas.Font.Color = Cyan;
+    canvas.Font.Color = Aqua;
     for (int x : {398, 402}) {
         for (int y : {8, 12}) {
             TextOutCentred(canvas, x, y, Heading);
@@ -68,7 +65,7 @@ void DrawHeading(media::TSurfaceCanvas& canvas) {
 // green copy one pixel left and up, without background.
 void DrawEntryPass(media::TSurfaceCanvas& canvas, int rank, const THiScoreEntry& entry, int pass) {
     if (pass == 0) {
-        canvas.Brush.SetColor(media::clBlack);
+        canvas.Brush.SetColor(Black);
         canvas.Font.Color = Grey;
     } else {
         canvas.Brush.SetStyle(media::bsClear);
@@ -92,12 +89,12 @@ void DrawFooter(GameGlobals& g, media::TSurfaceCanvas& canvas) {
 }  // namespace
 
 void DrawBestTen(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
-    const media::TPictureCollectionItem& blocks = pictures.Items(BlockPicture);
+    const media::TPictureCollectionItem& blocks = pictures.Items(assets::BlockPicture);
     for (int m = 0; m < static_cast<int>(g.RowOffset.size()); ++m) {
         DriftAndDrawRow(g, m, surface, blocks);
     }
     ScopedCanvas canvas(surface);
-    canvas->Brush.SetColor(media::clBlack);
+    canvas->Brush.SetColor(Black);
     canvas->Brush.SetStyle(media::bsClear);
     canvas->Font.Size = 24;
     DrawHeading(*canvas);

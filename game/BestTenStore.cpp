@@ -1,5 +1,7 @@
 #include "game/BestTenStore.h"
 
+#include "game/WrappingArithmetic.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -394,9 +396,7 @@ void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::in
         }
     }
     if (g.NewRank == 1) {
-        g.PassValue = static_cast<std::int32_t>(static_cast<std::uint32_t>(score) -
-                                                static_cast<std::uint32_t>(level) -
-                                                static_cast<std::uint32_t>(blocks));
+        g.PassValue = PassValueOf(g.BestTen[0]);
     }
 }
 

@@ -243,7 +243,7 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     }
     Display1.BackSurface()->Fill(g_.State == gsPlay ? PlayFill : OtherFill);
     if (g_.PendingSound > 0 && SoundDevice1.Initialized()) {
-        WaveList1.Items(g_.PendingSound - 1).Play(false);
+        WaveList1.Items(SoundOfCue(g_.PendingSound)).Play(false);
         g_.PendingSound = 0;
     }
     RunStateStep(lagCount);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/Assets.h"
 #include "game/Random.h"
 
 namespace game {
@@ -29,6 +30,14 @@ struct THiScoreEntry {
     std::int32_t Blocks = 0;
     bool operator==(const THiScoreEntry&) const = default;
 };
+
+// `PendingSound` holds 0 for no sound, else a sound's cue: one above its list position.
+constexpr std::int32_t CueOf(assets::SoundIndex sound) {
+    return sound + 1;
+}
+constexpr int SoundOfCue(std::int32_t cue) {
+    return cue - 1;
+}
 
 struct GameGlobals {
     // Loop and state machine.

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/Assets.h"
 #include "game/CanvasText.h"
+#include "game/Colors.h"
 #include "game/ScopedCanvas.h"
 #include "media/TurnTable.h"
 
@@ -15,7 +17,6 @@ constexpr int SpiralArms = 11;
 constexpr int SpiralRings = 11;
 constexpr int SpiralCentreX = 325;
 constexpr int SpiralCentreY = 284;
-constexpr std::uint32_t Yellow = 0x0000FFFF;
 
 // To the nearest integer, halves to the even neighbour (the default rounding mode).
 int RoundHalfEven(double value) {
@@ -26,7 +27,7 @@ int RoundHalfEven(double value) {
 
 void DrawOpeningSpiral(std::int32_t phaseClock, media::TSurface& surface,
                        const media::TPictureList& pictures) {
-    const media::TPictureCollectionItem& logo = pictures.Items(LogoPicture);
+    const media::TPictureCollectionItem& logo = pictures.Items(assets::LogoPicture);
     // A negative step collapses every arm and ring onto the centre.
     const std::int32_t step = std::max(phaseClock, 0);
     for (int arm = 0; arm < SpiralArms; ++arm) {

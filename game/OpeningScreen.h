@@ -10,7 +10,6 @@
 
 namespace game {
 
-inline constexpr int LogoPicture = 0;
 inline constexpr std::string_view ProducerCredit = "Produced by TSUBU SOFT 2026";
 
 // The spiral for the countdown's value at the start of the frame: for phaseClock 0 or more

@@ -3,24 +3,11 @@
 #include <algorithm>
 
 #include "game/BestTenStore.h"
+#include "game/WrappingArithmetic.h"
 
 namespace game {
 
 namespace {
-
-// Game values are 32-bit signed integers that wrap like the original's (no overflow checks);
-// computing through unsigned values keeps that without undefined behaviour.
-std::int32_t wrapAdd(std::int32_t a, std::int32_t b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
-std::int32_t wrapSub(std::int32_t a, std::int32_t b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
-}
-
-std::int32_t wrapMul(std::int32_t a, std::int32_t b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) * static_cast<std::uint32_t>(b));
-}
 
 // The spawn (step 7.2): tries random cells, c drawn before r, until one is empty or the board
 // is full. A full board still makes one try (two draws) and then receives nothing.
@@ -38,7 +25,7 @@ void spawnBlock(GameGlobals& g) {
             cell = static_cast<std::uint8_t>(colour);
             g.ColorCounts[colour] += 1;
             g.BlockCount += 1;
-            g.PendingSound = 6;
+            g.PendingSound = CueOf(assets::KnockSound);
             placed = true;
         }
     } while (!placed && g.BlockCount != CellCount);
@@ -68,7 +55,7 @@ void StepNewGame(GameGlobals& g) {
     g.Board.fill(CurtainCell);
     // 3.
     g.State = gsCurtain;
-    g.PendingSound = 3;
+    g.PendingSound = CueOf(assets::ReadySound);
 }
 
 void StepCurtain(GameGlobals& g) {
@@ -95,7 +82,7 @@ void StepPlayRules(GameGlobals& g, std::int32_t lagCount) {
         g.Life = wrapSub(g.Life, 20);
         g.TimeLeft = FullTime;
         g.Combo = 0;
-        g.PendingSound = 5;
+        g.PendingSound = CueOf(assets::WrongSound);
     }
     // 3. End test.
     if (g.Life < 1 && g.GameOverPhase == 0) {
@@ -104,7 +91,7 @@ void StepPlayRules(GameGlobals& g, std::int32_t lagCount) {
     // 4. End step.
     if (g.GameOverPhase == 1) {
         g.Life = 0;
-        g.PendingSound = 7;
+        g.PendingSound = CueOf(assets::GameOverSound);
         g.GameOverPhase = 2;
         g.NewRank = 0;
         EnterResult(g, g.Score, g.Level, g.ClearedBlocks);
@@ -162,12 +149,12 @@ void KeyPressAnswer(GameGlobals& g, char key) {
                 g.ColorRange = 1;
             }
         }
-        g.PendingSound = 4;
+        g.PendingSound = CueOf(assets::RightSound);
     } else {
         // 5. Wrong answer.
         g.Combo = 0;
         g.Life = wrapSub(g.Life, 10);
-        g.PendingSound = 5;
+        g.PendingSound = CueOf(assets::WrongSound);
     }
 }
 

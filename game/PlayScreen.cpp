@@ -3,15 +3,15 @@
 #include <cmath>
 #include <string>
 
+#include "assets/Assets.h"
 #include "game/CanvasText.h"
+#include "game/Colors.h"
 #include "game/ScopedCanvas.h"
 
 namespace game {
 
 namespace {
 
-constexpr std::uint32_t White = 0xFFFFFF;
-constexpr std::uint32_t Aqua = 0xFFFF00;
 constexpr int PanelLeft = 620;
 constexpr int PanelRight = 780;
 constexpr int FirstPulseTile = 13;
@@ -27,7 +27,7 @@ void AdvancePulse(GameGlobals& g) {
 // Empty cells show emptyTile: black, or the pulse.
 void DrawBoard(const GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
                int emptyTile) {
-    const media::TPictureCollectionItem& blocks = pictures.Items(BlockPicture);
+    const media::TPictureCollectionItem& blocks = pictures.Items(assets::BlockPicture);
     for (int c = 0; c < BoardSize; ++c) {
         for (int r = 0; r < BoardSize; ++r) {
             const std::uint8_t cell = g.Board[c * BoardSize + r];

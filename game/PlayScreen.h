@@ -10,7 +10,6 @@
 
 namespace game {
 
-inline constexpr int BlockPicture = 2;
 inline constexpr int CellPixels = 20;
 // Empty cells pulse while life is below this and the game runs.
 inline constexpr std::int32_t LowLife = 21;

@@ -15,12 +15,12 @@ void StepIntroInit(GameGlobals& g) {
 void StepIntroCountdown(GameGlobals& g, std::int32_t lagCount) {
     g.PhaseClock -= lagCount / 10;
     if (g.PhaseClock < 0 && g.IntroCueArmed == 1) {
-        g.PendingSound = 1;
+        g.PendingSound = CueOf(assets::MakerSound);
         g.IntroCueArmed = 0;
     }
     if (g.PhaseClock < IntroEndClock) {
         g.State = gsTitle;
-        g.PendingSound = 2;
+        g.PendingSound = CueOf(assets::TitleSound);
     }
 }
 

@@ -1,16 +1,13 @@
 #include "game/TitleScreen.h"
 
+#include "assets/Assets.h"
 #include "game/CanvasText.h"
+#include "game/Colors.h"
 #include "game/ScopedCanvas.h"
 
 namespace game {
 
 namespace {
-
-constexpr std::uint32_t White = 0x00FFFFFF;
-constexpr std::uint32_t Red = 0x000000FF;
-// Marks a colour drawn as its nearest palette entry.
-constexpr std::uint32_t PaletteRelative = 0x02000000;
 
 constexpr const char* MenuLines[] = {
     "[Enter] ランキング見る",
@@ -33,7 +30,7 @@ void DrawMenu(media::TSurfaceCanvas& canvas) {
 }  // namespace
 
 void DrawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
-    pictures.Items(TitlePicture).Draw(surface, 200, 10, 0);
+    pictures.Items(assets::TitlePicture).Draw(surface, 200, 10, 0);
     ScopedCanvas canvas(surface);
     canvas->Brush.SetStyle(media::bsClear);
     canvas->Font.Color = White;

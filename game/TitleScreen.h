@@ -10,7 +10,6 @@
 
 namespace game {
 
-inline constexpr int TitlePicture = 1;
 inline constexpr std::string_view MakersLine = "(C) 2026 TSUBU SOFT";
 
 // The call's colour is one random draw, new each frame.

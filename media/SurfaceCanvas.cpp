@@ -7,31 +7,11 @@
 #include "media/GlyphCache.h"
 #include "media/Palette.h"
 #include "media/Surface.h"
+#include "text/Utf8.h"
 
 namespace media {
 
 namespace {
-
-// Decodes UTF-8; a malformed byte stands for itself so that nothing is lost silently.
-std::u32string decodeUtf8(std::string_view text) {
-    std::u32string result;
-    for (std::size_t i = 0; i < text.size();) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        if (extra > 0 && i + extra >= text.size()) {
-            result.push_back(lead);
-            ++i;
-            continue;
-        }
-        char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        result.push_back(code);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return result;
-}
 
 // Whether the pixel centre (x + 0.5, y + 0.5) lies inside the rounded rectangle.
 struct RoundedShape {
@@ -118,7 +98,7 @@ int TSurfaceCanvas::TextWidth(std::string_view text) {
     const platform::Font& font = glyphs_.font(size);
     int width = 0;
     char32_t previous = 0;
-    for (char32_t character : decodeUtf8(text)) {
+    for (char32_t character : text::DecodeUtf8(text, text::MalformedUtf8::KeepByte)) {
         if (previous != 0) {
             width += font.kerning(previous, character);
         }
@@ -142,7 +122,7 @@ void TSurfaceCanvas::TextOut(int x, int y, std::string_view text) {
     const std::uint8_t ink = palette_.nearestIndex(Font.Color);
     int pen = x;
     char32_t previous = 0;
-    for (char32_t character : decodeUtf8(text)) {
+    for (char32_t character : text::DecodeUtf8(text, text::MalformedUtf8::KeepByte)) {
         if (previous != 0) {
             pen += font.kerning(previous, character);
         }

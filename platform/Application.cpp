@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/Window.h"
+#include "text/Utf8.h"
 
 namespace platform {
 
@@ -36,25 +37,10 @@ std::uint32_t windowIdOf(const SDL_Event& event) {
     }
 }
 
-// The code of the last UTF-8 encoded character of a text.
-char32_t lastCharacterOf(const std::string& text) {
-    std::size_t start = text.size() - 1;
-    while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) {
-        --start;
-    }
-    auto lead = static_cast<unsigned char>(text[start]);
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (std::size_t i = start + 1; i < text.size(); ++i) {
-        code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
-    }
-    return code;
-}
-
 }  // namespace
 
 std::string withReportFullStop(const std::string& text) {
-    if (!text.empty() && lastCharacterOf(text) > U'.') {
+    if (!text.empty() && text::DecodeUtf8(text).back() > U'.') {
         return text + ".";
     }
     return text;
@@ -158,13 +144,22 @@ void Application::removeEventSource(EventSource& source) {
     std::erase(eventSources_, &source);
 }
 
+void showExceptionBox(MessageBoxes& messageBoxes, const std::string& title,
+                      const std::exception& error, SDL_Window* parent) {
+    messageBoxes.show(ShownMessage{title, withReportFullStop(error.what()), MessageIcon::Error},
+                      parent);
+}
+
 void Application::showException(const std::exception& error) {
-    showMessage(withReportFullStop(error.what()), MessageIcon::Error);
+    showExceptionBox(messageBoxes_, title_, error, mainWindowHandle());
 }
 
 void Application::showMessage(const std::string& text, MessageIcon icon) {
-    SDL_Window* parent = mainWindow_ != nullptr ? mainWindow_->handle() : nullptr;
-    messageBoxes_.show(ShownMessage{title_, text, icon}, parent);
+    messageBoxes_.show(ShownMessage{title_, text, icon}, mainWindowHandle());
+}
+
+SDL_Window* Application::mainWindowHandle() const {
+    return mainWindow_ != nullptr ? mainWindow_->handle() : nullptr;
 }
 
 void Application::gatherMessages() {
@@ -208,7 +203,7 @@ void Application::translateSdlEvent(const SDL_Event& event) {
             if (key != 0) {
                 enqueue(Message{MessageKind::KeyDown, id, key, shift, {}});
             }
-            if (auto digit = typedDigitOf(event.key.keysym.sym, shift)) {
+            if (auto digit = typedDigitOf(key, shift)) {
                 enqueue(
                     Message{MessageKind::KeyPress, id, static_cast<std::uint16_t>(*digit), {}, {}});
             }

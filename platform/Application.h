@@ -16,6 +16,7 @@
 #include "platform/MessageBoxes.h"
 
 union SDL_Event;
+struct SDL_Window;
 
 namespace platform {
 
@@ -111,6 +112,7 @@ class Application {
     void waitForMessage();
     std::uint32_t blockingTimeoutMs();
     Window* windowById(std::uint32_t id) const;
+    SDL_Window* mainWindowHandle() const;
     void setActive(bool active);
 
     Clock& clock_;
@@ -135,5 +137,10 @@ class Application {
 
 // Appends a full stop when the text's last character comes after "." in code order.
 std::string withReportFullStop(const std::string& text);
+
+// The standard exception report, also where no application is left to show it: an error box
+// captioned with the title.
+void showExceptionBox(MessageBoxes& messageBoxes, const std::string& title,
+                      const std::exception& error, SDL_Window* parent = nullptr);
 
 }  // namespace platform

@@ -56,20 +56,17 @@ ShiftState shiftStateOf(std::uint16_t sdlModifiers) {
                       (sdlModifiers & KMOD_CTRL) != 0};
 }
 
-std::optional<char> typedDigitOf(SDL_Keycode key, ShiftState shift) {
+std::optional<char> typedDigitOf(std::uint16_t virtualKey, ShiftState shift) {
     // Alt and Ctrl turn a key into a command rather than typing; Shift on the main row
     // types a symbol instead of the digit.
     if (shift.alt || shift.ctrl) {
         return std::nullopt;
     }
-    if (key >= SDLK_0 && key <= SDLK_9 && !shift.shift) {
-        return static_cast<char>('0' + (key - SDLK_0));
+    if (virtualKey >= vk::Digit0 && virtualKey <= vk::Digit0 + 9 && !shift.shift) {
+        return static_cast<char>('0' + (virtualKey - vk::Digit0));
     }
-    if (key == SDLK_KP_0) {
-        return '0';
-    }
-    if (key >= SDLK_KP_1 && key <= SDLK_KP_9) {
-        return static_cast<char>('1' + (key - SDLK_KP_1));
+    if (virtualKey >= vk::Numpad0 && virtualKey <= vk::Numpad0 + 9) {
+        return static_cast<char>('0' + (virtualKey - vk::Numpad0));
     }
     return std::nullopt;
 }

@@ -39,7 +39,8 @@ std::uint16_t virtualKeyOf(SDL_Keycode key);
 
 ShiftState shiftStateOf(std::uint16_t sdlModifiers);
 
-// The character a key types, for the digit keys of the main row and the keypad.
-std::optional<char> typedDigitOf(SDL_Keycode key, ShiftState shift);
+// The character a key types, for the digit keys of the main row and the keypad: one rule for
+// real keys and scripted ones.
+std::optional<char> typedDigitOf(std::uint16_t virtualKey, ShiftState shift);
 
 }  // namespace platform

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "ranking/TypedText.h"
-#include "ranking/Utf8.h"
+#include "text/Utf8.h"
 
 namespace ranking {
 
@@ -103,14 +103,14 @@ int admitEdit(ImGuiInputTextCallbackData* data) {
     }
     const TEdit& edit = *static_cast<const TEdit*>(data->UserData);
     const std::u32string after =
-        DecodeUtf8(std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen)));
-    const AdmittedEdit admitted = AdmitEdit(DecodeUtf8(edit.Text), after, edit.MaxLength);
+        text::DecodeUtf8(std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen)));
+    const AdmittedEdit admitted = AdmitEdit(text::DecodeUtf8(edit.Text), after, edit.MaxLength);
     if (admitted.text != after) {
-        const std::string text = EncodeUtf8(admitted.text);
+        const std::string text = text::EncodeUtf8(admitted.text);
         data->DeleteChars(0, data->BufTextLen);
         data->InsertChars(0, text.data(), text.data() + text.size());
         const auto caret = static_cast<int>(
-            EncodeUtf8(std::u32string_view(admitted.text).substr(0, admitted.caret)).size());
+            text::EncodeUtf8(std::u32string_view(admitted.text).substr(0, admitted.caret)).size());
         data->CursorPos = data->SelectionStart = data->SelectionEnd = caret;
     }
     return 0;

@@ -9,7 +9,7 @@
 #include "net/NetErrors.h"
 #include "platform/Font.h"
 #include "ranking/ClassicControls.h"
-#include "ranking/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 namespace ranking {
 
@@ -35,17 +35,10 @@ constexpr const char* SentTextBeforeUrl =
     "送信成功です！\rハイスコア申請ありがとうございました。\rランキングの確認は\r";
 constexpr const char* SentTextAfterUrl = "\rにアクセスして下さい。";
 
-// The value that makes the best result sendable, in 32-bit two's complement.
-std::int32_t CheckValueOf(const game::THiScoreEntry& entry) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(entry.Score) -
-                                     static_cast<std::uint32_t>(entry.Level) -
-                                     static_cast<std::uint32_t>(entry.Blocks));
-}
-
 // A typed text as a query value: its Shift-JIS bytes, form-encoded, so that no space, "&",
 // "=", "#" or line end in it can break the request or forge a field.
 std::string QueryValue(const std::string& text) {
-    return net::TFormEncoder::Encode(ToShiftJis(text));
+    return net::TFormEncoder::Encode(text::ToShiftJis(text));
 }
 
 // Marks the dialog's own request as under way for as long as it runs.
@@ -62,7 +55,7 @@ class RequestUnderWay {
 
 }  // namespace
 
-TForm2::TForm2(game::TForm1& owner, const RankingSettings& settings)
+TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
     : Label1{{16, 0, 279, 24}, ReadyText},
       Label2{{8, 32, 29, 12}, "Score"},
       LScore{{58, 32, 35, 12}, ""},
@@ -78,10 +71,10 @@ TForm2::TForm2(game::TForm1& owner, const RankingSettings& settings)
       Button2{{176, 136, 89, 33}, "閉じる", true, [this] { Button2Click(); }},
       Button3{
           {48, 176, 217, 25}, "ｲﾝﾀﾈｰｯﾄﾗﾝｷﾝｸﾞ見る (ﾌﾞﾗｳｻﾞ起動)", true, [this] { Button3Click(); }},
-      HttpClient1(owner.Window().application()),
+      HttpClient1(owner.Window.application()),
       owner_(owner),
       settings_(settings),
-      window_(owner.Window().application(), Caption, ClientWidth, ClientHeight),
+      window_(owner.Window.application(), Caption, ClientWidth, ClientHeight),
       gui_(window_, platform::findJapaneseFontFile(FontFamily), FontPixels) {
     window_.setPosition(ScreenLeft, ScreenTop);
     window_.setResizable(false);
@@ -95,16 +88,15 @@ TForm2::TForm2(game::TForm1& owner, const RankingSettings& settings)
 }
 
 void TForm2::FormCreate() {
-    const game::GameGlobals& g = owner_.Globals();
-    const game::THiScoreEntry& best = g.BestTen[0];
-    if (g.PassValue != CheckValueOf(best)) {
+    const BestResult& best = owner_.Best;
+    if (owner_.PassValue != best.SendablePassValue) {
         Label1.Caption = RefusedText;
         Button1.Enabled = false;
     }
     LScore.Caption = std::to_string(best.Score);
     LLevel.Caption = std::to_string(best.Level);
     LBlock.Caption = std::to_string(best.Blocks);
-    Edit1.Text = FromShiftJis(owner_.PlayerName);
+    Edit1.Text = text::FromShiftJis(owner_.PlayerName);
 }
 
 void TForm2::ShowModal(ModalLoop& loop) {
@@ -173,18 +165,17 @@ void TForm2::Button1Click() {
 std::string TForm2::Query() const {
     return "command=entry&name=" + QueryValue(Edit1.Text) + "&score=" + LScore.Caption +
            "&level=" + LLevel.Caption + "&tama=" + LBlock.Caption +
-           "&pass_s=" + std::to_string(owner_.Globals().PassValue) +
-           "&comment=" + QueryValue(Edit2.Text);
+           "&pass_s=" + std::to_string(owner_.PassValue) + "&comment=" + QueryValue(Edit2.Text);
 }
 
 void TForm2::HttpClient1Success(net::CmdType) {
-    owner_.Globals().PassValue = 0;
+    owner_.PassValue = 0;
     ShowMessage(SentTextBeforeUrl + RankingUrl + SentTextAfterUrl);
     Button1.Enabled = false;
 }
 
 void TForm2::Button2Click() {
-    owner_.PlayerName = ToShiftJis(Edit1.Text);
+    owner_.PlayerName = text::ToShiftJis(Edit1.Text);
     Close();
 }
 

@@ -2,7 +2,7 @@
 // The ranking submission dialog: sends the best result of the best ten, with the player's name
 // and a comment, to the ranking server, and opens the ranking page in the browser. A new one is
 // made for every opening, shown modally over the game window, and released when it closes.
-// What it remembers lives in the game: `PassValue` and the owner's `PlayerName`.
+// What it remembers lives in the game: the owner's `PassValue` and `PlayerName`.
 
 #include <SDL.h>
 
@@ -10,13 +10,13 @@
 #include <string>
 #include <variant>
 
-#include "game/Form1.h"
 #include "net/HttpClient.h"
 #include "platform/Application.h"
 #include "platform/Window.h"
 #include "ranking/Controls.h"
 #include "ranking/ImGuiHost.h"
 #include "ranking/ModalLoop.h"
+#include "ranking/RankingOwner.h"
 #include "ranking/RankingSite.h"
 
 namespace ranking {
@@ -24,14 +24,14 @@ namespace ranking {
 class TForm2 {
   public:
     // Settings must outlive the dialog. Throws when its window, renderer or font cannot be made.
-    TForm2(game::TForm1& owner, const RankingSettings& settings);
+    TForm2(const RankingOwner& owner, const RankingSettings& settings);
     TForm2(const TForm2&) = delete;
     TForm2& operator=(const TForm2&) = delete;
 
     // Shows the dialog and returns once it has closed.
     void ShowModal(ModalLoop& loop);
     bool Closed() const { return closed_; }
-    platform::Application& Application() const { return owner_.Window().application(); }
+    platform::Application& Application() const { return owner_.Window.application(); }
     platform::Window& Window() { return window_; }
 
     // What the player can do. A click on a disabled button does nothing.
@@ -90,7 +90,7 @@ class TForm2 {
     void ShowMessage(const std::string& text);
     void Close();
 
-    game::TForm1& owner_;
+    RankingOwner owner_;
     const RankingSettings& settings_;
     platform::Window window_;
     ImGuiHost gui_;

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "ranking/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 namespace ranking {
 
@@ -83,7 +83,7 @@ void ImGuiHost::MakeCurrent() {
 void ImGuiHost::LoadFont(const std::string& fontFile, float pixelHeight) {
     fontData_ = readFile(fontFile);
     ImFontGlyphRangesBuilder ranges;
-    for (char32_t character : ShiftJisRepertoire()) {
+    for (char32_t character : text::ShiftJisRepertoire()) {
         if (character >= U' ') {  // a zero would end the ranges; controls have no glyph
             ranges.AddChar(static_cast<ImWchar>(character));
         }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ranking/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 namespace ranking {
 
@@ -20,7 +20,7 @@ std::u32string AdmitTyped(std::u32string_view typed, std::size_t room) {
         if (admitted.size() == room) {
             break;
         }
-        if (!isControl(character) && HasShiftJisForm(character)) {
+        if (!isControl(character) && text::HasShiftJisForm(character)) {
             admitted += character;
         }
     }

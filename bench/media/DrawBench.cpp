@@ -12,6 +12,7 @@
 #include "media/PictureList.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/HeadlessDrivers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Window.h"
 #include "tests/support/GreyRamp.h"
@@ -38,7 +39,7 @@ TDIB speckledPicture(int width, int height) {
 class Scene {
   public:
     Scene() {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        platform::useHeadlessDrivers();
         display.AutoSize = false;
         display.SetSurfaceWidth(SurfaceWidth);
         display.SetSurfaceHeight(SurfaceHeight);

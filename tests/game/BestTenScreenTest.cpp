@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/Assets.h"
 #include "game/BestTenStore.h"
 #include "game/PlayScreen.h"
 #include "media/SurfaceCanvas.h"
@@ -38,7 +39,7 @@ class BestTenScreenTest : public ::testing::Test {
 
     std::vector<std::uint8_t> patternTile(int pattern) {
         auto scratch = game.scratch();
-        game.pictures().Items(BlockPicture).Draw(*scratch, 0, 0, pattern);
+        game.pictures().Items(assets::BlockPicture).Draw(*scratch, 0, 0, pattern);
         return region(*scratch, tileRect(0, 0));
     }
 

@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "assets/Assets.h"
-#include "game/Form1.h"
-#include "tests/support/Headless.h"
+#include "game/GameSession.h"
+#include "platform/HeadlessDrivers.h"
 #include "tests/support/TempDirectory.h"
 
 namespace {
@@ -18,32 +19,29 @@ using namespace game;
 
 class Form1MediaTest : public ::testing::Test {
   protected:
-    void SetUp() override { testsupport::useHeadlessDrivers(); }
-
-    void TearDown() override {
-        form.reset();
-        app.reset();
-    }
+    void SetUp() override { platform::useHeadlessDrivers(); }
 
     void start() {
-        app = std::make_unique<platform::Application>(clock, boxes);
-        form = std::make_unique<TForm1>(*app, g);
+        session.emplace(clock, boxes);
+        app = &session->Application();
+        g = &session->Globals();
+        form = &session->Form();
         form->WaveList1.OnPlay = [this](int index) { started.push_back(index); };
         form->Show();
     }
 
     void frame() {
         clock.advance(16);
-        while (!app->handleMessage(false)) {
-        }
+        session->RunFrame();
     }
 
     testsupport::TempWorkingDirectory directory;
     platform::ManualClock clock{1000};
     platform::RecordedMessageBoxes boxes;
-    std::unique_ptr<platform::Application> app;
-    GameGlobals g;
-    std::unique_ptr<TForm1> form;
+    std::optional<GameSession> session;
+    platform::Application* app = nullptr;
+    GameGlobals* g = nullptr;
+    TForm1* form = nullptr;
     std::vector<int> started;
 };
 
@@ -84,9 +82,9 @@ TEST_F(Form1MediaTest, TheFramePlaysThePendingSoundOnce) {
     start();
     ASSERT_TRUE(form->SoundDevice1.Initialized());
     EXPECT_EQ(form->WaveList1.Items().Count(), assets::SoundCount);
-    g.PendingSound = 4;
+    g->PendingSound = 4;
     frame();
-    EXPECT_EQ(g.PendingSound, 0);
+    EXPECT_EQ(g->PendingSound, 0);
     frame();
     EXPECT_EQ(started, std::vector<int>{3});
 }
@@ -95,9 +93,9 @@ TEST_F(Form1MediaTest, WithoutASoundDeviceTheGameRunsSilentAndKeepsTheSoundPendi
     setenv("SDL_AUDIODRIVER", "none-such", 1);
     start();
     EXPECT_FALSE(form->SoundDevice1.Initialized());
-    g.PendingSound = 4;
+    g->PendingSound = 4;
     frame();
-    EXPECT_EQ(g.PendingSound, 4);
+    EXPECT_EQ(g->PendingSound, 4);
     EXPECT_TRUE(started.empty());
     EXPECT_TRUE(boxes.shown().empty());
 }

@@ -1,11 +1,12 @@
-#include "game/Form1.h"
+#include "game/GameSession.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <memory>
+#include <optional>
 
-#include "tests/support/Headless.h"
+#include "platform/HeadlessDrivers.h"
 #include "tests/support/TempDirectory.h"
 
 namespace {
@@ -22,26 +23,21 @@ constexpr ShiftState Ctrl{false, false, true};
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::useHeadlessDrivers();
+        platform::useHeadlessDrivers();
         clock.setTimeOfDay({1, 2, 3, 4});
     }
 
-    void TearDown() override {
-        form.reset();
-        app.reset();
-    }
-
     void start() {
-        app = std::make_unique<platform::Application>(clock, boxes);
-        app->setTitle(GameTitle);
-        form = std::make_unique<TForm1>(*app, g);
+        session.emplace(clock, boxes);
+        app = &session->Application();
+        g = &session->Globals();
+        form = &session->Form();
         form->Show();
     }
 
     void frame(std::uint32_t lag = 16) {
         clock.advance(lag);
-        while (!app->handleMessage(false)) {
-        }
+        session->RunFrame();
     }
 
     void press(std::uint16_t key, ShiftState shift = None) { form->FormKeyDown(key, shift); }
@@ -51,7 +47,7 @@ class Form1Test : public ::testing::Test {
         frame();
         press(vk::Space);
         frame();
-        ASSERT_EQ(g.State, gsTitle);
+        ASSERT_EQ(g->State, gsTitle);
     }
 
     bool fullScreen() const { return form->Display1.Options().contains(media::doFullScreen); }
@@ -59,16 +55,17 @@ class Form1Test : public ::testing::Test {
     testsupport::TempWorkingDirectory directory;
     platform::ManualClock clock{1000};
     platform::RecordedMessageBoxes boxes;
-    std::unique_ptr<platform::Application> app;
-    GameGlobals g;
-    std::unique_ptr<TForm1> form;
+    std::optional<GameSession> session;
+    platform::Application* app = nullptr;
+    GameGlobals* g = nullptr;
+    TForm1* form = nullptr;
 };
 
 TEST_F(Form1Test, StartUpSeedsLoadsAndInitialisesTheDisplayOnShow) {
     start();
-    EXPECT_EQ(g.State, gsIntroInit);
-    EXPECT_EQ(g.Random.state(), timeOfDaySeed(1, 2, 3, 4));
-    EXPECT_EQ(g.BestTen[0].Score, 5000);
+    EXPECT_EQ(g->State, gsIntroInit);
+    EXPECT_EQ(g->Random.state(), timeOfDaySeed(1, 2, 3, 4));
+    EXPECT_EQ(g->BestTen[0].Score, 5000);
     EXPECT_FALSE(form->Window().cursorVisible());
     EXPECT_TRUE(form->Display1.Initialized());
     EXPECT_TRUE(fullScreen());
@@ -83,44 +80,44 @@ TEST_F(Form1Test, ABrokenBestTenFileIsReportedAndSkipsTheRestOfStartUp) {
     EXPECT_EQ(boxes.shown()[0].caption, "プドロク");
     EXPECT_EQ(boxes.shown()[0].text, "ファイルの末尾以降を読み込みました.");
     EXPECT_TRUE(form->Window().cursorVisible());
-    EXPECT_EQ(g.State, gsIntroInit);
+    EXPECT_EQ(g->State, gsIntroInit);
     EXPECT_TRUE(form->Display1.Initialized());
 }
 
 TEST_F(Form1Test, TheOpeningCountsDownToTheTitle) {
     start();
     frame();
-    EXPECT_EQ(g.State, gsIntro);
-    EXPECT_EQ(g.PhaseClock, 256);
-    EXPECT_EQ(g.IntroCueArmed, 1);
+    EXPECT_EQ(g->State, gsIntro);
+    EXPECT_EQ(g->PhaseClock, 256);
+    EXPECT_EQ(g->IntroCueArmed, 1);
     frame(5000);
-    EXPECT_EQ(g.State, gsTitle);
-    EXPECT_EQ(g.PendingSound, 2);  // the cue of the same frame was replaced
-    EXPECT_EQ(g.IntroCueArmed, 0);
+    EXPECT_EQ(g->State, gsTitle);
+    EXPECT_EQ(g->PendingSound, 2);  // the cue of the same frame was replaced
+    EXPECT_EQ(g->IntroCueArmed, 0);
 }
 
 TEST_F(Form1Test, SpaceActsOnlyInTheOpeningTheTitleAndAfterGameOver) {
     start();
     frame();
     press(vk::Space);
-    EXPECT_EQ(g.PhaseClock, -200);
+    EXPECT_EQ(g->PhaseClock, -200);
     frame(9);  // a lag under 10 does not move the countdown
-    EXPECT_EQ(g.State, gsIntro);
+    EXPECT_EQ(g->State, gsIntro);
     frame(10);
-    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_EQ(g->State, gsTitle);
     press(vk::Space);
-    EXPECT_EQ(g.State, gsNewGame);
+    EXPECT_EQ(g->State, gsNewGame);
     frame();
-    EXPECT_EQ(g.State, gsCurtain);
+    EXPECT_EQ(g->State, gsCurtain);
     press(vk::Space);
-    EXPECT_EQ(g.State, gsCurtain);
-    g.State = gsPlay;
-    g.GameOverPhase = 0;
+    EXPECT_EQ(g->State, gsCurtain);
+    g->State = gsPlay;
+    g->GameOverPhase = 0;
     press(vk::Space);
-    EXPECT_EQ(g.State, gsPlay);
-    g.GameOverPhase = 2;
+    EXPECT_EQ(g->State, gsPlay);
+    g->GameOverPhase = 2;
     press(vk::Space, Ctrl);
-    EXPECT_EQ(g.State, gsIntroInit);
+    EXPECT_EQ(g->State, gsIntroInit);
 }
 
 TEST_F(Form1Test, EnterAlternatesBetweenTitleAndBestTenAsTheKeyRepeats) {
@@ -128,7 +125,7 @@ TEST_F(Form1Test, EnterAlternatesBetweenTitleAndBestTenAsTheKeyRepeats) {
     toTitle();
     for (GameState expected : {gsBestTen, gsTitle, gsBestTen, gsTitle}) {
         press(vk::Return);
-        EXPECT_EQ(g.State, expected);
+        EXPECT_EQ(g->State, expected);
     }
 }
 
@@ -136,11 +133,11 @@ TEST_F(Form1Test, AltEnterOnTheTitleGoesToTheBoardWithoutSwitchingTheMode) {
     start();
     toTitle();
     press(vk::Return, Alt);
-    EXPECT_EQ(g.State, gsBestTen);
+    EXPECT_EQ(g->State, gsBestTen);
     EXPECT_TRUE(fullScreen());
     std::uint16_t key = vk::Return;
     form->FormKeyDown(key, Alt);
-    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_EQ(g->State, gsTitle);
     EXPECT_FALSE(fullScreen());
     EXPECT_EQ(key, 0);
     EXPECT_TRUE(form->Display1.Initialized());
@@ -166,13 +163,13 @@ TEST_F(Form1Test, CtrlPlaysNoPart) {
     start();
     frame();
     press(vk::F1, Ctrl);
-    EXPECT_EQ(g.ShowDebugInfo, 0);
+    EXPECT_EQ(g->ShowDebugInfo, 0);
     press(vk::Return, Ctrl);
     EXPECT_TRUE(fullScreen());
     press(vk::F1, Alt);
-    EXPECT_EQ(g.ShowDebugInfo, 1);
+    EXPECT_EQ(g->ShowDebugInfo, 1);
     press(vk::F1, Alt);
-    EXPECT_EQ(g.ShowDebugInfo, 0);
+    EXPECT_EQ(g->ShowDebugInfo, 0);
 }
 
 TEST_F(Form1Test, EscapeTerminatesAndClosingSavesTheTable) {
@@ -191,7 +188,7 @@ TEST_F(Form1Test, ShiftEnterWithoutADialogLeavesEverythingAsItWas) {
     start();
     toTitle();
     press(vk::Return, Shift);
-    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_EQ(g->State, gsTitle);
     EXPECT_TRUE(fullScreen());
     EXPECT_TRUE(form->Display1.Initialized());
     EXPECT_TRUE(form->FrameTimer1.Enabled());
@@ -212,7 +209,7 @@ TEST_F(Form1Test, TheRankingDialogRunsInASmallWindowWithTheTimerOff) {
     };
     press(vk::Return, Shift);
     EXPECT_TRUE(ran);
-    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_EQ(g->State, gsTitle);
     EXPECT_TRUE(fullScreen());
     EXPECT_TRUE(form->Display1.Initialized());
     EXPECT_TRUE(form->FrameTimer1.Enabled());
@@ -236,7 +233,7 @@ TEST_F(Form1Test, ShiftAltEnterOpensTheDialogThenSwitchesToAWindow) {
     form->RunRankingDialog = [&](TForm1&) { ++dialogs; };
     press(vk::Return, ShiftState{true, true, false});
     EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(g.State, gsTitle);
+    EXPECT_EQ(g->State, gsTitle);
     EXPECT_FALSE(fullScreen());
     EXPECT_EQ(form->Window().clientWidth(), 800);
 }
@@ -246,24 +243,24 @@ TEST_F(Form1Test, FramesDoNothingWhileTheDisplayCannotDraw) {
     toTitle();
     press(vk::Space);
     frame();  // new game
-    ASSERT_EQ(g.State, gsCurtain);
-    const std::int32_t pending = g.PendingSound;
-    const std::int32_t curtain = g.PhaseClock;
+    ASSERT_EQ(g->State, gsCurtain);
+    const std::int32_t pending = g->PendingSound;
+    const std::int32_t curtain = g->PhaseClock;
     form->Display1.Finalize();
     form->FrameTimer1.SetEnabled(true);
     frame();
-    EXPECT_EQ(g.PhaseClock, curtain);
-    EXPECT_EQ(g.PendingSound, pending);
+    EXPECT_EQ(g->PhaseClock, curtain);
+    EXPECT_EQ(g->PendingSound, pending);
 }
 
 TEST_F(Form1Test, TheFrameFillsWithIndexFourInPlayAndZeroElsewhere) {
     start();
     frame();
     EXPECT_EQ(form->Display1.BackSurface()->Pixel(799, 599), 0);
-    g.State = gsPlay;
-    g.Level = 1;
-    g.Life = 100;
-    g.TimeLeft = 12000;
+    g->State = gsPlay;
+    g->Level = 1;
+    g->Life = 100;
+    g->TimeLeft = 12000;
     frame();
     EXPECT_EQ(form->Display1.BackSurface()->Pixel(799, 599), 4);
 }

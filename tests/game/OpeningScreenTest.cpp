@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "assets/Assets.h"
 #include "media/SurfaceCanvas.h"
 #include "tests/support/HeadlessGame.h"
 #include "tests/support/SurfacePixels.h"
@@ -27,7 +28,7 @@ class OpeningScreenTest : public ::testing::Test {
     std::vector<std::uint8_t> logosAt(const std::vector<std::pair<int, int>>& points) {
         auto expected = game.scratch();
         for (const auto& [x, y] : points) {
-            game.pictures().Items(LogoPicture).Draw(*expected, x, y, 0);
+            game.pictures().Items(assets::LogoPicture).Draw(*expected, x, y, 0);
         }
         return region(*expected, Screen);
     }

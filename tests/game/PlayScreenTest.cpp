@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/Assets.h"
 #include "game/PlayRules.h"
 #include "media/SurfaceCanvas.h"
 #include "tests/support/HeadlessGame.h"
@@ -25,8 +26,6 @@ constexpr std::uint32_t Black = 0;
 
 class PlayScreenTest : public ::testing::Test {
   protected:
-    GameGlobals& g = game.g;
-
     // A game just uncovered: empty board, full time and life.
     void SetUp() override {
         StepNewGame(g);
@@ -41,7 +40,7 @@ class PlayScreenTest : public ::testing::Test {
 
     std::vector<std::uint8_t> patternTile(int pattern) {
         auto scratch = game.scratch();
-        game.pictures().Items(BlockPicture).Draw(*scratch, 0, 0, pattern);
+        game.pictures().Items(assets::BlockPicture).Draw(*scratch, 0, 0, pattern);
         return region(*scratch, tileRect(0, 0));
     }
 
@@ -59,6 +58,7 @@ class PlayScreenTest : public ::testing::Test {
     std::uint8_t pixel(int x, int y) { return game.surface().Pixel(x, y); }
 
     testsupport::HeadlessGame game;
+    GameGlobals& g = game.g;
 };
 
 TEST_F(PlayScreenTest, EveryCellShowsThePatternOfItsValue) {

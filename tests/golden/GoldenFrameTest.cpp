@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/Headless.h"
+#include "platform/HeadlessDrivers.h"
 #include "tests/support/TempDirectory.h"
 #include "tools/script/ScriptRunner.h"
 
@@ -42,7 +42,7 @@ class GoldenFrameTest : public ::testing::TestWithParam<const char*> {
   protected:
     // The script runs once, in a directory of its own, for all the frames.
     static void SetUpTestSuite() {
-        testsupport::useHeadlessDrivers();
+        platform::useHeadlessDrivers();
         shots_ = std::make_unique<testsupport::TempWorkingDirectory>();
         std::ifstream script(GoldenDir / "frames.script");
         std::ostringstream out;

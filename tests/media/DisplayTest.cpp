@@ -8,8 +8,8 @@
 #include "media/MediaError.h"
 #include "media/SurfaceCanvas.h"
 #include "platform/Application.h"
+#include "platform/HeadlessDrivers.h"
 #include "platform/Window.h"
-#include "tests/support/Headless.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST(DisplayMode, FixedSizeAndInvalidRequests) {
 class DisplayTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::useHeadlessDrivers();
+        platform::useHeadlessDrivers();
         window = std::make_unique<platform::Window>(app, "test", 800, 600);
         display = std::make_unique<TDisplay>(window.get());
         display->AutoSize = false;

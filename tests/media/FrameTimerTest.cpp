@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "platform/HeadlessDrivers.h"
 #include "platform/Window.h"
-#include "tests/support/Headless.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using media::TFrameTimer;
 class FrameTimerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::useHeadlessDrivers();
+        platform::useHeadlessDrivers();
         timer.OnTimer = [this](TFrameTimer&, std::int32_t lag) { lags.push_back(lag); };
     }
 

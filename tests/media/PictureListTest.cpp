@@ -12,10 +12,10 @@
 #include "media/PatternLayout.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/HeadlessDrivers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Window.h"
 #include "tests/support/GreyRamp.h"
-#include "tests/support/Headless.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ constexpr std::uint8_t Background = 119;
 class PictureListTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::useHeadlessDrivers();
+        platform::useHeadlessDrivers();
         window = std::make_unique<platform::Window>(app, "test", 800, 600);
         display = std::make_unique<TDisplay>(window.get());
         display->AutoSize = false;

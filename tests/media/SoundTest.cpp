@@ -12,9 +12,9 @@
 #include "media/WaveList.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "platform/HeadlessDrivers.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Window.h"
-#include "tests/support/Headless.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ bool eventually(const std::function<bool()>& condition) {
 class SoundTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::useHeadlessDrivers();
+        platform::useHeadlessDrivers();
         window = std::make_unique<platform::Window>(app, "test", 80, 60);
         device = std::make_unique<TSoundDevice>(window.get());
         list.OnPlay = [this](int index) { started.push_back(index); };

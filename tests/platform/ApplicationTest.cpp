@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/HeadlessDrivers.h"
 #include "platform/Window.h"
-#include "tests/support/Headless.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ using platform::RecordedMessageBoxes;
 
 class ApplicationTest : public ::testing::Test {
   protected:
-    void SetUp() override { testsupport::useHeadlessDrivers(); }
+    void SetUp() override { platform::useHeadlessDrivers(); }
 
     Message task(std::function<void()> run) {
         Message message;
@@ -211,7 +211,7 @@ TEST_F(ApplicationTest, FirstShowNotifiesOnce) {
 namespace {
 
 TEST(ApplicationRawEvents, QueuedEventsOfAWindowDestroyedMeanwhileAreDropped) {
-    testsupport::useHeadlessDrivers();
+    platform::useHeadlessDrivers();
     platform::ManualClock clock;
     platform::RecordedMessageBoxes boxes;
     platform::Application app(clock, boxes);

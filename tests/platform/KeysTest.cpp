@@ -23,18 +23,18 @@ TEST(Keys, GameKeysMapToTheirVirtualKeyCodes) {
 }
 
 TEST(Keys, DigitsTypeTheirCharacterFromMainRowAndKeypad) {
-    EXPECT_EQ(typedDigitOf(SDLK_3, {}), '3');
-    EXPECT_EQ(typedDigitOf(SDLK_0, {}), '0');
-    EXPECT_EQ(typedDigitOf(SDLK_KP_0, {}), '0');
-    EXPECT_EQ(typedDigitOf(SDLK_KP_7, {}), '7');
+    EXPECT_EQ(typedDigitOf(virtualKeyOf(SDLK_3), {}), '3');
+    EXPECT_EQ(typedDigitOf(virtualKeyOf(SDLK_0), {}), '0');
+    EXPECT_EQ(typedDigitOf(virtualKeyOf(SDLK_KP_0), {}), '0');
+    EXPECT_EQ(typedDigitOf(virtualKeyOf(SDLK_KP_7), {}), '7');
 }
 
 TEST(Keys, ModifiedDigitsTypeNoDigit) {
-    EXPECT_FALSE(typedDigitOf(SDLK_3, ShiftState{true, false, false}));
-    EXPECT_FALSE(typedDigitOf(SDLK_3, ShiftState{false, true, false}));
-    EXPECT_FALSE(typedDigitOf(SDLK_KP_3, ShiftState{false, false, true}));
-    EXPECT_FALSE(typedDigitOf(SDLK_a, {}));
-    EXPECT_FALSE(typedDigitOf(SDLK_SPACE, {}));
+    EXPECT_FALSE(typedDigitOf(virtualKeyOf(SDLK_3), ShiftState{true, false, false}));
+    EXPECT_FALSE(typedDigitOf(virtualKeyOf(SDLK_3), ShiftState{false, true, false}));
+    EXPECT_FALSE(typedDigitOf(virtualKeyOf(SDLK_KP_3), ShiftState{false, false, true}));
+    EXPECT_FALSE(typedDigitOf(virtualKeyOf(SDLK_a), {}));
+    EXPECT_FALSE(typedDigitOf(virtualKeyOf(SDLK_SPACE), {}));
 }
 
 TEST(Keys, ModifierStateFromSdl) {

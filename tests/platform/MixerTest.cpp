@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/support/Headless.h"
+#include "platform/HeadlessDrivers.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using platform::PcmFormat;
 
 class MixerTest : public ::testing::Test {
   protected:
-    void SetUp() override { testsupport::useHeadlessDrivers(); }
+    void SetUp() override { platform::useHeadlessDrivers(); }
 };
 
 TEST_F(MixerTest, SamplesAreConvertedOnceToTheDeviceRate) {
@@ -57,7 +57,7 @@ TEST_F(MixerTest, TheMixerOpensOnceAtATimeAndNotWithoutADriver) {
     }
     setenv("SDL_AUDIODRIVER", "none-such", 1);
     EXPECT_THROW(Mixer(), platform::MixerUnavailable);
-    testsupport::useHeadlessDrivers();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     Mixer again;
 }
 

@@ -1,4 +1,4 @@
-// The dialog itself over a game window on SDL's dummy drivers: the keyboard, typing through the
+// The dialog itself over an owner window on SDL's dummy drivers: the keyboard, typing through the
 // text box, the application's modal loop, and its one request at a time.
 
 #include "ranking/Form2.h"
@@ -9,10 +9,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/HeadlessDrivers.h"
 #include "platform/Message.h"
+#include "platform/Window.h"
 #include "ranking/ModalLoop.h"
 #include "tests/net/LoopbackServer.h"
-#include "tests/support/Headless.h"
 #include "tests/support/TempDirectory.h"
 
 namespace {
@@ -38,22 +39,24 @@ SDL_Event textInput(const char* text) {
 class Form2Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::useHeadlessDrivers();
+        platform::useHeadlessDrivers();
         app = std::make_unique<platform::Application>(clock, boxes);
-        app->setTitle(game::GameTitle);
-        form = std::make_unique<game::TForm1>(*app, g);
+        app->setTitle("プドロク");
+        ownerWindow = std::make_unique<platform::Window>(*app, "プドロク", 800, 600);
         settings.OpenUrl = [this](const std::string& url) { opened.push_back(url); };
     }
 
     void TearDown() override {
-        form.reset();
+        ownerWindow.reset();
         app.reset();
     }
 
     void makeSendable() {
-        g.BestTen[0] = {5001, 3, 40};
-        g.PassValue = 4958;
+        best = {5001, 3, 40, 4958};
+        passValue = 4958;
     }
+
+    ranking::RankingOwner owner() { return {*ownerWindow, best, passValue, playerName}; }
 
     void press(TForm2& dialog, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
         dialog.Window().onRawEvent(keyDown(key, modifiers));
@@ -63,14 +66,17 @@ class Form2Test : public ::testing::Test {
     platform::ManualClock clock{1000};
     platform::RecordedMessageBoxes boxes;
     std::unique_ptr<platform::Application> app;
-    game::GameGlobals g;
-    std::unique_ptr<game::TForm1> form;
+    std::unique_ptr<platform::Window> ownerWindow;
+    // The default table's first place, which the default check value 0 does not allow to send.
+    ranking::BestResult best{5000, 10, 100, 4890};
+    std::int32_t passValue = 0;
+    std::string playerName;
     ranking::RankingSettings settings;
     std::vector<std::string> opened;
 };
 
 TEST_F(Form2Test, TabFollowsTheTabOrderPastDisabledButtonsAndSpaceClicks) {
-    TForm2 dialog(*form, settings);  // the default table is not sendable: Button2 has the focus
+    TForm2 dialog(owner(), settings);  // the default table is not sendable: Button2 has the focus
     ASSERT_FALSE(dialog.SendEnabled());
     press(dialog, SDLK_RETURN);  // no default button
     press(dialog, SDLK_ESCAPE);  // no cancel button
@@ -91,7 +97,7 @@ TEST_F(Form2Test, TabFollowsTheTabOrderPastDisabledButtonsAndSpaceClicks) {
 }
 
 TEST_F(Form2Test, TypingThroughTheBoxKeepsToItsLimitAndToShiftJis) {
-    TForm2 dialog(*form, settings);
+    TForm2 dialog(owner(), settings);
     press(dialog, SDLK_TAB);  // Edit1
     dialog.Paint();
     dialog.Paint();  // the box takes the keyboard
@@ -102,9 +108,9 @@ TEST_F(Form2Test, TypingThroughTheBoxKeepsToItsLimitAndToShiftJis) {
 }
 
 TEST_F(Form2Test, TheApplicationLoopRunsTheDialogUntilItsCloseBoxThenReleasesIt) {
-    form->PlayerName = "Taro";
+    playerName = "Taro";
     {
-        TForm2 dialog(*form, settings);
+        TForm2 dialog(owner(), settings);
         dialog.Edit1.TypeOver("花子");
         SDL_Event motion{};
         motion.type = SDL_MOUSEMOTION;
@@ -118,8 +124,8 @@ TEST_F(Form2Test, TheApplicationLoopRunsTheDialogUntilItsCloseBoxThenReleasesIt)
         dialog.ShowModal(loop);
         EXPECT_TRUE(dialog.Closed());
     }
-    app->processMessages();               // nothing is left that reaches for the released dialog
-    EXPECT_EQ(form->PlayerName, "Taro");  // only Button2 stores the name
+    app->processMessages();         // nothing is left that reaches for the released dialog
+    EXPECT_EQ(playerName, "Taro");  // only Button2 stores the name
 }
 
 TEST_F(Form2Test, SendStaysDisabledWhileItsOwnRequestRuns) {
@@ -127,7 +133,7 @@ TEST_F(Form2Test, SendStaysDisabledWhileItsOwnRequestRuns) {
         [](int, const std::string&) { return nettest::whole("HTTP/1.0 200 OK\r\n\r\n"); });
     settings.Host = "127.0.0.1:" + std::to_string(server.port());
     makeSendable();
-    TForm2 dialog(*form, settings);
+    TForm2 dialog(owner(), settings);
     dialog.Edit1.TypeOver("Taro");
     dialog.Edit2.TypeOver("hi");
     bool enabledMeanwhile = true;

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "game/BestTenStore.h"
-#include "ranking/ShiftJis.h"
+#include "platform/HeadlessDrivers.h"
 #include "tests/net/LoopbackServer.h"
-#include "tests/support/Headless.h"
 #include "tests/support/TempDirectory.h"
+#include "text/ShiftJis.h"
 #include "tools/script/ScriptRunner.h"
 
 namespace {
@@ -98,7 +98,7 @@ nettest::Reply statusReply(int status) {
 
 class RankingDialogTest : public ::testing::Test {
   protected:
-    void SetUp() override { testsupport::useHeadlessDrivers(); }
+    void SetUp() override { platform::useHeadlessDrivers(); }
 
     // A best result of 5001 points at level 3 with 40 blocks, sendable or not.
     void storeBestResult(bool sendable) {
@@ -256,9 +256,9 @@ TEST_F(RankingDialogTest, NamesAndCommentsGoAsEncodedShiftJisThatDecodesBackExac
                                    "&level=3&tama=40&pass_s=4958&comment=a+b%26c%3Dd%23e%2B%25"));
     EXPECT_EQ(decodedField(requests[0], "comment"), "a b&c=d#e+%");
     EXPECT_EQ(decodedField(requests[1], "name"), "  ");
-    EXPECT_EQ(decodedField(requests[1], "comment"), ranking::ToShiftJis("ゲーム？"));
+    EXPECT_EQ(decodedField(requests[1], "comment"), text::ToShiftJis("ゲーム？"));
     EXPECT_NE(requests[2].find("&name=%91%BE%98Y+%26+Co&"), std::string::npos);
-    EXPECT_EQ(decodedField(requests[2], "name"), ranking::ToShiftJis("太郎 & Co"));
+    EXPECT_EQ(decodedField(requests[2], "name"), text::ToShiftJis("太郎 & Co"));
 }
 
 TEST_F(RankingDialogTest, FullLengthJapaneseGoesWholeAndAHugeRememberedNameIsRefused) {
@@ -278,8 +278,8 @@ TEST_F(RankingDialogTest, FullLengthJapaneseGoesWholeAndAHugeRememberedNameIsRef
         "msgbox: プドロク: 名前とコメントが長すぎて送信できません。\r短くして下さい。"));
     const auto requests = server.requests();
     ASSERT_EQ(requests.size(), 1u);  // only the second press went out
-    EXPECT_EQ(decodedField(requests[0], "name"), ranking::ToShiftJis("名前名前名前名前名前"));
-    EXPECT_EQ(decodedField(requests[0], "comment"), ranking::ToShiftJis(comment));
+    EXPECT_EQ(decodedField(requests[0], "name"), text::ToShiftJis("名前名前名前名前名前"));
+    EXPECT_EQ(decodedField(requests[0], "comment"), text::ToShiftJis(comment));
 }
 
 TEST_F(RankingDialogTest, OnlyTheCloseButtonStoresTheTypedName) {

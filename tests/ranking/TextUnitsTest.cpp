@@ -1,54 +1,12 @@
-// Shift-JIS conversion and what the text boxes admit of typed text.
+// What the text boxes admit of typed text.
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "ranking/ShiftJis.h"
 #include "ranking/TypedText.h"
-#include "ranking/Utf8.h"
 
 namespace {
 
 using namespace ranking;
-
-TEST(ShiftJisTest, ConvertsBothWaysIncludingHalfWidthKanaAndAsciiSigns) {
-    const std::string text = "太郎\\~ｲﾝﾀｰ－";
-    const std::string bytes = ToShiftJis(text);
-    EXPECT_EQ(bytes, "\x91\xbe\x98\x59\\~\xb2\xdd\xc0\xb0\x81\x7c");
-    EXPECT_EQ(FromShiftJis(bytes), text);
-}
-
-TEST(ShiftJisTest, RefusesCharactersWithoutAForm) {
-    EXPECT_THROW(ToShiftJis("ok€"), EConvertError);
-    EXPECT_THROW(ToShiftJis("😀"), EConvertError);
-    EXPECT_FALSE(HasShiftJisForm(U'€'));
-    EXPECT_TRUE(HasShiftJisForm(U'ﾗ'));
-}
-
-TEST(ShiftJisTest, BytesThatStartNoCharacterReadAsMiddleDots) {
-    EXPECT_EQ(FromShiftJis("a\x80"
-                           "b\x81"),
-              "a・b・");
-    EXPECT_EQ(FromShiftJis("\xfd\x82\xa0"), "・あ");
-}
-
-TEST(ShiftJisTest, RepertoireHoldsEveryKindOfCharacterOnce) {
-    const auto repertoire = ShiftJisRepertoire();
-    for (char32_t character : {U'A', U'ｱ', U'あ', U'漢', U'＼', U'①'}) {
-        EXPECT_TRUE(std::ranges::binary_search(repertoire, character))
-            << static_cast<std::uint32_t>(character);
-    }
-    EXPECT_FALSE(std::ranges::binary_search(repertoire, U'€'));
-    EXPECT_EQ(std::ranges::adjacent_find(repertoire), repertoire.end());
-    EXPECT_GT(repertoire.size(), 7000u);
-}
-
-TEST(Utf8Test, BadBytesDecodeAsReplacementCharacters) {
-    EXPECT_EQ(DecodeUtf8("a\xff\xe3\x81"), U"a\uFFFD\uFFFD\uFFFD");
-    EXPECT_EQ(DecodeUtf8("\xc0\xaf"), U"\uFFFD\uFFFD");  // an overlong "/"
-    EXPECT_EQ(EncodeUtf8(DecodeUtf8("あ€😀")), "あ€😀");
-}
 
 TEST(TypedTextTest, TakesOnlyCharactersWithAShiftJisFormUpToTheRoom) {
     EXPECT_EQ(AdmitTyped(U"a€b\tc😀d", 10), U"abcd");

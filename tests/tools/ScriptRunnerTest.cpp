@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <sstream>
 
-#include "tests/support/Headless.h"
+#include "platform/HeadlessDrivers.h"
 #include "tests/support/TempDirectory.h"
 
 namespace {
 
 class ScriptRunnerTest : public ::testing::Test {
   protected:
-    void SetUp() override { testsupport::useHeadlessDrivers(); }
+    void SetUp() override { platform::useHeadlessDrivers(); }
 
     // Runs a script and returns what it printed.
     std::string run(const std::string& script) {

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <utility>
 
+#include "platform/HeadlessDrivers.h"
+#include "platform/Keys.h"
 #include "tools/script/FrameShot.h"
 #include "tools/script/GameDump.h"
 #include "tools/script/ScriptedDialog.h"
@@ -66,30 +68,23 @@ ScriptRunner::ScriptRunner(std::ostream& out)
     : out_(out), messageBoxes_([this](const platform::ShownMessage& message) {
           out_ << "msgbox: " << message.caption << ": " << message.text << '\n';
       }) {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    platform::useHeadlessDrivers();
     addBuiltInCommands();
     dialog_ = std::make_unique<ScriptedDialog>(*this);
     rankingDialog = dialog_->runner();
 }
 
-ScriptRunner::~ScriptRunner() {
-    form_.reset();
-    application_.reset();
-}
+ScriptRunner::~ScriptRunner() = default;
 
 platform::Application& ScriptRunner::application() {
-    if (!application_) {
-        throw std::logic_error("the program has not started (start)");
-    }
-    return *application_;
+    return requireSession().Application();
 }
 
-game::TForm1& ScriptRunner::requireForm() {
-    if (!form_) {
+game::GameSession& ScriptRunner::requireSession() {
+    if (!session_) {
         throw std::logic_error("the program has not started (start)");
     }
-    return *form_;
+    return *session_;
 }
 
 void ScriptRunner::addCommand(const std::string& name, Command command) {
@@ -126,7 +121,7 @@ void ScriptRunner::addBuiltInCommands() {
     });
     addCommand("pump", [this](std::istringstream&) { application().processMessages(); });
     addCommand("dump", [this](std::istringstream&) {
-        out_ << dumpGame(requireForm(), dialog_->openDialog()) << '\n';
+        out_ << dumpGame(requireSession().Form(), dialog_->openDialog()) << '\n';
     });
     addCommand("shot", [this](std::istringstream& args) {
         std::string path;
@@ -137,7 +132,7 @@ void ScriptRunner::addBuiltInCommands() {
             dialog->CapturePaint(path);
             dialog->Paint();
         } else {
-            saveFrameShot(requireForm().Display1, path);
+            saveFrameShot(requireSession().Form().Display1, path);
         }
     });
     addCommand("quit", [this](std::istringstream&) { quit(); });
@@ -196,25 +191,22 @@ bool ScriptRunner::execute(const std::string& line) {
 }
 
 void ScriptRunner::start() {
-    if (application_) {
+    if (session_) {
         throw std::logic_error("the program has already started");
     }
-    application_ = std::make_unique<platform::Application>(clock_, messageBoxes_);
-    application_->setTitle(game::GameTitle);
-    form_ = std::make_unique<game::TForm1>(*application_, globals_);
-    form_->WaveList1.OnPlay = [this](int index) { out_ << "sound: " << index << '\n'; };
-    form_->RunRankingDialog = rankingDialog;
-    form_->Show();
+    session_.emplace(clock_, messageBoxes_, rankingDialog);
+    session_->Form().WaveList1.OnPlay = [this](int index) { out_ << "sound: " << index << '\n'; };
+    session_->Show();
 }
 
 void ScriptRunner::frames(std::uint32_t lag, int count) {
-    platform::Application& app = application();
-    for (int i = 0; i < count && !app.terminated(); ++i) {
+    game::GameSession& session = requireSession();
+    bool running = !session.Application().terminated();
+    for (int i = 0; i < count && running; ++i) {
         clock_.advance(lag);
-        while (!app.terminated() && !app.handleMessage(false)) {
-        }
+        running = session.RunFrame();
     }
-    if (app.terminated()) {
+    if (!running) {
         quit();
     }
 }
@@ -240,9 +232,8 @@ void ScriptRunner::key(const std::string& arguments) {
         }
     }
     application().post(message);
-    const bool digit = name.size() == 1 && name[0] >= '0' && name[0] <= '9';
-    if (digit && !message.shift.shift && !message.shift.alt && !message.shift.ctrl) {
-        typed(name[0]);
+    if (auto digit = platform::typedDigitOf(message.key, message.shift)) {
+        typed(*digit);
     }
 }
 
@@ -258,8 +249,8 @@ void ScriptRunner::quit() {
         return;
     }
     ended_ = true;
-    if (form_) {
-        form_->Close();
+    if (session_) {
+        session_->Close();
     }
 }
 

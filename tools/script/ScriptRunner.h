@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "game/Form1.h"
+#include "game/GameSession.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -35,8 +35,8 @@ class ScriptRunner {
     // One command; false once the program has ended.
     bool execute(const std::string& line);
 
-    game::TForm1* form() { return form_.get(); }
-    game::GameGlobals& globals() { return globals_; }
+    // The game window once the program has started, else null.
+    game::TForm1* form() { return session_ ? &session_->Form() : nullptr; }
 
     // The scripted program's ranking dialog, handed to the game by `start`: by default the real
     // one, driven by the script's lines while it is open.
@@ -64,14 +64,12 @@ class ScriptRunner {
     void key(const std::string& arguments);
     void typed(char character);
     void quit();
-    game::TForm1& requireForm();
+    game::GameSession& requireSession();
 
     std::ostream& out_;
     platform::ManualClock clock_;
     platform::RecordedMessageBoxes messageBoxes_;
-    std::unique_ptr<platform::Application> application_;
-    game::GameGlobals globals_;
-    std::unique_ptr<game::TForm1> form_;
+    std::optional<game::GameSession> session_;
     std::map<std::string, Command> commands_;
     bool ended_ = false;
     std::istream* script_ = nullptr;

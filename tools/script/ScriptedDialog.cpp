@@ -5,7 +5,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "ranking/RankingDialog.h"
+#include "app/RankingDialog.h"
 #include "tools/script/ScriptRunner.h"
 
 namespace tools {
@@ -61,7 +61,7 @@ ScriptedDialog::ScriptedDialog(ScriptRunner& runner) : runner_(runner) {
 }
 
 game::RankingDialogRunner ScriptedDialog::runner() {
-    return ranking::MakeRankingDialog(settings_, *this);
+    return app::MakeRankingDialog(settings_, *this);
 }
 
 ranking::TForm2& ScriptedDialog::requireDialog() const {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace ranking {
+namespace text {
 
 class IconvConverter {
   public:
@@ -26,4 +26,4 @@ class IconvConverter {
     iconv_t descriptor_;
 };
 
-}  // namespace ranking
+}  // namespace text

@@ -2,12 +2,13 @@
 // Shift-JIS (code page 932): the player's name is kept and sent in it, the dialog's boxes edit
 // Unicode text that must keep a Shift-JIS form.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ranking {
+namespace text {
 
 // A text with a character that has no Shift-JIS form.
 class EConvertError : public std::runtime_error {
@@ -20,8 +21,10 @@ std::string ToShiftJis(std::string_view utf8);
 // Shift-JIS bytes as UTF-8 text. A byte that starts no valid character reads as "・", as the
 // desktop shows such bytes.
 std::string FromShiftJis(std::string_view shiftJis);
+// Shift-JIS bytes as UTF-8 text, or nothing when a byte starts no valid character.
+std::optional<std::string> TryFromShiftJis(std::string_view shiftJis);
 bool HasShiftJisForm(char32_t character);
 // Every character that has a Shift-JIS form, each once.
 std::vector<char32_t> ShiftJisRepertoire();
 
-}  // namespace ranking
+}  // namespace text

@@ -1,9 +1,9 @@
-#include "ranking/IconvConverter.h"
+#include "text/IconvConverter.h"
 
 #include <cerrno>
 #include <stdexcept>
 
-namespace ranking {
+namespace text {
 
 namespace {
 
@@ -39,4 +39,4 @@ std::size_t IconvConverter::Convert(std::string_view input, std::string& output)
     return input.size() - inLeft;
 }
 
-}  // namespace ranking
+}  // namespace text

@@ -1,11 +1,11 @@
-#include "ranking/ShiftJis.h"
+#include "text/ShiftJis.h"
 
 #include <algorithm>
 
-#include "ranking/IconvConverter.h"
-#include "ranking/Utf8.h"
+#include "text/IconvConverter.h"
+#include "text/Utf8.h"
 
-namespace ranking {
+namespace text {
 
 namespace {
 
@@ -57,6 +57,15 @@ std::string FromShiftJis(std::string_view shiftJis) {
     return text;
 }
 
+std::optional<std::string> TryFromShiftJis(std::string_view shiftJis) {
+    IconvConverter decoder(Utf8Code, ShiftJisCode);
+    std::string text;
+    if (decoder.Convert(shiftJis, text) != shiftJis.size()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
 bool HasShiftJisForm(char32_t character) {
     IconvConverter encoder(ShiftJisCode, Utf8Code);
     const std::string utf8 = EncodeUtf8(std::u32string(1, character));
@@ -85,4 +94,4 @@ std::vector<char32_t> ShiftJisRepertoire() {
     return characters;
 }
 
-}  // namespace ranking
+}  // namespace text

@@ -1,6 +1,6 @@
-#include "ranking/Utf8.h"
+#include "text/Utf8.h"
 
-namespace ranking {
+namespace text {
 
 namespace {
 
@@ -33,16 +33,20 @@ char32_t smallestOf(int length) {
     return smallest[length];
 }
 
+char32_t readingOf(unsigned char malformedByte, MalformedUtf8 malformed) {
+    return malformed == MalformedUtf8::Replace ? Replacement : malformedByte;
+}
+
 }  // namespace
 
-std::u32string DecodeUtf8(std::string_view text) {
+std::u32string DecodeUtf8(std::string_view text, MalformedUtf8 malformed) {
     std::u32string characters;
     std::size_t at = 0;
     while (at < text.size()) {
         const auto lead = static_cast<unsigned char>(text[at]);
         const int length = sequenceLength(lead);
         if (length == 0 || at + length > text.size()) {
-            characters += Replacement;
+            characters += readingOf(lead, malformed);
             ++at;
             continue;
         }
@@ -55,7 +59,7 @@ std::u32string DecodeUtf8(std::string_view text) {
         }
         if (!valid || code < smallestOf(length) || code > 0x10FFFF ||
             (code >= 0xD800 && code <= 0xDFFF)) {
-            characters += Replacement;
+            characters += readingOf(lead, malformed);
             ++at;
             continue;
         }
@@ -87,4 +91,4 @@ std::string EncodeUtf8(std::u32string_view characters) {
     return text;
 }
 
-}  // namespace ranking
+}  // namespace text

@@ -1,0 +1,29 @@
+#include "app/RankingDialog.h"
+
+#include "game/WrappingArithmetic.h"
+#include "ranking/Form2.h"
+
+namespace app {
+
+namespace {
+
+ranking::RankingOwner ownerOf(game::TForm1& form) {
+    game::GameGlobals& g = form.Globals();
+    const game::THiScoreEntry& best = g.BestTen[0];
+    return {form.Window(),
+            {best.Score, best.Level, best.Blocks, game::PassValueOf(best)},
+            g.PassValue,
+            form.PlayerName};
+}
+
+}  // namespace
+
+game::RankingDialogRunner MakeRankingDialog(const ranking::RankingSettings& settings,
+                                            ranking::ModalLoop& loop) {
+    return [&settings, &loop](game::TForm1& owner) {
+        ranking::TForm2 dialog(ownerOf(owner), settings);
+        dialog.ShowModal(loop);
+    };
+}
+
+}  // namespace app

@@ -1,0 +1,29 @@
+// プドロク: the program's start. The game window runs until the application terminates.
+
+#include <SDL.h>
+
+#include "app/RankingDialog.h"
+#include "game/GameSession.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+#include "ranking/ModalLoop.h"
+#include "ranking/RankingSite.h"
+
+int main(int, char**) {
+    // Full screen stays up while another window (the ranking dialog, a message box) has focus.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    platform::SystemClock clock;
+    platform::DesktopMessageBoxes messageBoxes;
+    ranking::RankingSettings rankingSettings;
+    ranking::ApplicationModalLoop rankingLoop;
+    try {
+        game::GameSession session(clock, messageBoxes,
+                                  app::MakeRankingDialog(rankingSettings, rankingLoop));
+        session.Show();
+        session.Run();
+    } catch (const std::exception& error) {
+        platform::showExceptionBox(messageBoxes, game::GameTitle, error);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,36 @@
+#include "game/GameSession.h"
+
+#include <utility>
+
+namespace game {
+
+namespace {
+
+platform::Application& titled(platform::Application& application) {
+    application.setTitle(GameTitle);
+    return application;
+}
+
+}  // namespace
+
+GameSession::GameSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
+                         RankingDialogRunner rankingDialog)
+    : application_(clock, messageBoxes), form_(titled(application_), globals_) {
+    form_.RunRankingDialog = std::move(rankingDialog);
+}
+
+void GameSession::Run() {
+    application_.run();
+    form_.Close();
+}
+
+bool GameSession::RunFrame() {
+    while (!application_.terminated()) {
+        if (application_.handleMessage(false)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace game

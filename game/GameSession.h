@@ -1,0 +1,45 @@
+#pragma once
+// One run of the game: the application and its game window, over the clock, the message boxes
+// and the ranking dialog that the program (or a test, or the scripted runner) gives it.
+
+#include <cstdint>
+
+#include "game/Form1.h"
+#include "game/Globals.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+
+namespace game {
+
+class GameSession {
+  public:
+    // Creates the game window (FormCreate runs); it shows only with Show. Clock and boxes must
+    // outlive the session.
+    GameSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
+                RankingDialogRunner rankingDialog = {});
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    platform::Application& Application() { return application_; }
+    TForm1& Form() { return form_; }
+    GameGlobals& Globals() { return globals_; }
+
+    // The first show initialises the display.
+    void Show() { form_.Show(); }
+    // Runs the loop until the application terminates, then closes the window: the table is
+    // saved.
+    void Run();
+    // Runs the loop until it has made one idle pass, which is one frame when the clock has
+    // moved on by the frame timer's interval; false once the application has terminated.
+    bool RunFrame();
+    // Closes the window as the end of a run does; later calls do nothing.
+    void Close() { form_.Close(); }
+
+  private:
+    platform::Application application_;
+    GameGlobals globals_;
+    TForm1 form_;
+};
+
+}  // namespace game

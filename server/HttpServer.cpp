@@ -15,8 +15,12 @@ constexpr std::chrono::milliseconds AcceptRetry{100};
 }  // namespace
 
 HttpServer::HttpServer(asio::io_context& context, const tcp::endpoint& endpoint,
-                       RankingService& service, RequestLog& log)
-    : acceptor_(context, endpoint), retry_(context), service_(service), log_(log) {}
+                       RankingService& service, RequestLog& log, HttpLimits limits)
+    : acceptor_(context, endpoint),
+      retry_(context),
+      service_(service),
+      log_(log),
+      limits_(limits) {}
 
 void HttpServer::start() {
     accept();
@@ -37,7 +41,7 @@ void HttpServer::stop() {
 }
 
 void HttpServer::accept() {
-    if (accepting_ || stopping_ || sessions_.size() >= MaxConnections) {
+    if (accepting_ || stopping_ || sessions_.size() >= limits_.connections) {
         return;
     }
     accepting_ = true;

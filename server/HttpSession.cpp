@@ -7,9 +7,6 @@ namespace server {
 
 namespace {
 
-constexpr std::size_t HeaderLimit = 8 * 1024;
-constexpr std::chrono::seconds SilenceLimit{10};
-
 asio::ip::address peerAddress(const tcp::socket& socket) {
     boost::system::error_code error;
     const auto endpoint = socket.remote_endpoint(error);
@@ -26,7 +23,7 @@ HttpSession::HttpSession(tcp::socket socket, HttpServer& server)
     : server_(server),
       stream_(std::move(socket)),
       peer_(peerAddress(stream_.socket())),
-      buffer_(HeaderLimit) {
+      buffer_(HttpServer::HeaderLimit) {
     server_.opened(this);
 }
 
@@ -47,8 +44,8 @@ void HttpSession::stopWhenIdle() {
 
 void HttpSession::readRequest() {
     parser_.emplace();
-    parser_->header_limit(HeaderLimit);
-    stream_.expires_after(SilenceLimit);
+    parser_->header_limit(HttpServer::HeaderLimit);
+    stream_.expires_after(server_.limits_.silence);
     http::async_read(stream_, buffer_, *parser_,
                      [self = shared_from_this()](const beast::error_code& error, std::size_t) {
                          self->onRead(error);
@@ -103,7 +100,7 @@ void HttpSession::answer(Response response) {
         response_.body() = {body_->data(), body_->size()};
     }
     response_.keep_alive(!stopping_ && parser_->get().keep_alive());
-    stream_.expires_after(SilenceLimit);
+    stream_.expires_after(server_.limits_.silence);
     http::async_write(
         stream_, response_,
         [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {

@@ -62,17 +62,21 @@ void HttpSession::onRead(const beast::error_code& error) {
     if (error) {
         return refuseUnreadable(error);
     }
-    const auto& message = parser_->get();
-    request_ = {std::string(view(message.method_string())), std::string(view(message.target())),
-                clientAddress(peer_, view(message["X-Forwarded-For"]))};
+    request_ = readRequestLine();
     server_.service_.handle(request_, [self = shared_from_this()](Response response) {
         self->answer(std::move(response));
     });
 }
 
+Request HttpSession::readRequestLine() const {
+    const auto& message = parser_->get();
+    return {std::string(view(message.method_string())), std::string(view(message.target())),
+            clientAddress(peer_, view(message["X-Forwarded-For"]))};
+}
+
 // The request cannot be answered as asked; the connection ends after the refusal.
 void HttpSession::refuseUnreadable(const beast::error_code& error) {
-    request_ = {"-", "-", peer_.to_string()};
+    request_ = parser_->is_header_done() ? readRequestLine() : Request{"-", "-", peer_.to_string()};
     stopping_ = true;
     if (error == http::error::header_limit || error == http::error::buffer_overflow) {
         return answer(textResponse(431, "The request line and headers exceed 8 KB."));
@@ -85,7 +89,7 @@ void HttpSession::refuseUnreadable(const beast::error_code& error) {
 
 void HttpSession::answer(Response response) {
     const bool head = request_.method == "HEAD";
-    const unsigned version = parser_ && parser_->is_header_done() ? parser_->get().version() : 11;
+    const unsigned version = parser_->is_header_done() ? parser_->get().version() : 11;
     response_ = {};
     response_.version(version);
     response_.result(response.status);

@@ -26,6 +26,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
   private:
     void readRequest();
     void onRead(const beast::error_code& error);
+    // The method, target and client of the request whose header was read.
+    Request readRequestLine() const;
     void refuseUnreadable(const beast::error_code& error);
     void answer(Response response);
     void onWritten(const beast::error_code& error, std::size_t bytes);

@@ -30,6 +30,18 @@ write_best_ten() {
     head -c 124 /dev/zero
 }
 
+# The command line: its answers, and refusals before anything is served.
+"$SERVER" --version | grep -qx "pudorock-ranking-server 1.0" || fail "--version"
+"$SERVER" --help | grep -q -- "--max-entries-per-minute" || fail "--help"
+for bad in "--listen 127.0.0.1" "--listen 127.0.0.1:99999" "--max-entries-per-minute 0" "--port 1"; do
+    if "$SERVER" $bad >/dev/null 2>&1; then fail "\"$bad\" was taken"; fi
+done
+mkdir folder.sqlite3
+if "$SERVER" --listen 127.0.0.1:0 --db folder.sqlite3 >/dev/null 2>refused.err; then
+    fail "a folder was taken for the database"
+fi
+expect_in refused.err "pudorock-ranking-server: database: cannot open folder.sqlite3"
+
 start_server ranking.sqlite3
 write_best_ten >Hisc.dat
 [ "$(stat -c %s Hisc.dat)" = 1408 ] || fail "the best-ten file is not 1408 bytes"

@@ -4,7 +4,7 @@
 # Screenshots for people to look at go to OUTPUT_DIR.
 # Usage: browser.sh SERVER OUTPUT_DIR
 SERVER=$1
-OUTPUT_DIR=$2
+OUTPUT_DIR=$(realpath "$2")
 source "$(dirname "$0")/harness.sh"
 
 start_server ranking.sqlite3

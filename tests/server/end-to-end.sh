@@ -4,8 +4,8 @@
 # second send. Then the same pages through tools/http-get.
 # Usage: end-to-end.sh SERVER SCRIPT_RUNNER HTTP_GET
 SERVER=$1
-RUNNER=$2
-HTTP_GET=$3
+RUNNER=$(realpath "$2")
+HTTP_GET=$(realpath "$3")
 source "$(dirname "$0")/harness.sh"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 

@@ -2,7 +2,7 @@
 # port with its own database, and checks that name what failed.
 set -euo pipefail
 
-SERVER=${SERVER:?the server program}
+SERVER=$(realpath "${SERVER:?the server program}")
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pudorock-server-XXXXXX")
 SERVER_PID=
 cleanup() {

@@ -1,4 +1,5 @@
-# Two entry points: `make run` and `make test`. Both install what is missing first.
+# Two entry points: `make run` and `make test`. Both install what is missing first;
+# `make package` makes the Debian packages.
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 SANITIZE ?= OFF
@@ -8,6 +9,7 @@ PACKAGES := build-essential cmake pkg-config \
 	libfontconfig-dev fonts-ipafont-gothic libimgui-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils \
+	desktop-file-utils appstream man-db dpkg-dev file \
 	libsqlite3-dev libcli11-dev libboost-dev sqlite3 curl chromium
 # Debian starts nginx's own service when it installs it; the benchmark runs its own nginx.
 BENCH_PACKAGES := wrk nginx-light
@@ -25,7 +27,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps configure build run server test bench sanitize fuzz assets clean
+.PHONY: deps configure build run server test bench sanitize fuzz assets package clean
 
 deps:
 	$(call install-missing,$(PACKAGES))
@@ -36,7 +38,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the game, so that a first run does not wait for every test and benchmark.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pudorock
 	$(BUILD)/app/pudorock
 
 # The ranking server with its defaults: 127.0.0.1:8080, ./ranking.sqlite3.
@@ -78,6 +82,11 @@ fuzz:
 assets: build
 	$(call install-missing,$(ASSET_PACKAGES))
 	$(BUILD)/tools/assetgen/pudorock-assetgen assets
+
+# The .deb files land in the build folder; nothing is installed on this machine.
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target installed-programs
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

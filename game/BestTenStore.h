@@ -24,6 +24,9 @@ inline constexpr std::size_t HiscBlockSize = 128;
 inline constexpr std::size_t HiscFileSize = 11 * HiscBlockSize;         // 1408
 inline constexpr std::size_t HiscPassValueOffset = 10 * HiscBlockSize;  // 1280
 inline constexpr std::size_t HiscCopyOffset = HiscPassValueOffset + 8;  // 1288
+// Only the start of `Name.dat` is read: a name is a few characters, and a huge file must not
+// hold up the start.
+inline constexpr std::size_t NameReadLimit = 4096;
 
 // An input or output failure of the store; what() is the system's (Japanese) text.
 class EInOutError : public std::runtime_error {
@@ -43,12 +46,11 @@ class EInOutError : public std::runtime_error {
 std::string InOutErrorText(int code);
 
 // The narrow file-system seam the store goes through. Every call reports a failure as a
-// negative errno value. Tests derive from PosixFileSystem to inject failures.
+// negative errno value. The real one is PosixFileSystem; tests derive from it to inject failures.
 class FileSystem {
   public:
     enum class OpenMode {
         Read,           // an existing file, for reading
-        ReadWrite,      // an existing file, for reading and writing (how Hisc.dat is loaded)
         WriteExisting,  // an existing file, for writing, neither created nor truncated (a probe)
     };
 
@@ -56,6 +58,8 @@ class FileSystem {
 
     // True when `path` names an existing regular file; a directory counts as no file.
     virtual bool IsFile(const std::string& path) = 0;
+    // True when anything exists at `path`, symbolic links followed.
+    virtual bool Exists(const std::string& path) = 0;
     // The path a write to `path` ends in: symbolic links followed; `path` itself when none.
     virtual std::string ResolveTarget(const std::string& path) = 0;
     // A handle (>= 0) or -errno.
@@ -74,29 +78,18 @@ class FileSystem {
     virtual int Remove(const std::string& path) = 0;
     // Makes a rename in the directory of `path` durable. Best effort: 0 or -errno.
     virtual int SyncDirectoryOf(const std::string& path) = 0;
-};
-
-// The real file system (POSIX calls).
-class PosixFileSystem : public FileSystem {
-  public:
-    bool IsFile(const std::string& path) override;
-    std::string ResolveTarget(const std::string& path) override;
-    int Open(const std::string& path, OpenMode mode) override;
-    int CreateTemporary(const std::string& target, std::string& tempPath) override;
-    long Read(int handle, char* buffer, std::size_t size) override;
-    long Write(int handle, const char* data, std::size_t size) override;
-    int Sync(int handle) override;
-    int Close(int handle) override;
-    int Rename(const std::string& from, const std::string& to) override;
-    int Remove(const std::string& path) override;
-    int SyncDirectoryOf(const std::string& path) override;
+    // Removes the temporary files CreateTemporary made next to `target` for a process that no
+    // longer runs (killed during a save). Best effort; nothing else is touched.
+    virtual void RemoveStaleTemporaries(const std::string& target) = 0;
 };
 
 // The process-wide real file system.
 FileSystem& DefaultFileSystem();
 
-// Loads `Hisc.dat` and `Name.dat` from `directory` when they exist, then applies the default
-// table when entry 1's score is 0. Throws EInOutError; values taken before it stay.
+// Removes the temporary files a killed save left, then loads `Hisc.dat` (read only) and the
+// first NameReadLimit bytes of `Name.dat` from `directory` when they are regular files, then
+// applies the default table when entry 1's score is 0. Throws EInOutError; values taken before
+// it stay.
 void LoadBestTen(GameGlobals& g, std::string& playerName,
                  const std::filesystem::path& directory = {}, FileSystem& fs = DefaultFileSystem());
 
@@ -104,7 +97,9 @@ void LoadBestTen(GameGlobals& g, std::string& playerName,
 void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::int32_t blocks);
 
 // Writes `Hisc.dat`, then `Name.dat`, into `directory`. Throws EInOutError; a failure in
-// `Hisc.dat` leaves `Name.dat` unwritten, and a failed file keeps its old contents.
+// `Hisc.dat` leaves `Name.dat` unwritten, and a failed file keeps its old contents. A name that
+// leads (through links) to something other than a regular file, such as a device or a FIFO, is
+// refused access and left untouched.
 void SaveBestTen(const GameGlobals& g, const std::string& playerName,
                  const std::filesystem::path& directory = {}, FileSystem& fs = DefaultFileSystem());
 

@@ -64,9 +64,10 @@ struct GameGlobals {
     std::int32_t NewRank = 0;
     std::int32_t ClearedBlocks = 0;
 
-    // Play screen's low-life pulse.
+    // Play screen's low-life pulse; PulseClock is the play time (ms) since its last step.
     std::int32_t PulseTile = 0;
     std::int32_t PulseStep = 0;
+    std::int32_t PulseClock = 0;
 
     // Best-ten board's drifting rows.
     std::array<float, 10> RowVelocity{};

@@ -51,6 +51,7 @@ void StepNewGame(GameGlobals& g) {
     g.ClearedBlocks = 0;
     g.PulseTile = 12;
     g.PulseStep = 1;
+    g.PulseClock = 0;
     // 2. The covered board.
     g.Board.fill(CurtainCell);
     // 3.

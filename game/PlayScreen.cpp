@@ -16,11 +16,23 @@ constexpr int PanelLeft = 620;
 constexpr int PanelRight = 780;
 constexpr int FirstPulseTile = 13;
 constexpr int LastPulseTile = 16;
+// A red flashing faster than three times a second endangers players prone to seizures: the pulse
+// steps by play time, its ten steps (dark, bright, dark) taking half a second at any frame rate.
+constexpr std::int32_t PulseStepMs = 50;
+constexpr std::int32_t PulseCycleMs = 10 * PulseStepMs;
 
-void AdvancePulse(GameGlobals& g) {
+void StepPulse(GameGlobals& g) {
     g.PulseTile += g.PulseStep;
     if (g.PulseTile > LastPulseTile || g.PulseTile < FirstPulseTile) {
         g.PulseStep = -g.PulseStep;
+    }
+}
+
+// Whole cycles of a long frame change nothing, so they are not stepped through.
+void AdvancePulse(GameGlobals& g, std::int32_t lagCount) {
+    g.PulseClock += lagCount % PulseCycleMs;
+    for (; g.PulseClock >= PulseStepMs; g.PulseClock -= PulseStepMs) {
+        StepPulse(g);
     }
 }
 
@@ -130,7 +142,7 @@ void DrawCurtain(const GameGlobals& g, media::TSurface& surface,
 
 void DrawPlay(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
               std::int32_t lagCount) {
-    AdvancePulse(g);
+    AdvancePulse(g, lagCount);
     const bool pulse = g.Life < LowLife && g.GameOverPhase == 0;
     DrawBoard(g, surface, pictures, pulse ? g.PulseTile : 0);
     ScopedCanvas canvas(surface);

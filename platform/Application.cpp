@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <utility>
 
+#include "platform/FatalError.h"
 #include "platform/Window.h"
 #include "text/Utf8.h"
 
@@ -198,17 +200,26 @@ void Application::translateSdlEvent(const SDL_Event& event) {
             enqueue(Message{MessageKind::Close, 0, 0, {}, {}});
             break;
         case SDL_KEYDOWN: {
-            std::uint16_t key = virtualKeyOf(event.key.keysym.sym);
+            std::uint16_t key = virtualKeyOf(event.key.keysym);
             ShiftState shift = shiftStateOf(event.key.keysym.mod);
             if (key != 0) {
                 enqueue(Message{MessageKind::KeyDown, id, key, shift, {}});
             }
-            if (auto digit = typedDigitOf(key, shift)) {
-                enqueue(
-                    Message{MessageKind::KeyPress, id, static_cast<std::uint16_t>(*digit), {}, {}});
+            const auto digit = typedDigitOf(key, shift);
+            if (digit) {
+                enqueueKeyPress(id, *digit);
             }
+            // The text the same press types follows; its digit is answered already.
+            digitPressed_ = digit.has_value();
             break;
         }
+        case SDL_TEXTINPUT:
+            if (!std::exchange(digitPressed_, false)) {
+                if (auto digit = typedDigitOfText(event.text.text)) {
+                    enqueueKeyPress(id, *digit);
+                }
+            }
+            break;
         case SDL_WINDOWEVENT:
             switch (event.window.event) {
                 case SDL_WINDOWEVENT_CLOSE:
@@ -233,6 +244,10 @@ void Application::translateSdlEvent(const SDL_Event& event) {
         default:
             break;
     }
+}
+
+void Application::enqueueKeyPress(std::uint32_t windowId, char typed) {
+    enqueue(Message{MessageKind::KeyPress, windowId, static_cast<std::uint16_t>(typed), {}, {}});
 }
 
 void Application::setActive(bool active) {
@@ -277,6 +292,8 @@ bool Application::takeMessage(Message& message) {
 void Application::dispatchGuarded(const Message& message) {
     try {
         dispatch(message);
+    } catch (const FatalError&) {
+        throw;
     } catch (const std::exception& error) {
         showException(error);
     }
@@ -323,6 +340,8 @@ void Application::runIdlePass(bool mayBlock) {
         try {
             auto hook = idleHook_;  // the hook may replace itself
             hook(done);
+        } catch (const FatalError&) {
+            throw;
         } catch (const std::exception& error) {
             showException(error);
         }

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: title, windows, the message loop with its idle pass, timers,
-// outside event sources, and the standard report of exceptions.
+// outside event sources, and the standard report of exceptions (a FatalError passes through
+// it and out of run()).
 
 #include <cstdint>
 #include <deque>
@@ -114,6 +115,7 @@ class Application {
     Window* windowById(std::uint32_t id) const;
     SDL_Window* mainWindowHandle() const;
     void setActive(bool active);
+    void enqueueKeyPress(std::uint32_t windowId, char typed);
 
     Clock& clock_;
     MessageBoxes& messageBoxes_;
@@ -122,6 +124,7 @@ class Application {
     Window* mainWindow_ = nullptr;
     bool terminated_ = false;
     bool active_ = true;
+    bool digitPressed_ = false;  // the last key press answered a digit by its position
     IdleHook idleHook_;
 
     std::mutex queueMutex_;

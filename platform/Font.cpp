@@ -6,6 +6,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "platform/FatalError.h"
+
 namespace platform {
 
 namespace {
@@ -25,7 +27,7 @@ std::string findJapaneseFontFile(const std::string& family) {
     const std::string missing = "日本語フォント " + family + " が見つかりません";
     PatternPtr pattern(FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str())));
     if (!pattern) {
-        throw std::runtime_error(missing);
+        throw FatalError(missing);
     }
     FcPatternAddString(pattern.get(), FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
     FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
@@ -38,7 +40,7 @@ std::string findJapaneseFontFile(const std::string& family) {
         FcPatternGetLangSet(match.get(), FC_LANG, 0, &languages) != FcResultMatch ||
         FcLangSetHasLang(languages, reinterpret_cast<const FcChar8*>("ja")) ==
             FcLangDifferentLang) {
-        throw std::runtime_error(missing);
+        throw FatalError(missing);
     }
     return reinterpret_cast<const char*>(file);
 }

@@ -9,7 +9,8 @@ struct _TTF_Font;
 
 namespace platform {
 
-// The file of a face that can show Japanese text; throws when none is installed.
+// The file of a face that can show Japanese text. Throws FatalError when none is installed:
+// the game cannot draw a screen without it.
 std::string findJapaneseFontFile(const std::string& family);
 
 // One glyph as a coverage mask of 0 and 1, one byte per pixel, the rows of the whole text

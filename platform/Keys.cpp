@@ -1,8 +1,27 @@
 #include "platform/Keys.h"
 
+#include <cstring>
+
 namespace platform {
 
-std::uint16_t virtualKeyOf(SDL_Keycode key) {
+namespace {
+
+// The digit of the key at this position on the digit row or the keypad (0 to 9), or -1.
+int digitAtPosition(SDL_Scancode code) {
+    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) {
+        return 1 + (code - SDL_SCANCODE_1);
+    }
+    if (code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_9) {
+        return 1 + (code - SDL_SCANCODE_KP_1);
+    }
+    return code == SDL_SCANCODE_0 || code == SDL_SCANCODE_KP_0 ? 0 : -1;
+}
+
+bool onKeypad(SDL_Scancode code) {
+    return code == SDL_SCANCODE_KP_0 || (code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_9);
+}
+
+std::uint16_t virtualKeyOfSymbol(SDL_Keycode key) {
     if (key >= SDLK_0 && key <= SDLK_9) {
         return static_cast<std::uint16_t>(vk::Digit0 + (key - SDLK_0));
     }
@@ -51,22 +70,45 @@ std::uint16_t virtualKeyOf(SDL_Keycode key) {
     }
 }
 
+}  // namespace
+
+std::uint16_t virtualKeyOf(const SDL_Keysym& key) {
+    if (const int digit = digitAtPosition(key.scancode); digit >= 0) {
+        return static_cast<std::uint16_t>((onKeypad(key.scancode) ? vk::Numpad0 : vk::Digit0) +
+                                          digit);
+    }
+    return virtualKeyOfSymbol(key.sym);
+}
+
 ShiftState shiftStateOf(std::uint16_t sdlModifiers) {
     return ShiftState{(sdlModifiers & KMOD_SHIFT) != 0, (sdlModifiers & KMOD_ALT) != 0,
                       (sdlModifiers & KMOD_CTRL) != 0};
 }
 
 std::optional<char> typedDigitOf(std::uint16_t virtualKey, ShiftState shift) {
-    // Alt and Ctrl turn a key into a command rather than typing; Shift on the main row
-    // types a symbol instead of the digit.
     if (shift.alt || shift.ctrl) {
         return std::nullopt;
     }
-    if (virtualKey >= vk::Digit0 && virtualKey <= vk::Digit0 + 9 && !shift.shift) {
+    if (virtualKey >= vk::Digit0 && virtualKey <= vk::Digit0 + 9) {
         return static_cast<char>('0' + (virtualKey - vk::Digit0));
     }
     if (virtualKey >= vk::Numpad0 && virtualKey <= vk::Numpad0 + 9) {
         return static_cast<char>('0' + (virtualKey - vk::Numpad0));
+    }
+    return std::nullopt;
+}
+
+std::optional<char> typedDigitOfText(const char* utf8) {
+    if (utf8[0] >= '0' && utf8[0] <= '9' && utf8[1] == '\0') {
+        return utf8[0];
+    }
+    // Full-width digits U+FF10 to U+FF19: EF BC 90 to EF BC 99.
+    if (std::strlen(utf8) == 3 && static_cast<unsigned char>(utf8[0]) == 0xEF &&
+        static_cast<unsigned char>(utf8[1]) == 0xBC) {
+        const auto last = static_cast<unsigned char>(utf8[2]);
+        if (last >= 0x90 && last <= 0x99) {
+            return static_cast<char>('0' + (last - 0x90));
+        }
     }
     return std::nullopt;
 }

@@ -7,6 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "platform/Limiter.h"
+#include "platform/QuietAudioBackend.h"
+
 namespace platform {
 
 namespace {
@@ -58,18 +61,35 @@ class OpenMixer {
         if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0) {
             throw MixerUnavailable("the mixer is already open");
         }
-        if (Mix_OpenAudioDevice(DeviceRate, AUDIO_S16SYS, DeviceChannels, Mixer::ChunkFrames,
+        const QuietAudioBackend quiet;
+        // Summed as floats, overlapping sounds go beyond full scale without wrapping or
+        // clipping, for the limiter to bring back.
+        if (Mix_OpenAudioDevice(DeviceRate, AUDIO_F32SYS, DeviceChannels, Mixer::ChunkFrames,
                                 nullptr, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
             throw MixerUnavailable(sdlError("cannot open the audio device"));
         }
         Mix_AllocateChannels(0);
+        int rate = 0;
+        int channels = 0;
+        Mix_QuerySpec(&rate, nullptr, &channels);
+        limiter_ = std::make_unique<Limiter>(rate, channels);
+        Mix_SetPostMix(limitMix, limiter_.get());
     }
     ~OpenMixer() {
         Mix_HaltChannel(-1);
+        Mix_SetPostMix(nullptr, nullptr);
         Mix_CloseAudio();
     }
     OpenMixer(const OpenMixer&) = delete;
     OpenMixer& operator=(const OpenMixer&) = delete;
+
+  private:
+    static void limitMix(void* limiter, Uint8* stream, int length) {
+        static_cast<Limiter*>(limiter)->process(
+            {reinterpret_cast<float*>(stream), static_cast<std::size_t>(length) / sizeof(float)});
+    }
+
+    std::unique_ptr<Limiter> limiter_;
 };
 
 }  // namespace

@@ -26,6 +26,7 @@ class MemoryFileSystem : public game::FileSystem {
         const auto it = nodes.find(path);
         return it != nodes.end() && !it->second.directory;
     }
+    bool Exists(const std::string& path) override { return nodes.contains(path); }
     std::string ResolveTarget(const std::string& path) override { return path; }
 
     int Open(const std::string& path, OpenMode mode) override {
@@ -99,6 +100,8 @@ class MemoryFileSystem : public game::FileSystem {
     }
     int Remove(const std::string& path) override { return nodes.erase(path) == 1 ? 0 : -ENOENT; }
     int SyncDirectoryOf(const std::string&) override { return 0; }
+    // Every temporary file belongs to this one process, which is still running.
+    void RemoveStaleTemporaries(const std::string&) override {}
 
   private:
     struct Handle {

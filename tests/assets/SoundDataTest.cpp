@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "assets/Assets.h"
 #include "media/LittleEndian.h"
@@ -79,19 +81,48 @@ TEST(SoundData, ReadBackAsWaves) {
     }
 }
 
-TEST(SoundData, LoudButUnclippedWithoutClicksAtTheEnds) {
+// Mean power in dB of the 50 ms blocks no more than 20 dB below the loudest block.
+double loudnessOf(const std::vector<double>& values, std::uint32_t rate) {
+    const std::size_t block = rate / 20;
+    std::vector<double> powers;
+    for (std::size_t start = 0; start < values.size(); start += block) {
+        const std::size_t end = std::min(values.size(), start + block);
+        double sum = 0;
+        for (std::size_t i = start; i < end; ++i) {
+            sum += values[i] * values[i];
+        }
+        powers.push_back(sum / static_cast<double>(end - start));
+    }
+    const double gate = *std::max_element(powers.begin(), powers.end()) / 100.0;
+    double sum = 0;
+    int counted = 0;
+    for (const double power : powers) {
+        if (power >= gate) {
+            sum += power;
+            ++counted;
+        }
+    }
+    return 10.0 * std::log10(sum / counted);
+}
+
+TEST(SoundData, OneLoudnessUnclippedWithoutClicksAtTheEnds) {
+    std::vector<double> loudness;
     for (int index = 0; index < assets::SoundCount; ++index) {
         SCOPED_TRACE(index);
-        const std::vector<double> values = levels(media::TWave::readImage(assets::sound(index)));
+        const media::TWave wave = media::TWave::readImage(assets::sound(index));
+        const std::vector<double> values = levels(wave);
         double peak = 0;
         for (const double v : values) {
             peak = std::max(peak, std::abs(v));
         }
-        EXPECT_GT(peak, 0.7);
-        EXPECT_LT(peak, 0.99);
+        EXPECT_LT(peak, 0.9);  // -1 dBFS
         EXPECT_LT(std::abs(values.front()), 0.01);
         EXPECT_LT(std::abs(values.back()), 0.01);
+        loudness.push_back(loudnessOf(values, wave.sampleRate()));
     }
+    const auto [quietest, loudest] = std::minmax_element(loudness.begin(), loudness.end());
+    EXPECT_LT(*loudest - *quietest, 1.0) << "dB between the loudest sound and the quietest";
+    EXPECT_GT(*quietest, -20.0) << "dB, the quietest sound";
 }
 
 TEST(SoundData, OutOfRangeIndexesThrow) {

@@ -1,8 +1,12 @@
 // The best-ten store.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
 
 #include <cerrno>
 #include <climits>
@@ -15,6 +19,7 @@
 
 #include "game/BestTenStore.h"
 #include "game/Globals.h"
+#include "game/PosixFileSystem.h"
 
 namespace game {
 namespace {
@@ -71,7 +76,8 @@ GameGlobals sampleTable() {
 class FaultyFileSystem : public PosixFileSystem {
   public:
     int openError = 0;  // the errno Open() fails with, for `openMode`
-    OpenMode openMode = OpenMode::ReadWrite;
+    OpenMode openMode = OpenMode::Read;
+    std::string openFile;  // when set, only this file's opens fail
     int createError = 0;
     long writeBudget = -1;  // bytes written before writes fail with `writeError`; -1 = no limit
     int writeError = ENOSPC;
@@ -84,7 +90,8 @@ class FaultyFileSystem : public PosixFileSystem {
     std::string lastTemporary;
 
     int Open(const std::string& path, OpenMode mode) override {
-        if (openError != 0 && mode == openMode) {
+        if (openError != 0 && mode == openMode &&
+            (openFile.empty() || fs::path(path).filename() == openFile)) {
             return -openError;
         }
         return PosixFileSystem::Open(path, mode);
@@ -481,13 +488,17 @@ TEST_F(BestTenStore, NameKeepsZeroBytesAndHighBytes) {
     EXPECT_EQ(playerName, bytes);
 }
 
-TEST_F(BestTenStore, LongNameIsReadWhole) {
-    const std::string bytes(100000, 'n');
-    writeBytes(name(), bytes);
+TEST_F(BestTenStore, HugeNameFileLoadsAtOnceFromItsFirstFourKilobytes) {
+    writeBytes(name(), std::string(5000, 'n'));
+    fs::resize_file(name(), 100'000'000);  // sparse: the rest reads as zero bytes
     GameGlobals g;
     std::string playerName;
+    const auto start = std::chrono::steady_clock::now();
     LoadBestTen(g, playerName, dir);
-    EXPECT_EQ(playerName, bytes);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(playerName, std::string(NameReadLimit, 'n'));
+    SaveBestTen(g, playerName, dir);
+    EXPECT_EQ(fs::file_size(name()), NameReadLimit);
 }
 
 TEST_F(BestTenStore, EmptyNameFileGivesAnEmptyName) {
@@ -527,29 +538,35 @@ TEST_F(BestTenStore, DirectoryNamedNameCountsAsNoFile) {
 // ---------------------------------------------------------------------------------------------
 // Access refused.
 
-TEST_F(BestTenStore, ReadOnlyHiscRefusesAccessWhenLoaded) {
+TEST_F(BestTenStore, WriteProtectedFilesLoadWholeAndTheSaveIsRefused) {
     writeBytes(hisc(), EncodeHiscFile(sampleTable()));
     writeBytes(name(), "x");
-    FaultyFileSystem faulty;
-    faulty.openError = EACCES;
-    faulty.openMode = FileSystem::OpenMode::ReadWrite;
+    FaultyFileSystem readOnly;
+    readOnly.openError = EACCES;
+    readOnly.openMode = FileSystem::OpenMode::WriteExisting;
     GameGlobals g;
     std::string playerName;
-    expectInOutError([&] { LoadBestTen(g, playerName, dir, faulty); }, kAccessDenied);
-    EXPECT_EQ(g.BestTen, GameGlobals{}.BestTen);
-    EXPECT_EQ(playerName, "");
+    LoadBestTen(g, playerName, dir, readOnly);
+    EXPECT_EQ(g.BestTen, sampleTable().BestTen);
+    EXPECT_EQ(g.PassValue, sampleTable().PassValue);
+    EXPECT_EQ(playerName, "x");
+    expectInOutError([&] { SaveBestTen(g, "y", dir, readOnly); }, kAccessDenied);
+    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(sampleTable()));
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
 }
 
 TEST_F(BestTenStore, ReadOnlyHiscOnTheRealFileSystem) {
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "running as root: permission bits do not refuse access "
-                        "(the seam test ReadOnlyHiscRefusesAccessWhenLoaded covers this)";
+        GTEST_SKIP()
+            << "running as root: permission bits do not refuse access "
+               "(the seam test WriteProtectedFilesLoadWholeAndTheSaveIsRefused covers this)";
     }
     writeBytes(hisc(), EncodeHiscFile(sampleTable()));
     fs::permissions(hisc(), fs::perms::owner_read);
     GameGlobals g;
     std::string playerName;
-    expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kAccessDenied);
+    LoadBestTen(g, playerName, dir);
+    EXPECT_EQ(g.BestTen, sampleTable().BestTen);
     expectInOutError([&] { SaveBestTen(g, playerName, dir); }, kAccessDenied);
     EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(sampleTable()));
 }
@@ -572,7 +589,7 @@ TEST_F(BestTenStore, NameFileFailureAfterHiscKeepsTheTable) {
     writeBytes(name(), "x");
     FaultyFileSystem faulty;
     faulty.openError = EMFILE;
-    faulty.openMode = FileSystem::OpenMode::Read;
+    faulty.openFile = "Name.dat";
     GameGlobals g;
     std::string playerName = "before";
     expectInOutError([&] { LoadBestTen(g, playerName, dir, faulty); }, kTooManyFiles);
@@ -702,6 +719,108 @@ TEST_F(BestTenStore, SaveKeepsPermissionsAndWritesThroughSymbolicLinks) {
         inReal.push_back(entry.path().filename().string());
     }
     EXPECT_EQ(inReal, std::vector<std::string>{"scores"});
+}
+
+// A real file system that refuses (and counts) every change outside `root`: a faulty store must
+// not get to replace a device of the machine running the tests.
+class ConfinedFileSystem : public PosixFileSystem {
+  public:
+    explicit ConfinedFileSystem(fs::path root) : root_(std::move(root)) {}
+
+    int CreateTemporary(const std::string& target, std::string& tempPath) override {
+        return inside(target) ? PosixFileSystem::CreateTemporary(target, tempPath) : refuse();
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        return inside(to) ? PosixFileSystem::Rename(from, to) : refuse();
+    }
+    int Remove(const std::string& path) override {
+        return inside(path) ? PosixFileSystem::Remove(path) : refuse();
+    }
+
+    int refused = 0;
+
+  private:
+    bool inside(const std::string& path) const {
+        const std::string parent = fs::weakly_canonical(fs::path(path)).parent_path().string();
+        return parent.rfind(root_.string(), 0) == 0;
+    }
+    int refuse() {
+        ++refused;
+        return -EPERM;
+    }
+
+    fs::path root_;
+};
+
+TEST_F(BestTenStore, LinksToADeviceOrAFifoAreLeftUntouched) {
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    fs::create_symlink(dir / "fifo", hisc());
+    fs::create_symlink("/dev/null", name());
+    ConfinedFileSystem confined(fs::canonical(dir));
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir, confined);  // neither counts as a file: nothing is read
+    EXPECT_EQ(g.BestTen[0].Score, 5000);
+    expectInOutError([&] { SaveBestTen(g, "", dir, confined); }, kAccessDenied);
+    fs::remove(hisc());
+    expectInOutError([&] { SaveBestTen(g, "", dir, confined); }, kAccessDenied);
+    EXPECT_EQ(confined.refused, 0);
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat", "fifo"}));
+}
+
+// A process id that no longer runs: a child that has ended and been reaped.
+long endedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(BestTenStore, StaleTemporaryFilesOfEndedProcessesAreRemovedAtStart) {
+    const std::string ended = std::to_string(endedProcess());
+    const std::string running = std::to_string(::getppid());
+    const std::vector<std::string> stale{".Hisc.dat." + ended + ".0.tmp",
+                                         ".Name.dat." + ended + ".17.tmp"};
+    // Of a process still running, or not of our pattern exactly.
+    const std::vector<std::string> kept{
+        ".Hisc.dat." + running + ".0.tmp", ".Hisc.dat." + ended + ".0.tmp.bak",
+        ".Hisc.dat." + ended + ".tmp",     ".Hisc.dat.x" + ended + ".0.tmp",
+        "Hisc.dat." + ended + ".0.tmp",    ".Other.dat." + ended + ".0.tmp",
+        ".Name.dat." + ended + ".-1.tmp",
+    };
+    for (const auto& file : stale) {
+        writeBytes(dir / file, "partial");
+    }
+    for (const auto& file : kept) {
+        writeBytes(dir / file, "foreign");
+    }
+    GameGlobals g;
+    std::string playerName;
+    LoadBestTen(g, playerName, dir);
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(entries(), expected);
+}
+
+TEST_F(FailingSave, FileSizeLimitFailsTheSaveAndLeavesNoTemporaryFile) {
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit limited = previous;
+    limited.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    PosixFileSystem posix;  // the process survives the limit
+    try {
+        SaveBestTen(changed, "new name", dir, posix);
+        ADD_FAILURE() << "the save went through";
+    } catch (const EInOutError& error) {
+        EXPECT_EQ(error.ErrorCode(), EFBIG);
+    }
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    expectOldFilesWhole();
 }
 
 TEST_F(BestTenStore, DefaultDirectoryIsTheWorkingDirectory) {

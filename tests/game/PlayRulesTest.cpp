@@ -70,6 +70,7 @@ void expectSameState(const GameGlobals& a, const GameGlobals& b) {
     EXPECT_EQ(a.ClearedBlocks, b.ClearedBlocks);
     EXPECT_EQ(a.PulseTile, b.PulseTile);
     EXPECT_EQ(a.PulseStep, b.PulseStep);
+    EXPECT_EQ(a.PulseClock, b.PulseClock);
     EXPECT_EQ(a.BestTen, b.BestTen);
     EXPECT_EQ(a.PassValue, b.PassValue);
     EXPECT_EQ(a.Random.state(), b.Random.state());

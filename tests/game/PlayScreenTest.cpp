@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -77,12 +78,12 @@ TEST_F(PlayScreenTest, EveryCellShowsThePatternOfItsValue) {
     EXPECT_EQ(countIndex(game.surface(), {600, 0, 800, 600}, 0), 200 * 600);
 }
 
-TEST_F(PlayScreenTest, EmptyCellsPulseWithATenFramePeriodWhileLifeIsLow) {
+TEST_F(PlayScreenTest, EmptyCellsPulseThroughTheRedsOneStepEvery50Ms) {
     g.Life = 20;
     g.Board[0] = 7;
     std::vector<int> shown;
     for (int frame = 0; frame < 20; ++frame) {
-        draw();
+        draw(50);
         shown.push_back(shownPattern(1, 1));
         ASSERT_EQ(shownPattern(0, 0), 7);
     }
@@ -92,9 +93,44 @@ TEST_F(PlayScreenTest, EmptyCellsPulseWithATenFramePeriodWhileLifeIsLow) {
     EXPECT_EQ(shown, twice);
 }
 
+// A cycle starts when the pulse leaves its darkest red: 50 ms into a game, then every 500 ms,
+// in the first frame at or after that time.
+TEST_F(PlayScreenTest, PulseCycleTakesHalfASecondAtAnyFrameRate) {
+    for (const std::int32_t lag : {7, 16, 33}) {
+        SCOPED_TRACE(lag);
+        SetUp();
+        g.Life = 20;
+        std::vector<std::int32_t> cycleStarts;
+        std::int32_t previous = g.PulseTile;
+        for (std::int32_t elapsed = lag; elapsed <= 3000; elapsed += lag) {
+            draw(lag);
+            ASSERT_LE(std::abs(g.PulseTile - previous), 1) << "more than one step in a frame";
+            if (previous == 12 && g.PulseTile == 13) {
+                cycleStarts.push_back(elapsed);
+            }
+            previous = g.PulseTile;
+        }
+        ASSERT_EQ(cycleStarts.size(), 6u);
+        for (std::size_t k = 0; k < cycleStarts.size(); ++k) {
+            const auto due = static_cast<std::int32_t>(50 + 500 * k);
+            EXPECT_GE(cycleStarts[k], due);
+            EXPECT_LT(cycleStarts[k], due + lag);
+        }
+    }
+}
+
+TEST_F(PlayScreenTest, ALongFrameKeepsThePulseInStep) {
+    g.Life = 20;
+    draw(5000 * 100 + 120);  // whole cycles, then two steps and 20 ms
+    EXPECT_EQ(g.PulseTile, 14);
+    EXPECT_EQ(g.PulseClock, 20);
+    draw(30);
+    EXPECT_EQ(g.PulseTile, 15);
+}
+
 TEST_F(PlayScreenTest, NoPulseFromLife21NorAfterTheEnd) {
     g.Life = 21;
-    draw();
+    draw(50);
     EXPECT_EQ(shownPattern(1, 1), 0);
     EXPECT_EQ(g.PulseTile, 13);  // advanced all the same
 

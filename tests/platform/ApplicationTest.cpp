@@ -4,10 +4,13 @@
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/FatalError.h"
 #include "platform/HeadlessDrivers.h"
 #include "platform/Window.h"
 
@@ -108,6 +111,14 @@ TEST_F(ApplicationTest, AnExceptionInTheIdleHookKeepsTheLoopRunning) {
     EXPECT_EQ(boxes.shown().size(), 2u);
 }
 
+TEST_F(ApplicationTest, AFatalErrorLeavesTheLoopUnreportedFromADispatchOrTheIdleHook) {
+    app.post(task([] { throw platform::FatalError("no font"); }));
+    EXPECT_THROW(app.processMessages(), platform::FatalError);
+    app.setIdleHook([](bool&) { throw platform::FatalError("no font"); });
+    EXPECT_THROW(app.run(), platform::FatalError);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
 TEST(ReportFullStop, AppendedOnlyAfterCharactersBeyondTheFullStop) {
     EXPECT_EQ(platform::withReportFullStop("I/O エラー (5)"), "I/O エラー (5)");
     EXPECT_EQ(platform::withReportFullStop("abc"), "abc.");
@@ -184,6 +195,58 @@ TEST_F(ApplicationTest, KeysReachTheWindowHandlersAndCloseTerminatesByDefault) {
     app.post(Message{MessageKind::Close, 0, 0, {}, {}});
     app.processMessages();
     EXPECT_TRUE(app.terminated());
+}
+
+// Key presses as SDL queues them: a key event, then the text the press typed (if any).
+class KeyPathTest : public ApplicationTest {
+  protected:
+    KeyPathTest() {
+        window.onKeyPress = [this](char& key) { answers.push_back(key); };
+    }
+
+    void press(SDL_Scancode position, SDL_Keycode symbol, std::uint16_t modifiers,
+               const char* typed) {
+        SDL_Event down{};
+        down.type = SDL_KEYDOWN;
+        down.key.windowID = window.id();
+        down.key.state = SDL_PRESSED;
+        down.key.keysym.scancode = position;
+        down.key.keysym.sym = symbol;
+        down.key.keysym.mod = modifiers;
+        SDL_PushEvent(&down);
+        if (typed != nullptr) {
+            SDL_Event text{};
+            text.type = SDL_TEXTINPUT;
+            text.text.windowID = window.id();
+            std::snprintf(text.text.text, sizeof text.text.text, "%s", typed);
+            SDL_PushEvent(&text);
+        }
+        app.processMessages();
+    }
+
+    platform::Window window{app, "main", 80, 60};
+    std::string answers;
+};
+
+TEST_F(KeyPathTest, ShiftDigitOnAnAzertyLikeLayoutAnswersOnce) {
+    press(SDL_SCANCODE_1, SDLK_AMPERSAND, KMOD_LSHIFT, "1");
+    press(SDL_SCANCODE_1, SDLK_AMPERSAND, KMOD_NONE, "&");
+    press(SDL_SCANCODE_0, 0xE0, KMOD_RSHIFT, "0");
+    EXPECT_EQ(answers, "110");
+}
+
+TEST_F(KeyPathTest, KeypadAnswersWithNumLockOnAndOff) {
+    press(SDL_SCANCODE_KP_3, SDLK_KP_3, KMOD_NUM, "3");
+    press(SDL_SCANCODE_KP_3, SDLK_PAGEDOWN, KMOD_NONE, nullptr);
+    press(SDL_SCANCODE_KP_0, SDLK_INSERT, KMOD_NONE, nullptr);
+    EXPECT_EQ(answers, "330");
+}
+
+TEST_F(KeyPathTest, DigitTypedByAnotherKeyAnswersAndAltDigitDoesNot) {
+    press(SDL_SCANCODE_Q, SDLK_q, KMOD_NONE, "\xEF\xBC\x97");  // an input method's full-width 7
+    press(SDL_SCANCODE_5, SDLK_5, KMOD_LALT, nullptr);
+    press(SDL_SCANCODE_A, SDLK_a, KMOD_NONE, "a");
+    EXPECT_EQ(answers, "7");
 }
 
 TEST_F(ApplicationTest, ABorderChangeTellsListenersBeforeTheWindowChanges) {

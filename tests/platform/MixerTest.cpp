@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/HeadlessDrivers.h"
@@ -59,6 +64,45 @@ TEST_F(MixerTest, TheMixerOpensOnceAtATimeAndNotWithoutADriver) {
     EXPECT_THROW(Mixer(), platform::MixerUnavailable);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     Mixer again;
+}
+
+// Runs `action` with the process's stderr going to a file; what it wrote.
+std::string stderrOf(const std::function<void()>& action) {
+    std::FILE* capture = std::tmpfile();
+    std::fflush(stderr);
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(::fileno(capture), STDERR_FILENO);
+    action();
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    std::string written;
+    std::rewind(capture);
+    for (int c; (c = std::fgetc(capture)) != EOF;) {
+        written.push_back(static_cast<char>(c));
+    }
+    std::fclose(capture);
+    return written;
+}
+
+TEST_F(MixerTest, WithoutASoundCardTheAudioBackendStaysQuiet) {
+    // ALSA's default device on a card that no machine has: its library has much to say.
+    setenv("SDL_AUDIODRIVER", "alsa", 1);
+    setenv("AUDIODEV", "default:CARD=NoSuchCard", 1);
+    bool opened = false;
+    const std::string written = stderrOf([&] {
+        try {
+            Mixer mixer;
+            opened = true;
+        } catch (const platform::MixerUnavailable&) {
+        }
+    });
+    unsetenv("AUDIODEV");
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (opened) {
+        GTEST_SKIP() << "this machine opened the device after all";
+    }
+    EXPECT_EQ(written, "");
 }
 
 }  // namespace

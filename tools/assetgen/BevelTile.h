@@ -1,5 +1,5 @@
 #pragma once
-// A 20 × 20 tile with a two-step bevel: light top and left edges, dark bottom and right edges.
+// A square tile with a two-step bevel: light top and left edges, dark bottom and right edges.
 
 #include "tools/assetgen/Canvas.h"
 
@@ -15,9 +15,16 @@ struct BevelShades {
     Rgb outerDark;
 };
 
-// The face is x 2 to 17, y 2 to 17 of the tile.
+// The block sheet's tiles are 20 pixels with one-pixel steps; icons draw larger ones.
+struct TileShape {
+    int size = TileSize;
+    int step = 1;
+};
+
+// The face of a sheet tile is x 2 to 17, y 2 to 17.
 constexpr Box TileFace{2, 2, 17, 17};
 
-void drawBevelTile(Canvas& sheet, int left, int top, const BevelShades& shades);
+void drawBevelTile(Canvas& canvas, int left, int top, const BevelShades& shades,
+                   TileShape shape = {});
 
 }  // namespace assetgen

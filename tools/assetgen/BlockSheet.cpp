@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "tools/assetgen/BevelTile.h"
 #include "tools/assetgen/CurtainFace.h"
 #include "tools/assetgen/KeyDigit.h"
 
@@ -69,7 +68,7 @@ TileOrigin originOf(int tile) {
 
 void drawBlock(Canvas& sheet, int colour) {
     const TileOrigin origin = originOf(colour);
-    drawBevelTile(sheet, origin.left, origin.top, BlockShades[colour - 1]);
+    drawBevelTile(sheet, origin.left, origin.top, blockShades(colour));
     const AlphaMap digit = keyDigitShape(static_cast<char>('0' + colour % 10));
     const int centring = (DigitMaxWidth - digit.width()) / 2;
     sheet.paint(digit, origin.left + DigitLeft + centring, origin.top + DigitTop,
@@ -77,6 +76,10 @@ void drawBlock(Canvas& sheet, int colour) {
 }
 
 }  // namespace
+
+const BevelShades& blockShades(int colour) {
+    return BlockShades.at(colour - 1);
+}
 
 Canvas drawBlockSheet() {
     Canvas sheet(Columns * TileSize, Rows * TileSize);

@@ -2,8 +2,10 @@
 
 #include "media/Wave.h"
 #include "tools/assetgen/BlockSheet.h"
+#include "tools/assetgen/Icon.h"
 #include "tools/assetgen/LogoArt.h"
 #include "tools/assetgen/PictureEncoding.h"
+#include "tools/assetgen/PngEncoding.h"
 #include "tools/assetgen/SoundShaping.h"
 #include "tools/assetgen/SynthSounds.h"
 #include "tools/assetgen/TitleArt.h"
@@ -52,10 +54,15 @@ std::vector<std::uint8_t> blockSheetData() {
     return indexedPicture(sheet, blockSheetColours(sheet)).writePictureData();
 }
 
+GeneratedAsset icon(int size) {
+    return {"icons/pudorock-" + std::to_string(size) + ".png",
+            [size] { return encodePng(drawIcon(size)); }};
+}
+
 }  // namespace
 
 std::vector<GeneratedAsset> generatedAssets() {
-    return {
+    std::vector<GeneratedAsset> assets{
         {"picture0-logo.dib", logoData},
         {"picture1-title.dib", titleData},
         {"picture2-blocks.dib", blockSheetData},
@@ -71,6 +78,10 @@ std::vector<GeneratedAsset> generatedAssets() {
         synthesised("sound5-mokugyo.wav", {11025, 8, 2564}, woodKnock),
         synthesised("sound6-over.wav", {22050, 16, 71246}, gameOverPhrase),
     };
+    for (const int size : IconSizes) {
+        assets.push_back(icon(size));
+    }
+    return assets;
 }
 
 }  // namespace assetgen

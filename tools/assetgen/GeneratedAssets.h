@@ -1,5 +1,6 @@
 #pragma once
-// Every file the generator writes, in list order: three pictures, then seven sounds.
+// Every file the generator writes, in list order: three pictures, seven sounds, then the
+// program's icons.
 
 #include <cstdint>
 #include <functional>
@@ -9,8 +10,9 @@
 namespace assetgen {
 
 struct GeneratedAsset {
+    // Relative to the output folder.
     std::string fileName;
-    // The stored form: the picture data stream, or the RIFF WAVE image.
+    // The stored form: the picture data stream, the RIFF WAVE image, or a PNG file.
     std::function<std::vector<std::uint8_t>()> make;
 };
 

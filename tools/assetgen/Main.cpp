@@ -1,5 +1,5 @@
-// pudorock-assetgen OUTDIR: draws and synthesises the game's pictures and sounds and writes
-// their stored forms into OUTDIR.
+// pudorock-assetgen OUTDIR: draws and synthesises the game's pictures and sounds and the
+// program's icons, and writes their stored forms into OUTDIR.
 
 #include <cstdio>
 #include <exception>
@@ -28,10 +28,11 @@ int main(int argc, char** argv) {
     }
     try {
         const std::filesystem::path outdir(argv[1]);
-        std::filesystem::create_directories(outdir);
         for (const assetgen::GeneratedAsset& asset : assetgen::generatedAssets()) {
             const std::vector<std::uint8_t> bytes = asset.make();
-            writeBytes(outdir / asset.fileName, bytes);
+            const std::filesystem::path path = outdir / asset.fileName;
+            std::filesystem::create_directories(path.parent_path());
+            writeBytes(path, bytes);
             std::printf("%s  %zu bytes\n", asset.fileName.c_str(), bytes.size());
         }
     } catch (const std::exception& error) {

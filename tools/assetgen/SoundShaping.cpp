@@ -10,11 +10,35 @@ namespace assetgen {
 namespace {
 
 constexpr double PeakDecibels = -1.0;
+// One loudness for every sound, low enough that the sound with the sharpest peaks stays below
+// PeakDecibels: a player hears none of them jump out.
+constexpr double LoudnessDecibels = -18.5;
+constexpr double LoudnessBlockSeconds = 0.05;
+constexpr double LoudnessGateDecibels = -20.0;
 constexpr double FadeIn = 0.002;
 constexpr double FadeOut = 0.012;
 
 double fadeGain(int step, int steps) {
     return 0.5 - 0.5 * std::cos(std::numbers::pi * step / steps);
+}
+
+double peakOf(const Samples& sound) {
+    double peak = 0;
+    for (const double value : sound.values) {
+        peak = std::max(peak, std::fabs(value));
+    }
+    return peak;
+}
+
+double decibelsOf(double gain) {
+    return 20.0 * std::log10(gain);
+}
+
+void scale(Samples& sound, double decibels) {
+    const double gain = std::pow(10.0, decibels / 20.0);
+    for (double& value : sound.values) {
+        value *= gain;
+    }
 }
 
 }  // namespace
@@ -23,17 +47,38 @@ void fitLength(Samples& sound, std::size_t count) {
     sound.values.resize(count, 0.0);
 }
 
-void normalisePeak(Samples& sound, double decibels) {
-    double peak = 0;
-    for (const double value : sound.values) {
-        peak = std::max(peak, std::fabs(value));
+double loudnessOf(const Samples& sound) {
+    const auto block = std::max<std::size_t>(
+        1, static_cast<std::size_t>(std::lround(LoudnessBlockSeconds * sound.rate)));
+    std::vector<double> powers;
+    for (std::size_t start = 0; start < sound.values.size(); start += block) {
+        const std::size_t end = std::min(sound.values.size(), start + block);
+        double sum = 0;
+        for (std::size_t i = start; i < end; ++i) {
+            sum += sound.values[i] * sound.values[i];
+        }
+        powers.push_back(sum / static_cast<double>(end - start));
     }
-    if (peak == 0) {
+    const double loudest = powers.empty() ? 0 : *std::max_element(powers.begin(), powers.end());
+    if (loudest == 0) {
         throw std::runtime_error("silent sound");
     }
-    const double gain = std::pow(10.0, decibels / 20.0) / peak;
-    for (double& value : sound.values) {
-        value *= gain;
+    const double gate = loudest * std::pow(10.0, LoudnessGateDecibels / 10.0);
+    double sum = 0;
+    int counted = 0;
+    for (const double power : powers) {
+        if (power >= gate) {
+            sum += power;
+            ++counted;
+        }
+    }
+    return 10.0 * std::log10(sum / counted);
+}
+
+void normaliseLoudness(Samples& sound, double decibels) {
+    scale(sound, decibels - loudnessOf(sound));
+    if (const double peak = decibelsOf(peakOf(sound)); peak > PeakDecibels) {
+        scale(sound, PeakDecibels - peak);
     }
 }
 
@@ -51,7 +96,7 @@ void fadeEdges(Samples& sound, double fadeIn, double fadeOut) {
 
 void finishSound(Samples& sound, std::size_t count) {
     fitLength(sound, count);
-    normalisePeak(sound, PeakDecibels);
+    normaliseLoudness(sound, LoudnessDecibels);
     fadeEdges(sound, FadeIn, FadeOut);
 }
 

@@ -11,11 +11,16 @@ namespace assetgen {
 
 // Cuts or pads with silence to exactly count samples.
 void fitLength(Samples& sound, std::size_t count);
-// Scales so that the loudest sample peaks at the level in dB below full scale.
-void normalisePeak(Samples& sound, double decibels);
+// The sound's loudness in dB below full scale: the mean power of its 50 ms blocks, leaving out
+// the blocks more than 20 dB below the loudest (pauses and tails do not make a sound quieter).
+double loudnessOf(const Samples& sound);
+// Scales to the loudness in dB below full scale, then down further should a sample then peak
+// above -1 dBFS.
+void normaliseLoudness(Samples& sound, double decibels);
 // Raised-cosine fades over the given seconds at both ends; the last sample becomes 0.
 void fadeEdges(Samples& sound, double fadeIn, double fadeOut);
-// All three, as every stored sound needs: peaks at -1 dBFS, no clicks at its ends.
+// All three, as every stored sound needs: one loudness for all, peaks at -1 dBFS at most, no
+// clicks at its ends.
 void finishSound(Samples& sound, std::size_t count);
 
 // 16-bit samples signed little-endian, 8-bit samples unsigned.

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The Debian packages, made into a temporary folder and never installed: the game's package
+# depends on its libraries and on the font it finds at run time, and unpacked it gives a
+# program that runs, and its desktop files.
+# Usage: package.sh BUILD_DIR VERSION [server]
+set -euo pipefail
+build=$(realpath "$1")
+version=$2
+with_server=${3:-}
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" ||
+    { cat "$out/cpack.log" >&2; exit 1; }
+
+unpacked_package() {
+    local name=$1
+    local debs=("$out/${name}_${version}_"*.deb)
+    [ -f "${debs[0]}" ] || { echo "no package ${name}_${version}" >&2; ls "$out" >&2; exit 1; }
+    dpkg-deb -x "${debs[0]}" "$out/$name"
+    dpkg-deb --field "${debs[0]}" Depends
+}
+
+depends=$(unpacked_package pudorock)
+for needed in fonts-ipafont-gothic libsdl2-2.0-0 libsdl2-ttf-2.0-0 libc6; do
+    grep -q "\b$needed\b" <<<"$depends" ||
+        { echo "pudorock does not depend on $needed: $depends" >&2; exit 1; }
+done
+game=$out/pudorock/usr/bin/pudorock
+[ -x "$game" ] || { echo "the package holds no runnable usr/bin/pudorock" >&2; exit 1; }
+file -b "$game" | grep -q "^ELF .* executable" || { echo "$game: $(file -b "$game")" >&2; exit 1; }
+# Until the game has options to ask it, a run without its font shows that it starts at all.
+"$(dirname "$0")/missing-font.sh" "$game" >/dev/null
+[ -f "$out/pudorock/usr/share/applications/pudorock.desktop" ] ||
+    { echo "the package holds no desktop entry" >&2; exit 1; }
+
+if [ "$with_server" = server ]; then
+    unpacked_package pudorock-ranking-server >/dev/null
+    [ -x "$out/pudorock-ranking-server/usr/bin/pudorock-ranking-server" ] ||
+        { echo "the server package holds no runnable program" >&2; exit 1; }
+fi
+echo "packages made and complete"

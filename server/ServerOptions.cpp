@@ -5,6 +5,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "version/Version.h"
+
 namespace server {
 
 namespace {
@@ -49,7 +51,7 @@ std::optional<ServerOptions> parseServerOptions(int argc, char** argv, int& exit
         ->type_name("N")
         ->check(CLI::Range(std::size_t{1}, std::size_t{1'000'000'000}))
         ->capture_default_str();
-    app.set_version_flag("--version", ServerVersion);
+    app.set_version_flag("--version", std::string("pudorock-ranking-server ") + version::Version);
     try {
         app.parse(argc, argv);
         splitListenAddress(listen, options);

@@ -14,8 +14,6 @@ struct ServerOptions {
     std::size_t maxEntriesPerMinute = 10;
 };
 
-inline constexpr const char* ServerVersion = "pudorock-ranking-server 1.0";
-
 // The options, or nothing when the program has already answered (--help, --version) or
 // refused the command line; exitCode then tells how it ended.
 std::optional<ServerOptions> parseServerOptions(int argc, char** argv, int& exitCode);

@@ -31,7 +31,7 @@ write_best_ten() {
 }
 
 # The command line: its answers, and refusals before anything is served.
-"$SERVER" --version | grep -qx "pudorock-ranking-server 1.0" || fail "--version"
+"$SERVER" --version | grep -qx "pudorock-ranking-server [0-9.]*" || fail "--version"
 "$SERVER" --help | grep -q -- "--max-entries-per-minute" || fail "--help"
 for bad in "--listen 127.0.0.1" "--listen 127.0.0.1:99999" "--max-entries-per-minute 0" "--port 1"; do
     if "$SERVER" $bad >/dev/null 2>&1; then fail "\"$bad\" was taken"; fi

@@ -9,7 +9,10 @@ PACKAGES := build-essential cmake pkg-config \
 	libfontconfig-dev fonts-ipafont-gothic libimgui-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils \
-	desktop-file-utils appstream man-db dpkg-dev file
+	desktop-file-utils appstream man-db dpkg-dev file \
+	libsqlite3-dev libcli11-dev libboost-dev sqlite3 curl chromium
+# Debian starts nginx's own service when it installs it; the benchmark runs its own nginx.
+BENCH_PACKAGES := wrk nginx-light
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 ASSET_PACKAGES := espeak-ng sox
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -24,7 +27,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps configure build run test bench sanitize fuzz assets package clean
+.PHONY: deps configure build run server test bench sanitize fuzz assets package clean
 
 deps:
 	$(call install-missing,$(PACKAGES))
@@ -40,16 +43,26 @@ run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pudorock
 	$(BUILD)/app/pudorock
 
+# The ranking server with its defaults: 127.0.0.1:8080, ./ranking.sqlite3.
+server: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pudorock-ranking-server
+	$(BUILD)/server/pudorock-ranking-server
+
 # Benchmarks run once, briefly; the test results come last.
 test: build
 	$(MAKE) --no-print-directory bench
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Headless, like the tests: SDL's dummy video and audio drivers.
+# Headless, like the tests: SDL's dummy video and audio drivers. The ranking server's phases
+# last BENCH_SERVER_SECONDS each (default 2); its database lives under the build folder.
+BENCH_SERVER_SECONDS ?= 2
 bench: build
+	$(call install-missing,$(BENCH_PACKAGES))
 	@for b in $(BUILD)/bench/*/*-bench; do \
 		[ -x "$$b" ] || continue; \
 		SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b --benchmark_min_time=0.05 || exit 1; done
+	cd $(BUILD) && $(CURDIR)/bench/server/ranking-bench.sh server/pudorock-ranking-server \
+		$(BENCH_SERVER_SECONDS)
 
 # fontconfig keeps its configuration for the life of the process; that is not our leak.
 sanitize:

@@ -2,10 +2,13 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
+
 namespace ranking {
 
 std::string DefaultRankingHost() {
-    return PUDOROCK_RANKING_HOST;
+    const char* chosen = std::getenv("PUDOROCK_RANKING_HOST");
+    return chosen && *chosen ? chosen : PUDOROCK_RANKING_HOST;
 }
 
 std::string RankingCgiUrl(const std::string& host) {

@@ -9,7 +9,8 @@ namespace ranking {
 
 inline constexpr std::string_view RankingCgiPath = "/~mirel/soft/pudorock/ra_pudorock/ranking.cgi";
 
-// The build's ranking server host (the PUDOROCK_RANKING_HOST setting).
+// The ranking server's host: the environment's PUDOROCK_RANKING_HOST (HOST or HOST:PORT), else
+// the build's setting of that name.
 std::string DefaultRankingHost();
 // "http://", the host (a port may follow it after ":"), the CGI's path.
 std::string RankingCgiUrl(const std::string& host);

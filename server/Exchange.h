@@ -1,0 +1,26 @@
+#pragma once
+// One request as the ranking sees it, and its answer, apart from how HTTP carries them.
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace server {
+
+struct Request {
+    std::string method;
+    std::string target;  // path and query as sent
+    std::string client;  // the address submissions are counted against
+};
+
+struct Response {
+    int status = 200;
+    std::string contentType;
+    std::shared_ptr<const std::string> body;
+    std::vector<std::pair<std::string, std::string>> headers;  // beyond type and length
+};
+
+Response textResponse(int status, const std::string& text);
+
+}  // namespace server

@@ -1,0 +1,133 @@
+#include "server/HttpSession.h"
+
+#include "server/ClientAddress.h"
+#include "server/HttpServer.h"
+
+namespace server {
+
+namespace {
+
+asio::ip::address peerAddress(const tcp::socket& socket) {
+    boost::system::error_code error;
+    const auto endpoint = socket.remote_endpoint(error);
+    return error ? asio::ip::address() : endpoint.address();
+}
+
+std::string_view view(beast::string_view text) {
+    return {text.data(), text.size()};
+}
+
+}  // namespace
+
+HttpSession::HttpSession(tcp::socket socket, HttpServer& server)
+    : server_(server),
+      stream_(std::move(socket)),
+      peer_(peerAddress(stream_.socket())),
+      buffer_(HttpServer::HeaderLimit) {
+    server_.opened(this);
+}
+
+HttpSession::~HttpSession() {
+    server_.closed(this);
+}
+
+void HttpSession::start() {
+    readRequest();
+}
+
+void HttpSession::stopWhenIdle() {
+    stopping_ = true;
+    if (!answering_) {
+        close();
+    }
+}
+
+void HttpSession::readRequest() {
+    parser_.emplace();
+    parser_->header_limit(HttpServer::HeaderLimit);
+    stream_.expires_after(server_.limits_.silence);
+    http::async_read(stream_, buffer_, *parser_,
+                     [self = shared_from_this()](const beast::error_code& error, std::size_t) {
+                         self->onRead(error);
+                     });
+}
+
+void HttpSession::onRead(const beast::error_code& error) {
+    if (error == http::error::end_of_stream || error == beast::error::timeout ||
+        error == asio::error::operation_aborted || error == asio::error::connection_reset) {
+        return close();
+    }
+    started_ = std::chrono::steady_clock::now();
+    answering_ = true;
+    if (error) {
+        return refuseUnreadable(error);
+    }
+    request_ = readRequestLine();
+    server_.service_.handle(request_, [self = shared_from_this()](Response response) {
+        self->answer(std::move(response));
+    });
+}
+
+Request HttpSession::readRequestLine() const {
+    const auto& message = parser_->get();
+    return {std::string(view(message.method_string())), std::string(view(message.target())),
+            clientAddress(peer_, view(message["X-Forwarded-For"]))};
+}
+
+// The request cannot be answered as asked; the connection ends after the refusal.
+void HttpSession::refuseUnreadable(const beast::error_code& error) {
+    request_ = parser_->is_header_done() ? readRequestLine() : Request{"-", "-", peer_.to_string()};
+    stopping_ = true;
+    if (error == http::error::header_limit || error == http::error::buffer_overflow) {
+        return answer(textResponse(431, "The request line and headers exceed 8 KB."));
+    }
+    if (error == http::error::unexpected_body) {
+        return answer(textResponse(413, "Requests with a body are not accepted."));
+    }
+    answer(textResponse(400, "The request cannot be read as HTTP."));
+}
+
+void HttpSession::answer(Response response) {
+    const bool head = request_.method == "HEAD";
+    const unsigned version = parser_->is_header_done() ? parser_->get().version() : 11;
+    response_ = {};
+    response_.version(version);
+    response_.result(response.status);
+    response_.set(http::field::server, "pudorock-ranking-server");
+    response_.set(http::field::content_type, response.contentType);
+    for (const auto& [name, value] : response.headers) {
+        response_.set(name, value);
+    }
+    body_ = std::move(response.body);
+    response_.content_length(body_->size());
+    if (!head) {
+        response_.body() = {body_->data(), body_->size()};
+    }
+    response_.keep_alive(!stopping_ && parser_->get().keep_alive());
+    stream_.expires_after(server_.limits_.silence);
+    http::async_write(
+        stream_, response_,
+        [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
+            self->onWritten(error, bytes);
+        });
+}
+
+void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
+    answering_ = false;
+    server_.log_.write({std::chrono::system_clock::now(), request_.client, request_.method,
+                        request_.target, static_cast<int>(response_.result_int()), bytes,
+                        std::chrono::duration_cast<std::chrono::microseconds>(
+                            std::chrono::steady_clock::now() - started_)});
+    if (error || !response_.keep_alive()) {
+        return close();
+    }
+    readRequest();
+}
+
+void HttpSession::close() {
+    boost::system::error_code ignored;
+    stream_.socket().shutdown(tcp::socket::shutdown_send, ignored);
+    stream_.close();
+}
+
+}  // namespace server

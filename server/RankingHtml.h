@@ -1,0 +1,16 @@
+#pragma once
+// The pages people see: the ranking after the game's best-ten board (black ground, the ten
+// block colours as row accents), and the thanks for a submission. HTML5, UTF-8, no scripts.
+
+#include <string>
+#include <string_view>
+
+#include "server/RankingStore.h"
+
+namespace server {
+
+// Links to the other pages are relative to pagePath.
+std::string renderRankingHtml(const RankingPage& page, std::string_view pagePath);
+std::string renderThanksHtml(std::string_view pagePath);
+
+}  // namespace server

@@ -1,5 +1,6 @@
 // http-get: runs one Get of the game's HTTP client and prints its events as they fire, then the
-// status code, the reply header and the body. For checking a ranking server by hand.
+// status code, the reply header and the body. For checking a ranking server by hand. SIGINT or
+// SIGTERM ends it at once, with status 130.
 
 #include <charconv>
 #include <cstdint>
@@ -21,6 +22,8 @@ struct Options {
     std::int32_t timeOutMs = 0;
     std::int32_t reportLevel = 0;
 };
+
+constexpr int InterruptedStatus = 130;
 
 constexpr const char* Usage =
     "usage: http-get [-t TIMEOUT_MS] [-v REPORT_LEVEL] URL\n"
@@ -103,6 +106,7 @@ int main(int argc, char** argv) {
     platform::SystemClock clock;
     platform::RecordedMessageBoxes boxes(
         [](const platform::ShownMessage& message) { std::cerr << message.text << "\n"; });
+    // The application turns SIGINT and SIGTERM into a quit, which aborts the request's wait.
     platform::Application application(clock, boxes);
     try {
         net::THttpClient client(application);
@@ -112,8 +116,12 @@ int main(int argc, char** argv) {
         client.Get(options->url);
         printReply(client);
     } catch (const std::exception& error) {
+        if (application.terminated()) {
+            std::cerr << "http-get: interrupted\n";
+            return InterruptedStatus;
+        }
         std::cerr << "http-get: " << error.what() << "\n";
         return 1;
     }
-    return 0;
+    return application.terminated() ? InterruptedStatus : 0;
 }

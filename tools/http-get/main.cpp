@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "net/HttpClient.h"
+#include "net/NetErrors.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -27,7 +28,8 @@ constexpr int InterruptedStatus = 130;
 
 constexpr const char* Usage =
     "usage: http-get [-t TIMEOUT_MS] [-v REPORT_LEVEL] URL\n"
-    "  -t  milliseconds allowed to each wait (default: the client's bound)\n"
+    "  -t  milliseconds allowed to each wait and to the whole request (default: the client's "
+    "bound)\n"
     "  -v  also print the socket's status texts up to this level (1 to 8)\n";
 
 std::optional<std::int32_t> numberOf(std::string_view text) {
@@ -113,7 +115,13 @@ int main(int argc, char** argv) {
         client.TimeOut = options->timeOutMs;
         client.ReportLevel = options->reportLevel;
         wireEvents(client);
-        client.Get(options->url);
+        try {
+            client.Get(options->url);
+        } catch (const net::EHttpStatusError&) {
+            // A refusal comes with a reply worth seeing.
+            printReply(client);
+            throw;
+        }
         printReply(client);
     } catch (const std::exception& error) {
         if (application.terminated()) {

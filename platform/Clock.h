@@ -20,7 +20,7 @@ class Clock {
     virtual ~Clock() = default;
     virtual std::uint32_t milliseconds() = 0;
     virtual TimeOfDay utcTimeOfDay() = 0;
-    // Pauses the calling thread; waits that keep the interface responsive use it between polls.
+    // Pauses the calling thread.
     virtual void sleep(std::uint32_t ms) = 0;
     // Blocks until one of fds is ready or ms have passed on this clock; returns how many are
     // ready (0 also when a signal cut the wait short).

@@ -1,6 +1,6 @@
 // Feeds arbitrary reply bytes through a socket pair into the HTTP client's header and body
 // reading, in pieces whose size the first input byte chooses, one piece per turn of the wait
-// loops. The second byte repeats the rest up to 4 MB, so that replies pass the client's bounds.
+// loops. The second byte repeats the rest up to 2 MB, so that replies pass the client's bounds.
 // Checks that what is kept stays within the bounds, is exactly the bytes sent, and is released
 // when a reply is too large.
 
@@ -24,9 +24,9 @@
 
 namespace {
 
-constexpr std::size_t RepeatStep = 16 * 1024;
+constexpr std::size_t RepeatStep = 8 * 1024;
 // Pieces per reply at least, so that a long reply is not fed a byte at a time.
-constexpr std::size_t MaxPieces = 256;
+constexpr std::size_t MaxPieces = 16;
 
 // The server's end: writes one piece each time the loop polls, then closes.
 class PieceWriter final : public platform::EventSource {

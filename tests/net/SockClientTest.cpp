@@ -119,7 +119,10 @@ TEST_F(NetTest, SocketErrorsTellTheirKindAndSystemCodeWithoutTheirText) {
     client.Host = "no-such-host.invalid";
     EXPECT_EQ(failureOf([&] { client.Connect(); }), net::SockFailure::NullRemoteAddress);
 
-    LoopbackServer breaking = talker(resetAfter("no line end"));
+    // The pause lets the connection complete before it breaks.
+    Reply part{{"", "no line end"}, 100};
+    part.reset = true;
+    LoopbackServer breaking = talker(part);
     TSocketClient reader(app);
     pointAt(reader, breaking).Connect();
     int code = 0;

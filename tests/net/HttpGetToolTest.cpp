@@ -55,9 +55,14 @@ TEST(HttpGetTool, InterruptOrTerminateEndsAWaitingRequestAtOnceWithAFailureStatu
     LoopbackServer server([](int, const std::string&) { return silent(); });
     for (int signal : {SIGINT, SIGTERM}) {
         SCOPED_TRACE(signal);
+        const int connectionsBefore = server.connections();
         pid_t pid = startHttpGet(server.url("/"));
         ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(300ms);
+        // Once it has connected, the request is waiting for the reply.
+        for (int waited = 0; server.connections() == connectionsBefore && waited < 5000;
+             waited += 5) {
+            std::this_thread::sleep_for(5ms);
+        }
         kill(pid, signal);
         std::optional<int> status = waitForExit(pid, 1000ms);
         ASSERT_TRUE(status.has_value()) << "still running a second after the signal";

@@ -84,7 +84,7 @@ std::int32_t portOfScheme(const std::string& scheme) {
         return 21;
     }
     if (scheme == "https") {
-        throw EHttpError(text::SecureSocketNotSupported);
+        throw EHttpError(HttpFailure::BadRequest, text::SecureSocketNotSupported);
     }
     return DefaultHttpPort;
 }
@@ -92,14 +92,60 @@ std::int32_t portOfScheme(const std::string& scheme) {
 std::int32_t portNumber(const std::string& text) {
     auto port = decimalNumber<std::int32_t>(text);
     if (!port || *port < 1 || *port > 65535) {
-        throw EHttpError(text::InvalidPort(text));
+        throw EHttpError(HttpFailure::BadRequest, text::InvalidPort(text));
     }
     return *port;
 }
 
-// The status line's number; 0 when there is none or it does not fit.
-std::int16_t statusCodeOf(std::string_view statusLine) {
-    return decimalNumber<std::int16_t>(NthField(withoutLineEnd(statusLine), ' ', 2)).value_or(0);
+bool isVersion(std::string_view text) {
+    std::size_t dot = text.find('.');
+    return dot != std::string_view::npos && decimalNumber<int>(text.substr(0, dot)) &&
+           decimalNumber<int>(text.substr(dot + 1));
+}
+
+// The status of a whole status line: "HTTP/" digits "." digits, a space, three digits, then a
+// space and the reason or the line end.
+std::optional<int> statusOfLine(std::string_view line) {
+    constexpr std::string_view Protocol = "HTTP/";
+    if (!line.ends_with('\n')) {
+        return std::nullopt;
+    }
+    line = withoutLineEnd(line);
+    std::size_t space = line.find(' ');
+    if (!line.starts_with(Protocol) || space == std::string_view::npos ||
+        !isVersion(line.substr(Protocol.size(), space - Protocol.size()))) {
+        return std::nullopt;
+    }
+    std::string_view rest = line.substr(space + 1);
+    if (rest.size() < 3 || (rest.size() > 3 && rest[3] != ' ')) {
+        return std::nullopt;
+    }
+    return decimalNumber<int>(rest.substr(0, 3));
+}
+
+bool isRedirection(int status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+bool isSchemeCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '+' || c == '-' || c == '.';
+}
+
+// An http URL, or a place on the same server (a path, or a bare name); not another scheme and
+// not another server without one.
+bool isHttpLocation(std::string_view location) {
+    if (lowerCase(std::string(location)).starts_with("http://")) {
+        return true;
+    }
+    if (location.starts_with("//")) {
+        return false;
+    }
+    std::string_view beforePath = location.substr(0, location.find_first_of("/?#"));
+    std::size_t colon = beforePath.find(':');
+    bool hasScheme = colon != std::string_view::npos && colon > 0 &&
+                     std::isalpha(static_cast<unsigned char>(location[0])) != 0 &&
+                     std::all_of(location.begin(), location.begin() + colon, isSchemeCharacter);
+    return !hasScheme;
 }
 
 // The run of digits from the first digit after the colon, 0 when there is none.
@@ -114,7 +160,35 @@ std::int32_t contentLengthOf(std::string_view line) {
 
 }  // namespace
 
-THttpClient::THttpClient(platform::Application& application) : TSocketClient(application) {}
+// Runs the bound of one whole request for as long as it lasts.
+class THttpClient::RequestBound {
+  public:
+    explicit RequestBound(THttpClient& client) : timer_(client.requestTimer_) {
+        client.requestTimedOut_ = false;
+        // Off first, so that switching on always starts a fresh countdown.
+        timer_.SetEnabled(false);
+        timer_.SetInterval(client.TimeOut == 0 ? DefaultTimeOutMs
+                                               : static_cast<std::uint32_t>(client.TimeOut));
+        try {
+            timer_.SetEnabled(true);
+        } catch (...) {
+            timer_.SetEnabled(false);
+            throw;
+        }
+    }
+    ~RequestBound() { timer_.SetEnabled(false); }
+    RequestBound(const RequestBound&) = delete;
+    RequestBound& operator=(const RequestBound&) = delete;
+
+  private:
+    TTimeoutTimer& timer_;
+};
+
+THttpClient::THttpClient(platform::Application& application)
+    : TSocketClient(application), requestTimer_(application) {
+    requestTimer_.SetEnabled(false);
+    requestTimer_.OnTimer = [this](TTimeoutTimer&) { RequestTimerTriggered(); };
+}
 
 void THttpClient::Get(const std::string& url) {
     currentCmd_ = cmdGet;
@@ -128,26 +202,34 @@ void THttpClient::Abort() {
 }
 
 void THttpClient::RunRequest() {
-    for (int repeats = 0;; ++repeats) {
-        ParseUrl();
-        BuildRequestHeader();
-        if (OnAboutToSend) {
-            OnAboutToSend(*this);
+    RequestBound bound(*this);
+    try {
+        for (int redirects = 0;; ++redirects) {
+            ParseUrl();
+            BuildRequestHeader();
+            if (OnAboutToSend) {
+                OnAboutToSend(*this);
+            }
+            if (!Exchange()) {
+                return;
+            }
+            if (redirects == MaxRepeats) {
+                throw EHttpError(HttpFailure::TooManyRedirects, text::TooManyRedirects);
+            }
         }
-        Exchange();
-        if (!FollowUp()) {
-            return;
+    } catch (...) {
+        // Whatever the bound cut short, its passing is the reason.
+        if (requestTimedOut_) {
+            throw EHttpError(HttpFailure::TimedOut, text::RequestTimedOut);
         }
-        if (repeats == MaxRepeats) {
-            throw EHttpError(text::TooManyRedirects);
-        }
+        throw;
     }
 }
 
 void THttpClient::ParseUrl() {
     const std::string& url = requestUrl_;
     if (url.empty()) {
-        throw EHttpError(text::EmptyUrl);
+        throw EHttpError(HttpFailure::BadRequest, text::EmptyUrl);
     }
     if (Port == 0) {
         Port = DefaultHttpPort;
@@ -160,7 +242,7 @@ void THttpClient::ParseUrl() {
         target = url.substr(slash);
     }
     if (target.size() > MaxTargetLength) {
-        throw ERequestTooLong(text::RequestTargetTooLong);
+        throw ERequestTooLong();
     }
     if (contains(url, ":")) {
         Port = portOfScheme(lowerCase(NthField(url, ':', 1)));
@@ -209,7 +291,7 @@ void THttpClient::BuildRequestHeader() {
     }
     headerLines_.Add("Content-type: application/x-www-form-urlencoded");
     if (std::ranges::any_of(headerLines_.Lines(), hasControlByte)) {
-        throw EHttpError(text::ControlCharacterInRequest);
+        throw EHttpError(HttpFailure::BadRequest, text::ControlCharacterInRequest);
     }
 }
 
@@ -219,15 +301,23 @@ void THttpClient::SendRequest() {
 }
 
 void THttpClient::ReadReplyHeader() {
+    statusCode_ = 0;
     contentLength_ = 0;
     receivedCookie_.clear();
+    redirectLocation_.clear();
     std::optional<OutputFile> file;
     if (OutputFileMode) {
         file.emplace(Header);
     } else {
         Header.clear();
     }
-    auto keep = [this, &file](const std::string& line) {
+    std::size_t kept = 0;
+    auto keep = [this, &file, &kept](const std::string& line) {
+        kept += line.size();
+        if (kept > MaxHeaderSize) {
+            std::string().swap(Header);
+            throw EHttpError(HttpFailure::ReplyTooLarge, text::ReplyTooLarge);
+        }
         if (file) {
             file->write(line);
         } else {
@@ -235,14 +325,17 @@ void THttpClient::ReadReplyHeader() {
         }
     };
     std::string statusLine = ReadLn();
-    if (!statusLine.empty()) {
-        statusCode_ = statusCodeOf(statusLine);
-    }
     keep(statusLine);
+    std::optional<int> status = statusOfLine(statusLine);
+    if (!status) {
+        throw EHttpError(HttpFailure::BadReply,
+                         statusLine.empty() ? text::NoStatusLine : text::MalformedStatusLine);
+    }
+    statusCode_ = static_cast<std::int16_t>(*status);
     for (;;) {
         std::string line = ReadLn();
-        InterpretHeaderLine(line);
         keep(line);
+        InterpretHeaderLine(line);
         if (line.empty() || line == "\n" || line == "\r\n") {
             break;
         }
@@ -252,20 +345,36 @@ void THttpClient::ReadReplyHeader() {
     }
 }
 
+void THttpClient::ReadReplyBody() {
+    // One byte past the bound tells a body that is too large.
+    constexpr std::int64_t limit = MaxBodySize + 1;
+    if (InputFileMode) {
+        CaptureFile(Body, limit);
+    } else {
+        CaptureString(Body, limit);
+    }
+    if (BytesReceived() > static_cast<std::int64_t>(MaxBodySize)) {
+        if (!InputFileMode) {
+            std::string().swap(Body);
+        }
+        throw EHttpError(HttpFailure::ReplyTooLarge, text::ReplyTooLarge);
+    }
+}
+
 void THttpClient::PacketReceived() {
     if (OnPacketRecvd) {
         OnPacketRecvd(*this);
     }
 }
 
-void THttpClient::Exchange() {
+bool THttpClient::Exchange() {
+    bool follow = false;
     try {
         Connect();
         SendRequest();
-        statusCode_ = 0;
         ReadReplyHeader();
-        ReadBody();
-        JudgeStatus();
+        ReadReplyBody();
+        follow = JudgeStatus();
     } catch (...) {
         try {
             Disconnect();
@@ -275,54 +384,63 @@ void THttpClient::Exchange() {
         throw;
     }
     Disconnect();
+    return follow;
 }
 
-void THttpClient::ReadBody() {
-    if (InputFileMode) {
-        CaptureFile(Body);
-    } else {
-        CaptureString(Body, -1);
-    }
-}
-
-void THttpClient::JudgeStatus() {
-    if (statusCode_ < 299) {
+bool THttpClient::JudgeStatus() {
+    if (statusCode_ >= 200 && statusCode_ <= 299) {
         if (OnSuccess) {
             OnSuccess(currentCmd_);
         }
         Report(2, "Transaction Completed");
-    } else if (statusCode_ > 399) {
+        return false;
+    }
+    if (statusCode_ >= 400) {
         if (OnFailure) {
             OnFailure(currentCmd_);
         }
-    } else if (statusCode_ <= 302) {
-        requestUrl_ = redirectLocation_;
+        if (statusCode_ == 401 && OnAuthenticationNeeded) {
+            OnAuthenticationNeeded(*this);
+        }
+        throw EHttpStatusError(statusCode_);
     }
+    if (isRedirection(statusCode_)) {
+        return FollowRedirect();
+    }
+    throw EHttpError(HttpFailure::BadReply, text::UnexpectedStatus(statusCode_));
 }
 
-bool THttpClient::FollowUp() {
-    if (statusCode_ >= 300 && statusCode_ <= 398) {
-        bool handled = false;
-        if (!receivedCookie_.empty()) {
-            HeaderInfo.Cookie = receivedCookie_;
-        }
-        if (OnRedirect) {
-            OnRedirect(handled);
-        }
-        if (handled) {
-            return false;
-        }
-        if (!contains(requestUrl_, "/")) {
-            // A bare name is taken relative to the server just asked, on its port.
-            auto port = static_cast<std::uint16_t>(Port);
-            std::string portPart = port == DefaultHttpPort ? "" : ":" + std::to_string(port);
-            requestUrl_ = "http://" + Host + portPart + "/" + requestUrl_;
-        }
+bool THttpClient::FollowRedirect() {
+    if (redirectLocation_.empty()) {
+        throw EHttpError(HttpFailure::BadRedirect, text::RedirectWithoutLocation);
     }
-    if (statusCode_ == 401 && OnAuthenticationNeeded) {
-        OnAuthenticationNeeded(*this);
+    if (!isHttpLocation(redirectLocation_)) {
+        throw EHttpError(HttpFailure::BadRedirect, text::RedirectNotHttp);
     }
-    return statusCode_ >= 299 && statusCode_ <= 399;
+    requestUrl_ = redirectLocation_;
+    if (!receivedCookie_.empty()) {
+        HeaderInfo.Cookie = receivedCookie_;
+    }
+    bool handled = false;
+    if (OnRedirect) {
+        OnRedirect(handled);
+    }
+    if (handled) {
+        return false;
+    }
+    if (!contains(requestUrl_, "/")) {
+        // A bare name is taken relative to the server just asked, on its port.
+        auto port = static_cast<std::uint16_t>(Port);
+        std::string portPart = port == DefaultHttpPort ? "" : ":" + std::to_string(port);
+        requestUrl_ = "http://" + Host + portPart + "/" + requestUrl_;
+    }
+    return true;
+}
+
+void THttpClient::RequestTimerTriggered() {
+    requestTimer_.SetEnabled(false);
+    requestTimedOut_ = true;
+    Abort();
 }
 
 void THttpClient::InterpretHeaderLine(const std::string& line) {

@@ -1,7 +1,8 @@
 #pragma once
 // The HTTP/1.0 client: one Get runs a whole exchange (URL, request header, connection, reply
 // header, body until the server closes, verdict, redirections) on the user-interface thread,
-// dispatching messages while it waits. Errors are raised out of Get.
+// dispatching messages while it waits. Errors are raised out of Get; only a status from 200 to
+// 299 is a success. Time and memory are bounded, whatever the server does.
 
 #include <cstdint>
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "net/HeaderList.h"
 #include "net/SockClient.h"
+#include "net/TimeoutTimer.h"
 
 namespace net {
 
@@ -27,8 +29,11 @@ struct THeaderInfo {
 
 class THttpClient : public TSocketClient {
   public:
-    // Repetitions (redirections and repeats) allowed within one Get.
+    // Redirections followed within one Get.
     static constexpr int MaxRepeats = 20;
+    // The most of a reply that is kept: status line and header lines together, and body.
+    static constexpr std::size_t MaxHeaderSize = 64 * 1024;
+    static constexpr std::size_t MaxBodySize = 1024 * 1024;
 
     explicit THttpClient(platform::Application& application);
 
@@ -43,20 +48,24 @@ class THttpClient : public TSocketClient {
 
     // After the request header is composed, before connecting.
     std::function<void(THttpClient& sender)> OnAboutToSend;
-    // A status code below 299 (also a missing one, which counts as 0).
+    // A status code from 200 to 299.
     std::function<void(CmdType cmd)> OnSuccess;
-    // A status code above 399.
+    // A status code of 400 and above, before Get raises EHttpStatusError.
     std::function<void(CmdType cmd)> OnFailure;
-    // A status code from 300 to 398, before the request is repeated; setting handled ends Get.
+    // A redirection (301, 302, 303, 307, 308) to an http location, before it is followed;
+    // setting handled ends Get without an error.
     std::function<void(bool& handled)> OnRedirect;
-    // Status 401.
+    // Status 401, after OnFailure.
     std::function<void(THttpClient& sender)> OnAuthenticationNeeded;
     // After each received chunk of the body.
     std::function<void(THttpClient& sender)> OnPacketRecvd;
 
-    // Raises EHttpError "Empty URL", "HTTP Secure Socket is not supported", an invalid port,
-    // "Control character in request header" or "Too many redirects", and the socket errors;
-    // the connection is closed first. A status of 400 and above raises nothing.
+    // The whole of Get, redirections included, ends within TimeOut (0: DefaultTimeOutMs).
+    // Raises EHttpError for a refused request ("Empty URL", "HTTP Secure Socket is not
+    // supported", an invalid port, "Control character in request header"), for a reply that is
+    // not a success (no or a malformed status line, an unexpected status, a bad redirection,
+    // "Too many redirects", "Reply too large"), EHttpStatusError for a status of 400 and above,
+    // "Request timed out", and the socket errors; the connection is closed first.
     void Get(const std::string& url);
     void Abort() override;
 
@@ -65,7 +74,9 @@ class THttpClient : public TSocketClient {
     void ParseUrl();
     void BuildRequestHeader();
     void SendRequest();
+    // Reads the status line, which must be well formed, and the header lines.
     void ReadReplyHeader();
+    void ReadReplyBody();
 
     CmdType CurrentCmd() const { return currentCmd_; }
     const std::string& RequestUrl() const { return requestUrl_; }
@@ -78,13 +89,16 @@ class THttpClient : public TSocketClient {
     void PacketReceived() override;
 
   private:
-    // Connect, send, read and judge; the connection is closed however it ends.
-    void Exchange();
-    void ReadBody();
-    void JudgeStatus();
-    // True when the request goes out again.
-    bool FollowUp();
+    class RequestBound;
+
+    // Connect, send, read and judge; the connection is closed however it ends. True when a
+    // redirection is to be followed.
+    bool Exchange();
+    // True when the request goes out again, to the redirection's location.
+    bool JudgeStatus();
+    bool FollowRedirect();
     void InterpretHeaderLine(const std::string& line);
+    void RequestTimerTriggered();
 
     CmdType currentCmd_ = cmdGet;
     std::string requestUrl_;
@@ -92,6 +106,8 @@ class THttpClient : public TSocketClient {
     THeaderList headerLines_;
     std::string redirectLocation_;
     std::string receivedCookie_;
+    TTimeoutTimer requestTimer_;
+    bool requestTimedOut_ = false;
 };
 
 }  // namespace net

@@ -75,6 +75,42 @@ std::string CannotWriteFile(const std::string& name) {
     return "Cannot write file \"" + name + "\"";
 }
 
+std::string UnexpectedStatus(int status) {
+    return "Unexpected reply status " + std::to_string(status);
+}
+
+std::string StatusRefused(int status) {
+    return "The server refused the request (status " + std::to_string(status) + ")";
+}
+
+const char* SockFailureText(SockFailure failure) {
+    switch (failure) {
+        case SockFailure::AlreadyConnected:
+            return AlreadyConnected;
+        case SockFailure::NullRemoteAddress:
+            return NullRemoteAddress;
+        case SockFailure::HostLookupTimedOut:
+            return HostLookupTimedOut;
+        case SockFailure::HostLookupCanceled:
+            return HostLookupCanceled;
+        case SockFailure::HostLookupFailed:
+            return HostLookupFailed;
+        case SockFailure::ConnectionTimedOut:
+            return ConnectionTimedOut;
+        case SockFailure::ConnectionCanceled:
+            return ConnectionCanceled;
+        case SockFailure::ConnectionFailed:
+            return ConnectionFailed;
+        case SockFailure::SocketsInitFailed:
+            return SocketsInitFailed;
+        case SockFailure::NoTimer:
+            return NoTimer;
+        case SockFailure::System:
+            break;
+    }
+    return "Socket error";
+}
+
 std::string SocketErrorText(int code) {
     auto found = std::find_if(SocketErrors.begin(), SocketErrors.end(),
                               [code](const auto& entry) { return entry.first == code; });

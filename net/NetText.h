@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "net/NetErrors.h"
+
 namespace net::text {
 
 // Socket client.
@@ -26,10 +28,21 @@ inline constexpr const char* RequestTargetTooLong = "Request target too long";
 inline constexpr const char* SecureSocketNotSupported = "HTTP Secure Socket is not supported";
 inline constexpr const char* TooManyRedirects = "Too many redirects";
 inline constexpr const char* ControlCharacterInRequest = "Control character in request header";
+inline constexpr const char* NoStatusLine = "No complete status line in the reply";
+inline constexpr const char* MalformedStatusLine = "Malformed status line in the reply";
+inline constexpr const char* ReplyTooLarge = "Reply too large";
+inline constexpr const char* RedirectWithoutLocation = "Redirect without Location";
+inline constexpr const char* RedirectNotHttp = "Redirect to a location other than http:// refused";
+inline constexpr const char* RequestTimedOut = "Request timed out";
 
 std::string InvalidPort(const std::string& port);
 std::string CannotCreateFile(const std::string& name);
 std::string CannotWriteFile(const std::string& name);
+std::string UnexpectedStatus(int status);
+std::string StatusRefused(int status);
+
+// The text of one of the socket client's own failures.
+const char* SockFailureText(SockFailure failure);
 
 // "10061:Connection refused" for a known socket error code, "Unknown Error No. 5" otherwise.
 std::string SocketErrorText(int code);

@@ -2,10 +2,11 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 
 #include <cerrno>
-#include <cstring>
+#include <utility>
 
 #include "net/NetErrors.h"
 #include "net/NetText.h"
@@ -16,7 +17,8 @@ namespace net {
 
 namespace {
 
-constexpr std::uint32_t WaitPauseMs = 2;
+// What a read waits for: data, or the end of the connection.
+constexpr short ReadableEvents = POLLIN | POLLRDHUP;
 
 }  // namespace
 
@@ -47,7 +49,7 @@ TSocketClient::TSocketClient(platform::Application& application)
     linger noLinger{1, 0};
     if (!socket_.valid() ||
         setsockopt(socket_.get(), SOL_SOCKET, SO_LINGER, &noLinger, sizeof noLinger) != 0) {
-        throw ESockError(text::SocketsInitFailed);
+        throw ESockError(SockFailure::SocketsInitFailed);
     }
     SelectEvents();
 }
@@ -56,13 +58,14 @@ void TSocketClient::Connect() {
     Report(8, "Connecting");
     cancelRequested_ = false;
     if (isConnected_) {
-        throw ESockError(text::AlreadyConnected);
+        throw ESockError(SockFailure::AlreadyConnected);
     }
     ResolveRemoteAddress();
     remoteAddress_.sin_family = AF_INET;
     remoteAddress_.sin_port = htons(static_cast<std::uint16_t>(Proxy.empty() ? Port : ProxyPort));
     lookupFinished_ = false;
     lastEventOk_ = true;
+    brokenError_ = 0;
     SelectEvents();
     if (::connect(socket_.get(), reinterpret_cast<const sockaddr*>(&remoteAddress_),
                   sizeof remoteAddress_) != 0) {
@@ -109,6 +112,7 @@ std::string TSocketClient::ReadLn() {
         }
         long peeked = Receive(ioBuffer_.data(), IoBufferSize - line.size(), MSG_PEEK);
         if (peeked == 0 || (peeked < 0 && lastSocketError_ == NotConnectedCode)) {
+            RaiseIfBroken();
             return {};
         }
         if (peeked > 0) {
@@ -118,7 +122,7 @@ std::string TSocketClient::ReadLn() {
         } else if (lastSocketError_ != WouldBlockCode) {
             RaiseSocketError(lastSocketError_);
         }
-        application_.processMessages();
+        WaitTurn(ReadableEvents);
         if (cancelRequested_) {
             cancelRequested_ = false;
             throw EAbortError(text::ReadLnAborted);
@@ -139,11 +143,11 @@ void TSocketClient::CaptureString(std::string& target, std::int64_t limit) {
     }
 }
 
-void TSocketClient::CaptureFile(const std::string& fileName) {
+void TSocketClient::CaptureFile(const std::string& fileName, std::int64_t limit) {
     Report(8, "CaptureFile");
     OutputFile file(fileName);
-    bool cancelled =
-        Capture([&file](std::string_view chunk) { file.write(chunk); }, [] { return true; });
+    bool cancelled = Capture([&file](std::string_view chunk) { file.write(chunk); },
+                             [this, limit] { return limit == -1 || bytesReceived_ < limit; });
     file.close();
     if (cancelled) {
         throw EAbortError(text::SendAborted);
@@ -164,6 +168,7 @@ void TSocketClient::AttachConnected(SocketHandle connected) {
         CheckSocketError(0);
     }
     isConnected_ = true;
+    brokenError_ = 0;
     SelectEvents();
 }
 
@@ -232,6 +237,9 @@ void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
                 }
                 break;
             case platform::SocketEvent::Close:
+                if (error != 0) {
+                    brokenError_ = SocketErrorCode(error);
+                }
                 // Data still waiting keeps the socket open; the reads end at its end.
                 if (!DataAvailable()) {
                     RequestCloseSocket();
@@ -260,8 +268,8 @@ void TSocketClient::ResolveRemoteAddress() {
             ResolveHost();
         } catch (const ESockError& error) {
             // A failed lookup shows as the null address below; only the end of a wait counts.
-            if (std::strcmp(error.what(), text::HostLookupTimedOut) == 0 ||
-                std::strcmp(error.what(), text::HostLookupCanceled) == 0) {
+            if (error.failure() == SockFailure::HostLookupTimedOut ||
+                error.failure() == SockFailure::HostLookupCanceled) {
                 throw;
             }
         }
@@ -273,7 +281,7 @@ void TSocketClient::ResolveRemoteAddress() {
             OnInvalidHost(handled);
         }
         if (!handled) {
-            throw ESockError(text::NullRemoteAddress);
+            throw ESockError(SockFailure::NullRemoteAddress);
         }
     }
 }
@@ -289,17 +297,18 @@ void TSocketClient::ResolveHost() {
         TimeOutScope timeOut(*this);
         lookupFinished_ = false;
         lookup_.start(name);
-        WaitPausing([this] { return lookupFinished_ || timeOutFired_ || cancelRequested_; });
+        // The answer comes as a message: nothing on the socket to wait for.
+        WaitUntil(-1, 0, [this] { return lookupFinished_ || timeOutFired_ || cancelRequested_; });
         lookup_.forget();
     }
     if (timeOutFired_) {
-        throw ESockError(text::HostLookupTimedOut);
+        throw ESockError(SockFailure::HostLookupTimedOut);
     }
     if (cancelRequested_) {
-        throw ESockError(text::HostLookupCanceled);
+        throw ESockError(SockFailure::HostLookupCanceled);
     }
     if (!lastEventOk_) {
-        throw ESockError(text::HostLookupFailed);
+        throw ESockError(SockFailure::HostLookupFailed);
     }
     remoteAddress_.sin_addr.s_addr = resolvedAddress_;
     if (OnHostResolved) {
@@ -309,8 +318,9 @@ void TSocketClient::ResolveHost() {
 
 void TSocketClient::WaitConnected() {
     TimeOutScope timeOut(*this);
-    WaitPausing(
-        [this] { return isConnected_ || timeOutFired_ || cancelRequested_ || !lastEventOk_; });
+    WaitUntil(socket_.get(), POLLOUT, [this] {
+        return isConnected_ || timeOutFired_ || cancelRequested_ || !lastEventOk_;
+    });
 }
 
 void TSocketClient::RaiseConnectFailure() {
@@ -318,12 +328,12 @@ void TSocketClient::RaiseConnectFailure() {
         OnConnectionFailed(*this);
     }
     if (timeOutFired_) {
-        throw ESockError(text::ConnectionTimedOut);
+        throw ESockError(SockFailure::ConnectionTimedOut);
     }
     if (cancelRequested_) {
-        throw ESockError(text::ConnectionCanceled);
+        throw ESockError(SockFailure::ConnectionCanceled);
     }
-    throw ESockError(text::ConnectionFailed);
+    throw ESockError(SockFailure::ConnectionFailed);
 }
 
 void TSocketClient::SendBuffer(std::string_view data) {
@@ -337,8 +347,8 @@ void TSocketClient::SendBuffer(std::string_view data) {
             break;
         } else {
             CheckSocketError(WouldBlockCode);
-            // A full send buffer: dispatching lets the time-out end a peer that never reads.
-            application_.processMessages();
+            // A full send buffer: the time-out still ends a peer that never reads.
+            WaitTurn(POLLOUT);
         }
     }
     if (cancelRequested_) {
@@ -375,6 +385,7 @@ bool TSocketClient::Capture(const std::function<void(std::string_view chunk)>& s
     while (!cancelRequested_ && wantMore()) {
         long received = Receive(ioBuffer_.data(), IoBufferSize, 0);
         if (received == 0) {
+            RaiseIfBroken();
             break;
         }
         if (received > 0) {
@@ -383,11 +394,12 @@ bool TSocketClient::Capture(const std::function<void(std::string_view chunk)>& s
             PacketReceived();
             TimerOn();
         } else if (lastSocketError_ == NotConnectedCode) {
+            RaiseIfBroken();
             break;
         } else if (lastSocketError_ != WouldBlockCode) {
             RaiseSocketError(lastSocketError_);
         }
-        application_.processMessages();
+        WaitTurn(ReadableEvents);
     }
     bool cancelled = cancelRequested_;
     cancelRequested_ = false;
@@ -415,11 +427,28 @@ void TSocketClient::TimerTriggered() {
     Abort();
 }
 
-void TSocketClient::WaitPausing(const std::function<bool()>& done) {
+void TSocketClient::WaitTurn(short events) {
+    WaitTurnOn(socket_.get(), events);
+}
+
+void TSocketClient::WaitTurnOn(int fd, short events) {
+    application_.waitForEvent(fd, events);
+    // A quitting program takes no more time for the network.
+    if (application_.terminated() && !cancelRequested_) {
+        Abort();
+    }
+}
+
+void TSocketClient::WaitUntil(int fd, short events, const std::function<bool()>& done) {
     do {
-        application_.clock().sleep(WaitPauseMs);
-        application_.processMessages();
+        WaitTurnOn(fd, events);
     } while (!done());
+}
+
+void TSocketClient::RaiseIfBroken() {
+    if (brokenError_ != 0) {
+        RaiseSocketError(std::exchange(brokenError_, 0));
+    }
 }
 
 int TSocketClient::TakeSocketError() {
@@ -436,7 +465,7 @@ void TSocketClient::CheckSocketError(int toleratedCode) {
 
 void TSocketClient::RaiseSocketError(int code) {
     Report(8, "Looking Up Error Message" + statusText_);
-    throw ESockError(text::SocketErrorText(code));
+    throw ESockError(code);
 }
 
 }  // namespace net

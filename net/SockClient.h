@@ -1,8 +1,9 @@
 #pragma once
 // One TCP client socket driven from the user-interface thread: host lookup, connect, send, line
 // and bulk reads, error texts and a time-out. Socket events arrive as messages, and every wait
-// keeps dispatching the application's messages, so the interface stays responsive meanwhile and
-// handlers (this component's included) may run in the middle of an operation.
+// blocks in the application's loop until the socket, a message or a timer needs it, dispatching
+// the messages: the interface stays responsive meanwhile, handlers (this component's included)
+// may run in the middle of an operation, and a quitting application aborts the wait.
 
 #include <netinet/in.h>
 
@@ -67,12 +68,14 @@ class TSocketClient {
     void Write(std::string_view text);
     void Writeln(std::string_view text);
     // One line with its LF (a CR before it stays); empty once the connection has ended, even
-    // when part of a line had arrived. A line longer than the buffer comes in pieces.
+    // when part of a line had arrived. A line longer than the buffer comes in pieces. A
+    // connection broken by the peer (a reset) raises its socket error instead.
     std::string ReadLn();
     // Reads until the connection ends or target holds at least limit bytes (-1: no limit).
     void CaptureString(std::string& target, std::int64_t limit);
-    // Reads until the connection ends into a new file (an existing one is replaced).
-    void CaptureFile(const std::string& fileName);
+    // Reads until the connection ends, or at least limit bytes came (-1: no limit), into a new
+    // file (an existing one is replaced).
+    void CaptureFile(const std::string& fileName, std::int64_t limit = -1);
     // True when at least one byte waits to be read.
     bool DataAvailable();
     // Takes over a connected stream socket made elsewhere (an accepted one, or a socket pair's
@@ -130,8 +133,13 @@ class TSocketClient {
     void TimerOn();
     void TimerOff();
     void TimerTriggered();
-    // Pauses 2 ms and dispatches messages until done holds.
-    void WaitPausing(const std::function<bool()>& done);
+    // One turn of the application's wait on this socket; aborts when the application quits.
+    void WaitTurn(short events);
+    void WaitTurnOn(int fd, short events);
+    // Turns of the wait on fd (-1: none) until done holds; at least one.
+    void WaitUntil(int fd, short events, const std::function<bool()>& done);
+    // Raises the error that broke the connection, once, if one did.
+    void RaiseIfBroken();
 
     int TakeSocketError();
     // Raises the error of the failed call unless its code is tolerated.
@@ -153,6 +161,8 @@ class TSocketClient {
     bool lastEventOk_ = true;
     bool lookupFinished_ = false;
     int lastSocketError_ = 0;
+    // The socket error code of a connection the peer broke, until it is raised.
+    int brokenError_ = 0;
     std::int64_t bytesReceived_ = 0;
     std::string statusText_;
 };

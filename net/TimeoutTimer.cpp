@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "net/NetErrors.h"
-#include "net/NetText.h"
 
 namespace net {
 
@@ -40,7 +39,7 @@ void TTimeoutTimer::restart() {
         return;
     }
     if (interval_ > LongestIntervalMs) {
-        throw ESockError(text::NoTimer);
+        throw ESockError(SockFailure::NoTimer);
     }
     platformTimer_ = application_.setTimer(interval_, [this] {
         if (OnTimer) {

@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 
+#include <poll.h>
+
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "platform/FatalError.h"
@@ -15,6 +18,9 @@ namespace {
 
 // Upper bound of one blocking wait, so that the loop re-checks its timers and sources.
 constexpr std::uint32_t MaxBlockMs = 50;
+// Upper bound of one blocking turn of a wait, which does not watch the display: its input is
+// noticed within this time.
+constexpr std::uint32_t InputPollMs = 10;
 
 std::uint32_t windowIdOf(const SDL_Event& event) {
     switch (event.type) {
@@ -98,6 +104,16 @@ void Application::processMessages() {
     }
 }
 
+void Application::waitForEvent(int fd, short events) {
+    gatherMessages();
+    if (queueEmpty() && !terminated_) {
+        std::array<pollfd, 2> watched{{{wake_.fd(), POLLIN, 0}, {fd, events, 0}}};
+        clock_.pollReady(watched, std::min(InputPollMs, blockingTimeoutMs()));
+        wake_.clear();
+    }
+    processMessages();
+}
+
 void Application::enqueue(Message message) {
     std::lock_guard lock(queueMutex_);
     queue_.push_back(std::move(message));
@@ -105,6 +121,7 @@ void Application::enqueue(Message message) {
 
 void Application::post(Message message) {
     enqueue(std::move(message));
+    wake_.signal();
     // Wakes a loop blocked in an idle pass; safe from any thread.
     SDL_Event wake{};
     wake.type = wakeEventType_;
@@ -287,6 +304,11 @@ bool Application::takeMessage(Message& message) {
     message = std::move(queue_.front());
     queue_.pop_front();
     return true;
+}
+
+bool Application::queueEmpty() {
+    std::lock_guard lock(queueMutex_);
+    return queue_.empty();
 }
 
 void Application::dispatchGuarded(const Message& message) {

@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/Message.h"
 #include "platform/MessageBoxes.h"
+#include "platform/WakeSignal.h"
 
 union SDL_Event;
 struct SDL_Window;
@@ -64,6 +65,11 @@ class Application {
     // Dispatches every queued message, with no idle pass: for waits that keep the interface
     // responsive.
     void processMessages();
+    // One turn of a wait that keeps the interface responsive without spinning: when no message
+    // is queued, first blocks until fd shows one of events (fd -1: none), a message is posted,
+    // a timer or source falls due, or a short slice passes for the display's input; then
+    // dispatches every queued message. Time is read on the application's clock.
+    void waitForEvent(int fd = -1, short events = 0);
     void terminate() { terminated_ = true; }
     bool terminated() const { return terminated_; }
 
@@ -107,6 +113,7 @@ class Application {
     void queueDueTimers();
     void fireTimer(TimerId id);
     bool takeMessage(Message& message);
+    bool queueEmpty();
     void dispatch(const Message& message);
     void dispatchGuarded(const Message& message);
     void runIdlePass(bool mayBlock);
@@ -130,6 +137,7 @@ class Application {
     std::mutex queueMutex_;
     std::deque<Message> queue_;
     std::uint32_t wakeEventType_;
+    WakeSignal wake_;
 
     std::map<HookId, MainWindowHook> mainWindowHooks_;
     HookId nextHookId_ = 1;

@@ -1,9 +1,22 @@
 #include "platform/Clock.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 namespace platform {
+
+namespace {
+
+// The real time a manual clock gives a wait before letting its time pass: enough for a
+// loopback peer on another thread to answer.
+constexpr std::uint32_t ManualWaitRealMs = 1;
+
+int pollFor(std::span<pollfd> fds, std::uint32_t ms) {
+    return std::max(::poll(fds.data(), fds.size(), static_cast<int>(ms)), 0);
+}
+
+}  // namespace
 
 std::uint32_t SystemClock::milliseconds() {
     auto since = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -24,6 +37,18 @@ TimeOfDay SystemClock::utcTimeOfDay() {
 
 void SystemClock::sleep(std::uint32_t ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+int SystemClock::pollReady(std::span<pollfd> fds, std::uint32_t ms) {
+    return pollFor(fds, ms);
+}
+
+int ManualClock::pollReady(std::span<pollfd> fds, std::uint32_t ms) {
+    int ready = pollFor(fds, std::min(ms, ManualWaitRealMs));
+    if (ready == 0) {
+        now_ += ms;
+    }
+    return ready;
 }
 
 }  // namespace platform

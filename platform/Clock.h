@@ -1,7 +1,10 @@
 #pragma once
 // The millisecond clock: 32 bits, wrapping; and the UTC time of day that seeds the game.
 
+#include <poll.h>
+
 #include <cstdint>
+#include <span>
 
 namespace platform {
 
@@ -17,8 +20,11 @@ class Clock {
     virtual ~Clock() = default;
     virtual std::uint32_t milliseconds() = 0;
     virtual TimeOfDay utcTimeOfDay() = 0;
-    // Pauses the calling thread; waits that keep the interface responsive use it between polls.
+    // Pauses the calling thread.
     virtual void sleep(std::uint32_t ms) = 0;
+    // Blocks until one of fds is ready or ms have passed on this clock; returns how many are
+    // ready (0 also when a signal cut the wait short).
+    virtual int pollReady(std::span<pollfd> fds, std::uint32_t ms) = 0;
 };
 
 class SystemClock final : public Clock {
@@ -26,9 +32,12 @@ class SystemClock final : public Clock {
     std::uint32_t milliseconds() override;
     TimeOfDay utcTimeOfDay() override;
     void sleep(std::uint32_t ms) override;
+    int pollReady(std::span<pollfd> fds, std::uint32_t ms) override;
 };
 
-// A clock that moves only when told to: for tests and the scripted runner.
+// A clock that moves only when told to, or when a wait finds nothing ready after a moment of
+// real time: then the whole wait passes at once, so that bounded waits end. For tests and the
+// scripted runner.
 class ManualClock final : public Clock {
   public:
     explicit ManualClock(std::uint32_t start = 0, TimeOfDay timeOfDay = {})
@@ -36,6 +45,7 @@ class ManualClock final : public Clock {
     std::uint32_t milliseconds() override { return now_; }
     TimeOfDay utcTimeOfDay() override { return timeOfDay_; }
     void sleep(std::uint32_t ms) override { now_ += ms; }
+    int pollReady(std::span<pollfd> fds, std::uint32_t ms) override;
     void advance(std::uint32_t ms) { now_ += ms; }
     void setTimeOfDay(TimeOfDay value) { timeOfDay_ = value; }
 

@@ -138,6 +138,8 @@ void SocketWatcher::pollConnecting(const std::shared_ptr<Watch>& watch, short re
 }
 
 void SocketWatcher::pollConnected(const std::shared_ptr<Watch>& watch, short revents) {
+    // Taken first: the peek for waiting data would consume a reset's error.
+    const int error = pendingError(watch->fd, revents);
     if ((revents & POLLIN) != 0 && watch->readArmed && hasWaitingData(watch->fd)) {
         watch->readArmed = false;
         post(watch, SocketEvent::Read);
@@ -148,7 +150,7 @@ void SocketWatcher::pollConnected(const std::shared_ptr<Watch>& watch, short rev
     }
     if ((revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0 && !watch->closeReported) {
         watch->closeReported = true;
-        post(watch, SocketEvent::Close, pendingError(watch->fd, revents));
+        post(watch, SocketEvent::Close, error);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <stdexcept>
 
@@ -37,6 +39,17 @@ bool readable(int fd) {
     return ::poll(&request, 1, StepMs) > 0;
 }
 
+bool writable(int fd) {
+    pollfd request{fd, POLLOUT, 0};
+    return ::poll(&request, 1, StepMs) > 0;
+}
+
+// Closing with a zero linger time resets the connection.
+void breakConnection(int fd) {
+    linger noLinger{1, 0};
+    setsockopt(fd, SOL_SOCKET, SO_LINGER, &noLinger, sizeof noLinger);
+}
+
 }  // namespace
 
 Reply whole(std::string text) {
@@ -53,6 +66,28 @@ Reply bytewise(const std::string& text, int pauseMs) {
 
 Reply silent() {
     return Reply{{}, 0, true};
+}
+
+Reply resetAfter(std::string text) {
+    Reply reply = whole(std::move(text));
+    reply.reset = true;
+    return reply;
+}
+
+Reply endless(std::string head, std::string repeated, int pauseMs) {
+    Reply reply{{std::move(head)}, pauseMs};
+    reply.repeated = std::move(repeated);
+    return reply;
+}
+
+Reply garbage(std::size_t size) {
+    std::string bytes(size, '\0');
+    std::uint32_t state = 12345;
+    for (char& byte : bytes) {
+        state = state * 1103515245 + 12345;
+        byte = static_cast<char>(state >> 24);
+    }
+    return whole(std::move(bytes));
 }
 
 LoopbackServer::LoopbackServer(Script script, bool readsRequest)
@@ -116,6 +151,9 @@ void LoopbackServer::serve(int fd, int index) {
     if (reply.hold) {
         waitForClientToLeave(fd);
     }
+    if (reply.reset) {
+        breakConnection(fd);
+    }
 }
 
 std::string LoopbackServer::readRequest(int fd) {
@@ -139,14 +177,30 @@ std::string LoopbackServer::readRequest(int fd) {
 
 void LoopbackServer::send(int fd, const Reply& reply) {
     for (std::size_t i = 0; i < reply.pieces.size(); ++i) {
-        if (i > 0 && !pause(reply.pauseMs)) {
-            return;
-        }
-        const std::string& piece = reply.pieces[i];
-        if (::send(fd, piece.data(), piece.size(), MSG_NOSIGNAL) < 0) {
+        if ((i > 0 && !pause(reply.pauseMs)) || !sendPiece(fd, reply.pieces[i])) {
             return;
         }
     }
+    while (!reply.repeated.empty() && pause(reply.pauseMs) && sendPiece(fd, reply.repeated)) {
+    }
+}
+
+bool LoopbackServer::sendPiece(int fd, const std::string& piece) {
+    for (std::size_t sent = 0; sent < piece.size();) {
+        if (stopping_) {
+            return false;
+        }
+        if (!writable(fd)) {
+            continue;
+        }
+        ssize_t written =
+            ::send(fd, piece.data() + sent, piece.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (written < 0 && errno != EAGAIN) {
+            return false;
+        }
+        sent += static_cast<std::size_t>(std::max<ssize_t>(written, 0));
+    }
+    return true;
 }
 
 void LoopbackServer::waitForClientToLeave(int fd) {

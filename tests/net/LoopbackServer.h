@@ -1,6 +1,7 @@
 #pragma once
 // A scripted server on 127.0.0.1 and an ephemeral port, on its own thread: it answers each
-// connection with pieces as small as one byte, pauses between them, and closes or falls silent.
+// connection with pieces as small as one byte, pauses between them, and closes, breaks the
+// connection, falls silent, or goes on sending for ever.
 
 #include <atomic>
 #include <cstdint>
@@ -14,13 +15,21 @@ namespace nettest {
 
 struct Reply {
     std::vector<std::string> pieces;
-    int pauseMs = 0;    // before every piece but the first
-    bool hold = false;  // after the pieces, stay connected and silent until the client leaves
+    int pauseMs = 0;         // before every piece but the first
+    bool hold = false;       // after the pieces, stay connected and silent until the client leaves
+    bool reset = false;      // after the pieces, break the connection (a reset) instead of closing
+    std::string repeated{};  // after the pieces, sent again and again until the client leaves
 };
 
 Reply whole(std::string text);
 Reply bytewise(const std::string& text, int pauseMs = 0);
 Reply silent();
+// text, then the connection broken.
+Reply resetAfter(std::string text);
+// head, then repeated for ever with pauseMs before each.
+Reply endless(std::string head, std::string repeated, int pauseMs = 0);
+// size bytes that follow no protocol.
+Reply garbage(std::size_t size);
 
 class LoopbackServer {
   public:
@@ -43,6 +52,8 @@ class LoopbackServer {
     void serve(int fd, int index);
     std::string readRequest(int fd);
     void send(int fd, const Reply& reply);
+    // False when the client has left or the server is stopping.
+    bool sendPiece(int fd, const std::string& piece);
     void waitForClientToLeave(int fd);
     // Sleeps in short steps; false when the server is stopping.
     bool pause(int ms);

@@ -96,6 +96,40 @@ TEST_F(NetTest, RefusedConnectionReportsFailure) {
     EXPECT_FALSE(client.LastEventOk());
 }
 
+// The kind of the error raised by action.
+net::SockFailure failureOf(const std::function<void()>& action, int* code = nullptr) {
+    try {
+        action();
+    } catch (const ESockError& error) {
+        if (code != nullptr) {
+            *code = error.code();
+        }
+        return error.failure();
+    }
+    ADD_FAILURE() << "no socket error";
+    return net::SockFailure::System;
+}
+
+TEST_F(NetTest, SocketErrorsTellTheirKindAndSystemCodeWithoutTheirText) {
+    TSocketClient client(app);
+    ClosedPort closed;
+    client.Host = "127.0.0.1";
+    client.Port = closed.port();
+    EXPECT_EQ(failureOf([&] { client.Connect(); }), net::SockFailure::ConnectionFailed);
+    client.Host = "no-such-host.invalid";
+    EXPECT_EQ(failureOf([&] { client.Connect(); }), net::SockFailure::NullRemoteAddress);
+
+    // The pause lets the connection complete before it breaks.
+    Reply part{{"", "no line end"}, 100};
+    part.reset = true;
+    LoopbackServer breaking = talker(part);
+    TSocketClient reader(app);
+    pointAt(reader, breaking).Connect();
+    int code = 0;
+    EXPECT_EQ(failureOf([&] { reader.ReadLn(); }, &code), net::SockFailure::System);
+    EXPECT_EQ(code, 10054);
+}
+
 TEST_F(NetTest, NameThatDoesNotResolveGivesNullAddressAfterOneAllowedRetry) {
     TSocketClient client(app);
     client.Host = "no-such-host.invalid";

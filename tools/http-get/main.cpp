@@ -1,5 +1,6 @@
 // http-get: runs one Get of the game's HTTP client and prints its events as they fire, then the
-// status code, the reply header and the body. For checking a ranking server by hand.
+// status code, the reply header and the body. For checking a ranking server by hand. SIGINT or
+// SIGTERM ends it at once, with status 130.
 
 #include <charconv>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "net/HttpClient.h"
+#include "net/NetErrors.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -22,9 +24,12 @@ struct Options {
     std::int32_t reportLevel = 0;
 };
 
+constexpr int InterruptedStatus = 130;
+
 constexpr const char* Usage =
     "usage: http-get [-t TIMEOUT_MS] [-v REPORT_LEVEL] URL\n"
-    "  -t  milliseconds allowed to each wait (default: the client's bound)\n"
+    "  -t  milliseconds allowed to each wait and to the whole request (default: the client's "
+    "bound)\n"
     "  -v  also print the socket's status texts up to this level (1 to 8)\n";
 
 std::optional<std::int32_t> numberOf(std::string_view text) {
@@ -103,17 +108,28 @@ int main(int argc, char** argv) {
     platform::SystemClock clock;
     platform::RecordedMessageBoxes boxes(
         [](const platform::ShownMessage& message) { std::cerr << message.text << "\n"; });
+    // The application turns SIGINT and SIGTERM into a quit, which aborts the request's wait.
     platform::Application application(clock, boxes);
     try {
         net::THttpClient client(application);
         client.TimeOut = options->timeOutMs;
         client.ReportLevel = options->reportLevel;
         wireEvents(client);
-        client.Get(options->url);
+        try {
+            client.Get(options->url);
+        } catch (const net::EHttpStatusError&) {
+            // A refusal comes with a reply worth seeing.
+            printReply(client);
+            throw;
+        }
         printReply(client);
     } catch (const std::exception& error) {
+        if (application.terminated()) {
+            std::cerr << "http-get: interrupted\n";
+            return InterruptedStatus;
+        }
         std::cerr << "http-get: " << error.what() << "\n";
         return 1;
     }
-    return 0;
+    return application.terminated() ? InterruptedStatus : 0;
 }

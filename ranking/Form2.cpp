@@ -8,6 +8,7 @@
 #include "net/FormEncode.h"
 #include "net/NetErrors.h"
 #include "platform/Font.h"
+#include "platform/ScopedFlag.h"
 #include "ranking/ClassicControls.h"
 #include "text/ShiftJis.h"
 
@@ -40,18 +41,6 @@ constexpr const char* SentTextAfterUrl = "\rにアクセスして下さい。";
 std::string QueryValue(const std::string& text) {
     return net::TFormEncoder::Encode(text::ToShiftJis(text));
 }
-
-// Marks the dialog's own request as under way for as long as it runs.
-class RequestUnderWay {
-  public:
-    explicit RequestUnderWay(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RequestUnderWay() { flag_ = false; }
-    RequestUnderWay(const RequestUnderWay&) = delete;
-    RequestUnderWay& operator=(const RequestUnderWay&) = delete;
-
-  private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -151,7 +140,7 @@ void TForm2::Button1Click() {
     RankingUrl = RankingCgiUrl(settings_.Host);
     const std::string query = Query();
     // One request at a time on the one client.
-    RequestUnderWay underWay(requestRunning_);
+    platform::ScopedFlag requestUnderWay(requestRunning_);
     Paint();
     try {
         HttpClient1.Get(RankingUrl + "?" + query);

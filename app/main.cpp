@@ -23,6 +23,9 @@ int main(int, char**) {
         session.Form().FrameTimer1.SetMaximumFrameRate(60);
         session.Show();
         session.Run();
+        if (session.Form().FinalSaveFailed()) {
+            return 1;
+        }
     } catch (const std::exception& error) {
         platform::showExceptionBox(messageBoxes, game::GameTitle, error);
         return 1;

@@ -123,6 +123,15 @@ void TForm1::Close() {
     try {
         FormDestroy();
     } catch (const std::exception& error) {
+        finalSaveFailed_ = true;
+        application_.showException(error);
+    }
+}
+
+void TForm1::SaveNow() {
+    try {
+        SaveBestTen(g_, PlayerName);
+    } catch (const std::exception& error) {
         application_.showException(error);
     }
 }
@@ -228,6 +237,7 @@ void TForm1::RunRankingDialogSequence() {
         Display1.SetOptions(Display1.Options().with(media::doFullScreen));
         Display1.Initialize();
     };
+    const std::int32_t passValueBefore = g_.PassValue;
     try {
         RunRankingDialog(*this);
     } catch (...) {
@@ -235,6 +245,9 @@ void TForm1::RunRankingDialogSequence() {
         throw;
     }
     restore();
+    if (g_.PassValue != passValueBefore) {
+        SaveNow();
+    }
 }
 
 void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
@@ -275,10 +288,15 @@ void TForm1::RunStateStep(std::int32_t lagCount) {
             StepCurtain(g_);
             DrawCurtain(g_, surface, PictureList1);
             break;
-        case gsPlay:
+        case gsPlay: {
+            const bool overBefore = g_.GameOverPhase == 2;
             StepPlayRules(g_, lagCount);
+            if (!overBefore && g_.GameOverPhase == 2 && g_.NewRank > 0) {
+                SaveNow();
+            }
             DrawPlay(g_, surface, PictureList1, lagCount);
             break;
+        }
     }
 }
 

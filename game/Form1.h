@@ -40,6 +40,8 @@ class TForm1 {
     void Show();
     // The window closes: the display finalises, then FormDestroy saves. Runs once.
     void Close();
+    // True when the save as the window closed failed (it was reported).
+    bool FinalSaveFailed() const { return finalSaveFailed_; }
 
     platform::Window& Window() { return window_; }
     GameGlobals& Globals() { return g_; }
@@ -64,11 +66,15 @@ class TForm1 {
     void RunStateStep(std::int32_t lagCount);
     void SwitchDisplayMode();
     void RunRankingDialogSequence();
+    // Saves the table while the game goes on, so that a crash later loses nothing; a failure is
+    // reported and play continues.
+    void SaveNow();
 
     platform::Application& application_;
     GameGlobals& g_;
     platform::Window window_;
     bool closed_ = false;
+    bool finalSaveFailed_ = false;
 
   public:
     // Components, in the order the window's description creates them.

@@ -266,3 +266,63 @@ TEST_F(Form1Test, TheFrameFillsWithIndexFourInPlayAndZeroElsewhere) {
 }
 
 }  // namespace
+
+class Form1SavingTest : public Form1Test {
+  protected:
+    void toPlay() {
+        toTitle();
+        press(vk::Space);
+        for (int i = 0; i < 1000 && g->State != gsPlay; ++i) {
+            frame();
+        }
+        ASSERT_EQ(g->State, gsPlay);
+    }
+
+    void endGameWithScore(std::int32_t score) {
+        g->Score = score;
+        g->Life = 0;
+        frame();
+        ASSERT_EQ(g->GameOverPhase, 2);
+    }
+};
+
+TEST_F(Form1SavingTest, AResultThatEntersTheTableIsSavedAtOnceAndOnlyThen) {
+    start();
+    toPlay();
+    endGameWithScore(0);
+    EXPECT_FALSE(std::filesystem::exists("Hisc.dat"));
+    frame();
+    press(vk::Space);
+    toPlay();
+    endGameWithScore(999'999);
+    EXPECT_EQ(g->NewRank, 1);
+    EXPECT_EQ(std::filesystem::file_size("Hisc.dat"), 1408u);
+    std::filesystem::remove("Hisc.dat");
+    frame();  // the game-over screen does not save again
+    EXPECT_FALSE(std::filesystem::exists("Hisc.dat"));
+}
+
+TEST_F(Form1SavingTest, ASubmissionThatChangedTheCheckValueIsSavedAtOnce) {
+    start();
+    toTitle();
+    form->RunRankingDialog = [](TForm1&) {};
+    press(vk::Return, Shift);
+    EXPECT_FALSE(std::filesystem::exists("Hisc.dat"));
+    g->PassValue = 1234;
+    form->RunRankingDialog = [](TForm1& owner) { owner.Globals().PassValue = 0; };
+    press(vk::Return, Shift);
+    EXPECT_EQ(std::filesystem::file_size("Hisc.dat"), 1408u);
+}
+
+TEST_F(Form1SavingTest, AFailingSaveDuringPlayIsReportedAndTheFinalOneIsRemembered) {
+    std::filesystem::create_directory("Hisc.dat");
+    start();
+    toPlay();
+    endGameWithScore(999'999);
+    EXPECT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(g->State, gsPlay);
+    EXPECT_FALSE(form->FinalSaveFailed());
+    form->Close();
+    EXPECT_EQ(boxes.shown().size(), 2u);
+    EXPECT_TRUE(form->FinalSaveFailed());
+}

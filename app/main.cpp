@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "app/RankingDialog.h"
+#include "game/DataFolderLock.h"
 #include "game/GameSession.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -17,6 +18,8 @@ int main(int, char**) {
     ranking::RankingSettings rankingSettings;
     ranking::ApplicationModalLoop rankingLoop;
     try {
+        // The data folder is the working folder; the lock lasts as long as the program.
+        const game::DataFolderLock dataFolder(".");
         game::GameSession session(clock, messageBoxes,
                                   app::MakeRankingDialog(rankingSettings, rankingLoop));
         // The picture's pace was made for 60 frames a second, whatever the display.
@@ -26,6 +29,9 @@ int main(int, char**) {
         if (session.Form().FinalSaveFailed()) {
             return 1;
         }
+    } catch (const game::AlreadyRunning& error) {
+        messageBoxes.show({game::GameTitle, error.what(), platform::MessageIcon::Warning}, nullptr);
+        return 1;
     } catch (const std::exception& error) {
         platform::showExceptionBox(messageBoxes, game::GameTitle, error);
         return 1;

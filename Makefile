@@ -27,7 +27,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps configure build run server test bench sanitize fuzz assets package clean
+.PHONY: deps configure build run server test bench sanitize fuzz assets package format clean
 
 deps:
 	$(call install-missing,$(PACKAGES))
@@ -90,3 +90,8 @@ package: configure
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
+
+# Every C++ file git tracks, in the style of .clang-format.
+format:
+	$(call install-missing,clang-format)
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -164,8 +164,8 @@ TEST_F(HttpTest, AStatusFrom400OnIsAFailureThatCarriesTheStatus) {
         } catch (const net::EHttpStatusError& error) {
             EXPECT_EQ(error.status(), status);
             EXPECT_EQ(error.failure(), net::HttpFailure::Refused);
-            EXPECT_EQ(error.what(), "The server refused the request (status " +
-                                        std::to_string(status) + ")");
+            EXPECT_EQ(error.what(),
+                      "The server refused the request (status " + std::to_string(status) + ")");
         }
         EXPECT_EQ(events, Events{"failure 0"});
         EXPECT_EQ(client.Body, "refused");
@@ -261,8 +261,8 @@ TEST_F(HttpTest, LocationsOtherThanHttpAreRefusedAndCaseDoesNotMatter) {
     };
     for (const auto& [location, error] : cases) {
         SCOPED_TRACE(location);
-        LoopbackServer front = replying(whole("HTTP/1.0 301 Moved\r\nLocation: " + location +
-                                              "\r\n\r\n"));
+        LoopbackServer front =
+            replying(whole("HTTP/1.0 301 Moved\r\nLocation: " + location + "\r\n\r\n"));
         EXPECT_EQ(errorOfGet(front.url("/")), error);
         EXPECT_EQ(front.connections(), 1);
     }

@@ -64,7 +64,8 @@ TEST(Keys, AltCtrlAndOtherKeysAnswerNothing) {
     EXPECT_FALSE(answeredDigit(keyAt(SDL_SCANCODE_KP_3, SDLK_KP_3, KMOD_RCTRL)));
     EXPECT_FALSE(answeredDigit(keyOf(SDLK_a)));
     EXPECT_FALSE(answeredDigit(keyOf(SDLK_SPACE)));
-    EXPECT_EQ(answeredDigit(keyAt(SDL_SCANCODE_Q, SDLK_1)), '1');  // a digit elsewhere, by its symbol
+    EXPECT_EQ(answeredDigit(keyAt(SDL_SCANCODE_Q, SDLK_1)),
+              '1');  // a digit elsewhere, by its symbol
 }
 
 TEST(Keys, TextOfOneDigitCharacter) {

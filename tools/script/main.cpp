@@ -23,9 +23,10 @@ int runScript(std::istream& script) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App command{"Runs プドロク headless (SDL's dummy drivers) in the current folder, driven "
-                     "by a script, one command a line; # starts a comment anywhere on a line.",
-                     "pudorock-script"};
+    CLI::App command{
+        "Runs プドロク headless (SDL's dummy drivers) in the current folder, driven "
+        "by a script, one command a line; # starts a comment anywhere on a line.",
+        "pudorock-script"};
     std::string scriptFile;
     command.add_option("SCRIPT", scriptFile, "the script; standard input without it");
     try {

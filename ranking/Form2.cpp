@@ -31,6 +31,10 @@ constexpr const char* RefusedText =
 constexpr const char* NameMissingText = "名前が記入されてません。";
 constexpr const char* CommentMissingText = "コメントが記入されてません。";
 constexpr const char* SendFailedText = "送信できません。\rインターネット接続を確認して下さい。";
+// The server's refusal, with its status number.
+std::string ServerRefusedText(int status) {
+    return "送信できません。\rサーバーが受け付けませんでした (" + std::to_string(status) + ")。";
+}
 constexpr const char* TooLongText = "名前とコメントが長すぎて送信できません。\r短くして下さい。";
 constexpr const char* SentTextBeforeUrl =
     "送信成功です！\rハイスコア申請ありがとうございました。\rランキングの確認は\r";
@@ -146,6 +150,8 @@ void TForm2::Button1Click() {
         HttpClient1.Get(RankingUrl + "?" + query);
     } catch (const net::ERequestTooLong&) {
         ShowMessage(TooLongText);
+    } catch (const net::EHttpStatusError& refusal) {
+        ShowMessage(ServerRefusedText(refusal.status()));
     } catch (...) {
         ShowMessage(SendFailedText);
     }

@@ -184,7 +184,7 @@ TEST_F(RankingDialogTest, SendsTheBestResultOnceThenRefusesIt) {
     EXPECT_EQ(field(printed.dumps[3], "dialog_send_enabled"), "false");
 }
 
-TEST_F(RankingDialogTest, AnErrorReplyShowsTheSendFailureAndChangesNothing) {
+TEST_F(RankingDialogTest, ARefusalShowsItsStatusAndChangesNothing) {
     storeBestResult(true);
     nettest::LoopbackServer server([](int, const std::string&) { return statusReply(404); });
     const Printed printed = run(server.port(), R"(
@@ -196,7 +196,7 @@ TEST_F(RankingDialogTest, AnErrorReplyShowsTheSendFailureAndChangesNothing) {
     )");
     EXPECT_EQ(server.connections(), 1);
     EXPECT_TRUE(
-        printed.has("msgbox: プドロク: 送信できません。\rインターネット接続を確認して下さい。"));
+        printed.has("msgbox: プドロク: 送信できません。\rサーバーが受け付けませんでした (404)。"));
     EXPECT_EQ(printed.messageBoxes(), 1);
     EXPECT_EQ(field(printed.dumps[0], "pass_value"), "4958");
     EXPECT_EQ(field(printed.dumps[0], "dialog_send_enabled"), "true");

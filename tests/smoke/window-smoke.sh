@@ -5,11 +5,18 @@
 set -euo pipefail
 game=$(realpath "$1")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+xvfb=
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work"
 
+# Xvfb picks a free display itself and tells it, so runs at the same time never share one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>display 2>xvfb.log & xvfb=$!
+for _ in $(seq 100); do [ -s display ] && break; sleep 0.1; done
+[ -s display ] || { echo "Xvfb did not start:" >&2; cat xvfb.log >&2; exit 1; }
+export DISPLAY=":$(head -n1 display)"
+
 export SMOKE_GAME=$game
-xvfb-run -a -s "-screen 0 1024x768x24" bash -euo pipefail -c '
+bash -euo pipefail -c '
     openbox >/dev/null 2>&1 &
     size() { xwininfo -root -tree | sed -n "s/.*(\"pudorock\" \"pudorock\")  \([0-9]*x[0-9]*\).*/\1/p"; }
     expect_size() {

@@ -13,6 +13,7 @@
 #include "media/LittleEndian.h"
 #include "media/Wave.h"
 #include "media/encode/WaveEncoding.h"
+#include "tools/loudness/Loudness.h"
 
 namespace {
 
@@ -82,30 +83,6 @@ TEST(SoundData, ReadBackAsWaves) {
     }
 }
 
-// Mean power in dB of the 50 ms blocks no more than 20 dB below the loudest block.
-double loudnessOf(const std::vector<double>& values, std::uint32_t rate) {
-    const std::size_t block = rate / 20;
-    std::vector<double> powers;
-    for (std::size_t start = 0; start < values.size(); start += block) {
-        const std::size_t end = std::min(values.size(), start + block);
-        double sum = 0;
-        for (std::size_t i = start; i < end; ++i) {
-            sum += values[i] * values[i];
-        }
-        powers.push_back(sum / static_cast<double>(end - start));
-    }
-    const double gate = *std::max_element(powers.begin(), powers.end()) / 100.0;
-    double sum = 0;
-    int counted = 0;
-    for (const double power : powers) {
-        if (power >= gate) {
-            sum += power;
-            ++counted;
-        }
-    }
-    return 10.0 * std::log10(sum / counted);
-}
-
 TEST(SoundData, OneLoudnessUnclippedWithoutClicksAtTheEnds) {
     std::vector<double> loudness;
     for (int index = 0; index < assets::SoundCount; ++index) {
@@ -119,7 +96,7 @@ TEST(SoundData, OneLoudnessUnclippedWithoutClicksAtTheEnds) {
         EXPECT_LT(peak, 0.9);  // -1 dBFS
         EXPECT_LT(std::abs(values.front()), 0.01);
         EXPECT_LT(std::abs(values.back()), 0.01);
-        loudness.push_back(loudnessOf(values, wave.sampleRate()));
+        loudness.push_back(loudness::loudnessOf(values, static_cast<int>(wave.sampleRate())));
     }
     const auto [quietest, loudest] = std::minmax_element(loudness.begin(), loudness.end());
     EXPECT_LT(*loudest - *quietest, 1.0) << "dB between the loudest sound and the quietest";

@@ -5,6 +5,8 @@
 #include <numbers>
 #include <stdexcept>
 
+#include "tools/loudness/Loudness.h"
+
 namespace assetgen {
 
 namespace {
@@ -13,8 +15,6 @@ constexpr double PeakDecibels = -1.0;
 // One loudness for every sound, low enough that the sound with the sharpest peaks stays below
 // PeakDecibels: a player hears none of them jump out.
 constexpr double LoudnessDecibels = -18.5;
-constexpr double LoudnessBlockSeconds = 0.05;
-constexpr double LoudnessGateDecibels = -20.0;
 constexpr double FadeIn = 0.002;
 constexpr double FadeOut = 0.012;
 
@@ -47,36 +47,8 @@ void fitLength(Samples& sound, std::size_t count) {
     sound.values.resize(count, 0.0);
 }
 
-double loudnessOf(const Samples& sound) {
-    const auto block = std::max<std::size_t>(
-        1, static_cast<std::size_t>(std::lround(LoudnessBlockSeconds * sound.rate)));
-    std::vector<double> powers;
-    for (std::size_t start = 0; start < sound.values.size(); start += block) {
-        const std::size_t end = std::min(sound.values.size(), start + block);
-        double sum = 0;
-        for (std::size_t i = start; i < end; ++i) {
-            sum += sound.values[i] * sound.values[i];
-        }
-        powers.push_back(sum / static_cast<double>(end - start));
-    }
-    const double loudest = powers.empty() ? 0 : *std::max_element(powers.begin(), powers.end());
-    if (loudest == 0) {
-        throw std::runtime_error("silent sound");
-    }
-    const double gate = loudest * std::pow(10.0, LoudnessGateDecibels / 10.0);
-    double sum = 0;
-    int counted = 0;
-    for (const double power : powers) {
-        if (power >= gate) {
-            sum += power;
-            ++counted;
-        }
-    }
-    return 10.0 * std::log10(sum / counted);
-}
-
 void normaliseLoudness(Samples& sound, double decibels) {
-    scale(sound, decibels - loudnessOf(sound));
+    scale(sound, decibels - loudness::loudnessOf(sound.values, sound.rate));
     if (const double peak = decibelsOf(peakOf(sound)); peak > PeakDecibels) {
         scale(sound, PeakDecibels - peak);
     }

@@ -11,9 +11,6 @@ namespace assetgen {
 
 // Cuts or pads with silence to exactly count samples.
 void fitLength(Samples& sound, std::size_t count);
-// The sound's loudness in dB below full scale: the mean power of its 50 ms blocks, leaving out
-// the blocks more than 20 dB below the loudest (pauses and tails do not make a sound quieter).
-double loudnessOf(const Samples& sound);
 // Scales to the loudness in dB below full scale, then down further should a sample then peak
 // above -1 dBFS.
 void normaliseLoudness(Samples& sound, double decibels);

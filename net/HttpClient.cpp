@@ -347,11 +347,11 @@ void THttpClient::ReadReplyHeader() {
 
 void THttpClient::ReadReplyBody() {
     // One byte past the bound tells a body that is too large.
-    constexpr std::int64_t limit = MaxBodySize + 1;
+    constexpr std::int64_t Limit = MaxBodySize + 1;
     if (InputFileMode) {
-        CaptureFile(Body, limit);
+        CaptureFile(Body, Limit);
     } else {
-        CaptureString(Body, limit);
+        CaptureString(Body, Limit);
     }
     if (BytesReceived() > static_cast<std::int64_t>(MaxBodySize)) {
         if (!InputFileMode) {

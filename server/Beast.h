@@ -13,6 +13,6 @@ namespace server {
 namespace asio = boost::asio;
 namespace beast = boost::beast;
 namespace http = boost::beast::http;
-using tcp = boost::asio::ip::tcp;
+using Tcp = boost::asio::ip::tcp;
 
 }  // namespace server

@@ -14,7 +14,7 @@ constexpr std::chrono::milliseconds AcceptRetry{100};
 
 }  // namespace
 
-HttpServer::HttpServer(asio::io_context& context, const tcp::endpoint& endpoint,
+HttpServer::HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint,
                        RankingService& service, RequestLog& log, HttpLimits limits)
     : acceptor_(context, endpoint),
       retry_(context),
@@ -45,12 +45,12 @@ void HttpServer::accept() {
         return;
     }
     accepting_ = true;
-    acceptor_.async_accept([this](const boost::system::error_code& error, tcp::socket socket) {
+    acceptor_.async_accept([this](const boost::system::error_code& error, Tcp::socket socket) {
         onAccepted(error, std::move(socket));
     });
 }
 
-void HttpServer::onAccepted(const boost::system::error_code& error, tcp::socket socket) {
+void HttpServer::onAccepted(const boost::system::error_code& error, Tcp::socket socket) {
     accepting_ = false;
     if (error == asio::error::operation_aborted || stopping_) {
         return;

@@ -27,10 +27,10 @@ class HttpServer {
     static constexpr std::size_t HeaderLimit = 8 * 1024;
 
     // Listens at once; throws boost::system::system_error when it cannot.
-    HttpServer(asio::io_context& context, const tcp::endpoint& endpoint, RankingService& service,
+    HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint, RankingService& service,
                RequestLog& log, HttpLimits limits = {});
 
-    tcp::endpoint localEndpoint() const { return acceptor_.local_endpoint(); }
+    Tcp::endpoint localEndpoint() const { return acceptor_.local_endpoint(); }
     void start();
     // No new connections; idle ones are closed, the others once their answer is sent.
     void stop();
@@ -39,11 +39,11 @@ class HttpServer {
     friend class HttpSession;
 
     void accept();
-    void onAccepted(const boost::system::error_code& error, tcp::socket socket);
+    void onAccepted(const boost::system::error_code& error, Tcp::socket socket);
     void opened(HttpSession* session);
     void closed(HttpSession* session);
 
-    tcp::acceptor acceptor_;
+    Tcp::acceptor acceptor_;
     asio::steady_timer retry_;
     RankingService& service_;
     RequestLog& log_;

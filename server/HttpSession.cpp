@@ -7,7 +7,7 @@ namespace server {
 
 namespace {
 
-asio::ip::address peerAddress(const tcp::socket& socket) {
+asio::ip::address peerAddress(const Tcp::socket& socket) {
     boost::system::error_code error;
     const auto endpoint = socket.remote_endpoint(error);
     return error ? asio::ip::address() : endpoint.address();
@@ -19,7 +19,7 @@ std::string_view view(beast::string_view text) {
 
 }  // namespace
 
-HttpSession::HttpSession(tcp::socket socket, HttpServer& server)
+HttpSession::HttpSession(Tcp::socket socket, HttpServer& server)
     : server_(server),
       stream_(std::move(socket)),
       peer_(peerAddress(stream_.socket())),
@@ -126,7 +126,7 @@ void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
 
 void HttpSession::close() {
     boost::system::error_code ignored;
-    stream_.socket().shutdown(tcp::socket::shutdown_send, ignored);
+    stream_.socket().shutdown(Tcp::socket::shutdown_send, ignored);
     stream_.close();
 }
 

@@ -16,7 +16,7 @@ class HttpServer;
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
   public:
-    HttpSession(tcp::socket socket, HttpServer& server);
+    HttpSession(Tcp::socket socket, HttpServer& server);
     ~HttpSession();
 
     void start();

@@ -17,15 +17,15 @@ namespace {
 
 using namespace server;
 
-std::string shownEndpoint(const tcp::endpoint& endpoint) {
+std::string shownEndpoint(const Tcp::endpoint& endpoint) {
     const std::string address = endpoint.address().to_string();
     return (endpoint.address().is_v6() ? "[" + address + "]" : address) + ":" +
            std::to_string(endpoint.port());
 }
 
-tcp::endpoint resolve(asio::io_context& context, const ServerOptions& options) {
-    tcp::resolver resolver(context);
-    return resolver.resolve(options.listenHost, options.listenPort, tcp::resolver::numeric_service)
+Tcp::endpoint resolve(asio::io_context& context, const ServerOptions& options) {
+    Tcp::resolver resolver(context);
+    return resolver.resolve(options.listenHost, options.listenPort, Tcp::resolver::numeric_service)
         .begin()
         ->endpoint();
 }

@@ -29,8 +29,8 @@ int sequenceLength(unsigned char lead) {
 
 // The smallest character each length may carry; anything below is an overlong form.
 char32_t smallestOf(int length) {
-    constexpr char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    return smallest[length];
+    constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    return Smallest[length];
 }
 
 char32_t readingOf(unsigned char malformedByte, MalformedUtf8 malformed) {

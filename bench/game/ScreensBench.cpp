@@ -18,10 +18,10 @@ using namespace game;
 
 constexpr std::int32_t Lag = 16;
 
-BENCHMARK(benchsupport::MemcpyBaseline);
+BENCHMARK(benchsupport::memcpyBaseline);
 
 // A running game with every cell taken: all 900 blocks, the panel and both bars.
-void PlayFrame(benchmark::State& state) {
+void playFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
     GameGlobals& g = game.g;
     StepNewGame(g);
@@ -41,10 +41,10 @@ void PlayFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }
-BENCHMARK(PlayFrame);
+BENCHMARK(playFrame);
 
 // 420 blocks and 88 texts.
-void BestTenFrame(benchmark::State& state) {
+void bestTenFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
     FillDefaultBestTen(game.g);
     for (auto _ : state) {
@@ -53,10 +53,10 @@ void BestTenFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }
-BENCHMARK(BestTenFrame);
+BENCHMARK(bestTenFrame);
 
 // Below 0 all 121 logos lie whole on the screen, and the credit line is drawn too.
-void OpeningFrame(benchmark::State& state) {
+void openingFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
     GameGlobals& g = game.g;
     g.State = gsIntro;
@@ -69,9 +69,9 @@ void OpeningFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }
-BENCHMARK(OpeningFrame);
+BENCHMARK(openingFrame);
 
-void TitleFrame(benchmark::State& state) {
+void titleFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
     for (auto _ : state) {
         game.surface().Fill(0);
@@ -79,6 +79,6 @@ void TitleFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }
-BENCHMARK(TitleFrame);
+BENCHMARK(titleFrame);
 
 }  // namespace

@@ -40,34 +40,34 @@ class Scene {
   public:
     Scene() {
         platform::useHeadlessDrivers();
-        display.AutoSize = false;
-        display.SetSurfaceWidth(SurfaceWidth);
-        display.SetSurfaceHeight(SurfaceHeight);
-        display.DefaultColorTable = testsupport::greyRamp();
-        display.ColorTable = testsupport::greyRamp();
-        TPictureCollectionItem& logo = list.Items().Add();
+        display_.AutoSize = false;
+        display_.SetSurfaceWidth(SurfaceWidth);
+        display_.SetSurfaceHeight(SurfaceHeight);
+        display_.DefaultColorTable = testsupport::greyRamp();
+        display_.ColorTable = testsupport::greyRamp();
+        TPictureCollectionItem& logo = list_.Items().Add();
         logo.Picture = speckledPicture(150, 32);
         logo.SystemMemory = true;
-        TPictureCollectionItem& tiles = list.Items().Add();
+        TPictureCollectionItem& tiles = list_.Items().Add();
         tiles.Picture = speckledPicture(120, 60);
         tiles.PatternWidth = 20;
         tiles.PatternHeight = 20;
         tiles.Transparent = false;
-        list.SetDisplay(&display);
-        display.Initialize();
+        list_.SetDisplay(&display_);
+        display_.Initialize();
     }
 
-    TSurface& surface() { return *display.BackSurface(); }
-    const TPictureCollectionItem& logo() const { return list.Items(0); }
-    const TPictureCollectionItem& tiles() const { return list.Items(1); }
+    TSurface& surface() { return *display_.BackSurface(); }
+    const TPictureCollectionItem& logo() const { return list_.Items(0); }
+    const TPictureCollectionItem& tiles() const { return list_.Items(1); }
 
   private:
-    platform::ManualClock clock;
-    platform::RecordedMessageBoxes boxes;
-    platform::Application app{clock, boxes};
-    platform::Window window{app, "bench", SurfaceWidth, SurfaceHeight};
-    TDisplay display{&window};
-    TPictureList list;
+    platform::ManualClock clock_;
+    platform::RecordedMessageBoxes boxes_;
+    platform::Application app_{clock_, boxes_};
+    platform::Window window_{app_, "bench", SurfaceWidth, SurfaceHeight};
+    TDisplay display_{&window_};
+    TPictureList list_;
 };
 
 Scene& scene() {
@@ -75,7 +75,7 @@ Scene& scene() {
     return built;
 }
 
-void PlayScreenTiles(benchmark::State& state) {
+void playScreenTiles(benchmark::State& state) {
     Scene& s = scene();
     for (auto _ : state) {
         for (int c = 0; c < 30; ++c) {
@@ -88,7 +88,7 @@ void PlayScreenTiles(benchmark::State& state) {
 }
 
 // Eleven rings of eleven, some reaching past the edges, as the opening spiral's logos do.
-void OpeningLogos(benchmark::State& state) {
+void openingLogos(benchmark::State& state) {
     Scene& s = scene();
     for (auto _ : state) {
         for (int ring = 0; ring < 11; ++ring) {
@@ -102,12 +102,12 @@ void OpeningLogos(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(benchsupport::MemcpyBaseline)
+BENCHMARK(benchsupport::memcpyBaseline)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);
-BENCHMARK(PlayScreenTiles)
+BENCHMARK(playScreenTiles)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);
-BENCHMARK(OpeningLogos)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(openingLogos)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);

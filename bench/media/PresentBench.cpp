@@ -16,7 +16,7 @@ namespace {
 constexpr int Width = 800;
 constexpr int Height = 600;
 
-void PresentConversion(benchmark::State& state) {
+void presentConversion(benchmark::State& state) {
     std::vector<std::uint8_t> indexes(Width * Height);
     for (std::size_t i = 0; i < indexes.size(); ++i) {
         indexes[i] = static_cast<std::uint8_t>(i * 7);
@@ -30,10 +30,10 @@ void PresentConversion(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(PresentConversion);
+BENCHMARK(presentConversion);
 
 // 90 short texts, as a busy status panel and board draw them.
-void CanvasTextFrame(benchmark::State& state) {
+void canvasTextFrame(benchmark::State& state) {
     media::Palette palette;
     media::GlyphCache glyphs;
     media::TSurface surface(Width, Height, palette, glyphs);
@@ -54,6 +54,6 @@ void CanvasTextFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(surface.Pixels());
     }
 }
-BENCHMARK(CanvasTextFrame);
+BENCHMARK(canvasTextFrame);
 
 }  // namespace

@@ -52,7 +52,7 @@ class SilentListener {
     std::uint16_t port_ = 0;
 };
 
-void SilentServerWait(benchmark::State& state) {
+void silentServerWait(benchmark::State& state) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     SilentListener server;
     platform::SystemClock clock;
@@ -69,6 +69,6 @@ void SilentServerWait(benchmark::State& state) {
     }
     state.counters["wait_ms"] = client.TimeOut;
 }
-BENCHMARK(SilentServerWait)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(silentServerWait)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

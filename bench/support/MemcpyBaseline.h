@@ -9,7 +9,7 @@
 
 namespace benchsupport {
 
-inline void MemcpyBaseline(benchmark::State& state) {
+inline void memcpyBaseline(benchmark::State& state) {
     std::vector<std::uint8_t> from(800 * 600, 3);
     std::vector<std::uint8_t> to(from.size());
     for (auto _ : state) {

@@ -256,7 +256,7 @@ TEST_F(PictureListTest, PatternsEntirelyOffTheSurfaceDrawNothing) {
                         {-1000, -1000},
                         {5000, 5000}}) {
         SCOPED_TRACE(testing::Message() << x << ", " << y);
-        EXPECT_EQ(drawnArea([&](TSurface& dest) { tiles().Draw(dest, x, y, 0); }), 0);
+        EXPECT_EQ(drawnArea([&, x = x, y = y](TSurface& dest) { tiles().Draw(dest, x, y, 0); }), 0);
     }
 }
 

@@ -28,20 +28,20 @@ class HttpServerTest : public ::testing::Test {
     }
 
     void start(HttpLimits limits = {}) {
-        server_.emplace(context_, tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0), service_,
+        server_.emplace(context_, Tcp::endpoint(asio::ip::make_address("127.0.0.1"), 0), service_,
                         log_, limits);
         server_->start();
         thread_ = std::thread([this] { context_.run(); });
     }
 
-    tcp::socket connect() {
-        tcp::socket socket(client_);
+    Tcp::socket connect() {
+        Tcp::socket socket(client_);
         socket.connect(server_->localEndpoint());
         return socket;
     }
 
     // Everything the server sends until it closes the connection.
-    static std::string readToEnd(tcp::socket& socket) {
+    static std::string readToEnd(Tcp::socket& socket) {
         std::string received;
         boost::system::error_code error;
         asio::read(socket, asio::dynamic_buffer(received), error);
@@ -49,12 +49,12 @@ class HttpServerTest : public ::testing::Test {
     }
 
     std::string exchange(const std::string& request) {
-        tcp::socket socket = connect();
+        Tcp::socket socket = connect();
         asio::write(socket, asio::buffer(request));
         return readToEnd(socket);
     }
 
-    static bool answersWithin(tcp::socket& socket, int milliseconds) {
+    static bool answersWithin(Tcp::socket& socket, int milliseconds) {
         pollfd watched{socket.native_handle(), POLLIN, 0};
         return poll(&watched, 1, milliseconds) == 1;
     }
@@ -114,7 +114,7 @@ TEST_F(HttpServerTest, RefusesLongHeadersAndBodies) {
 
 TEST_F(HttpServerTest, DropsAClientThatSendsNothing) {
     start({.connections = 10, .silence = 200ms});
-    tcp::socket silent = connect();
+    Tcp::socket silent = connect();
     const auto began = std::chrono::steady_clock::now();
     ASSERT_TRUE(answersWithin(silent, 5000));
     EXPECT_EQ(readToEnd(silent), "");
@@ -123,11 +123,11 @@ TEST_F(HttpServerTest, DropsAClientThatSendsNothing) {
 
 TEST_F(HttpServerTest, HandlesNoMoreConnectionsThanItsLimitAtOnce) {
     start({.connections = 1, .silence = 10s});
-    tcp::socket first = connect();
+    Tcp::socket first = connect();
     asio::write(first, asio::buffer("GET " + Page + " HTTP/1.1\r\nHost: a\r\n\r\n"));
     ASSERT_TRUE(answersWithin(first, 5000));
 
-    tcp::socket second = connect();
+    Tcp::socket second = connect();
     asio::write(second, asio::buffer("GET " + Page + " HTTP/1.0\r\n\r\n"));
     EXPECT_FALSE(answersWithin(second, 300)) << "the second waits while the first is open";
     first.close();

@@ -10,10 +10,10 @@ namespace testsupport {
 // The state whose next step lands on target: the step is state * 134775813 + 1, and the
 // multiplier, odd, has an inverse modulo 2^32.
 inline std::uint32_t stateBefore(std::uint32_t target) {
-    constexpr std::uint32_t multiplier = 134775813u;
-    std::uint32_t inverse = multiplier;
+    constexpr std::uint32_t Multiplier = 134775813u;
+    std::uint32_t inverse = Multiplier;
     for (int i = 0; i < 5; ++i) {
-        inverse *= 2u - multiplier * inverse;
+        inverse *= 2u - Multiplier * inverse;
     }
     return (target - 1u) * inverse;
 }

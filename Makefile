@@ -27,7 +27,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: deps configure build run server test bench sanitize fuzz assets package format clean
+.PHONY: deps configure build run server test bench tidy sanitize fuzz assets package format clean
 
 deps:
 	$(call install-missing,$(PACKAGES))
@@ -48,9 +48,10 @@ server: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pudorock-ranking-server
 	$(BUILD)/server/pudorock-ranking-server
 
-# Benchmarks run once, briefly; the test results come last.
+# Benchmarks run once, briefly, and clang-tidy checks the tree; the test results come last.
 test: build
 	$(MAKE) --no-print-directory bench
+	$(MAKE) --no-print-directory tidy
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Headless, like the tests: SDL's dummy video and audio drivers. The ranking server's phases
@@ -90,6 +91,16 @@ package: configure
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz
+
+# Every C++ file of ours under the checks of .clang-tidy; any finding fails. The generated
+# headers must exist first, hence the build.
+TIDY_FOLDERS := app|bench|fuzz|game|media|net|platform|ranking|server|tests|text|tools
+tidy: build
+	$(call install-missing,clang-tidy)
+	@run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet '^$(CURDIR)/($(TIDY_FOLDERS))/' \
+		>$(BUILD)/tidy.log 2>&1; status=$$?; \
+	grep -vE '^clang-tidy|warnings? generated|^Suppressed|^Use -header-filter' $(BUILD)/tidy.log; \
+	exit $$status
 
 # Every C++ file git tracks, in the style of .clang-format.
 format:

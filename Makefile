@@ -38,10 +38,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Only the game, so that a first run does not wait for every test and benchmark.
+# Only the game, so that a first run does not wait for every test and benchmark; its options
+# in ARGS (`make run ARGS=--window`).
 run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pudorock
-	$(BUILD)/app/pudorock
+	$(BUILD)/app/pudorock $(ARGS)
 
 # The ranking server with its defaults: 127.0.0.1:8080, ./ranking.sqlite3.
 server: configure

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "app/DataFolderChoice.h"
 #include "app/RankingDialog.h"
 #include "game/DataFolderLock.h"
 #include "game/GameSession.h"
@@ -10,18 +14,25 @@
 #include "ranking/ModalLoop.h"
 #include "ranking/RankingSite.h"
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    int exitCode = 0;
+    const auto options = app::parseCommandLine(argc, argv, std::cout, std::cerr, exitCode);
+    if (!options) {
+        return exitCode;
+    }
     // Full screen stays up while another window (the ranking dialog, a message box) has focus.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     platform::SystemClock clock;
     platform::DesktopMessageBoxes messageBoxes;
     ranking::RankingSettings rankingSettings;
+    rankingSettings.Host = options->rankingHost.value_or(rankingSettings.Host);
     ranking::ApplicationModalLoop rankingLoop;
     try {
-        // The data folder is the working folder; the lock lasts as long as the program.
-        const game::DataFolderLock dataFolder(".");
+        // The lock lasts as long as the program.
+        const game::StartOptions start{app::readyDataFolder(*options), options->window};
+        const game::DataFolderLock dataFolder(start.dataFolder);
         game::GameSession session(clock, messageBoxes,
-                                  app::MakeRankingDialog(rankingSettings, rankingLoop));
+                                  app::MakeRankingDialog(rankingSettings, rankingLoop), start);
         // The picture's pace was made for 60 frames a second, whatever the display.
         session.Form().FrameTimer1.SetMaximumFrameRate(60);
         session.Show();

@@ -42,9 +42,11 @@ void loadSoundItem(media::TWaveCollectionItem& item, int index) {
 
 }  // namespace
 
-TForm1::TForm1(platform::Application& application, GameGlobals& globals)
+TForm1::TForm1(platform::Application& application, GameGlobals& globals,
+               const StartOptions& options)
     : application_(application),
       g_(globals),
+      dataFolder_(options.dataFolder),
       window_(application, GameTitle, ScreenWidth, ScreenHeight),
       Display1(&window_),
       FrameTimer1(application),
@@ -54,6 +56,9 @@ TForm1::TForm1(platform::Application& application, GameGlobals& globals)
         FormCreate();
     } catch (const std::exception& error) {
         application_.showException(error);
+    }
+    if (options.windowed) {
+        EnterWindow();
     }
 }
 
@@ -130,7 +135,7 @@ void TForm1::Close() {
 
 void TForm1::SaveNow() {
     try {
-        SaveBestTen(g_, PlayerName);
+        SaveBestTen(g_, PlayerName, dataFolder_);
     } catch (const std::exception& error) {
         application_.showException(error);
     }
@@ -141,7 +146,7 @@ void TForm1::FormCreate() {
     g_.ShowDebugInfo = 0;
     const platform::TimeOfDay now = application_.clock().utcTimeOfDay();
     g_.Random.seed(timeOfDaySeed(now.hour, now.minute, now.second, now.millisecond));
-    LoadBestTen(g_, PlayerName);
+    LoadBestTen(g_, PlayerName, dataFolder_);
     PictureList1.Items().BuildColorTable();
     Display1.DefaultColorTable = PictureList1.Items().ColorTable;
     Display1.ColorTable = Display1.DefaultColorTable;
@@ -150,7 +155,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormDestroy() {
-    SaveBestTen(g_, PlayerName);
+    SaveBestTen(g_, PlayerName, dataFolder_);
 }
 
 void TForm1::Display1Initialize(media::TDisplay&) {
@@ -205,36 +210,52 @@ void TForm1::FormKeyPress(char& key) {
 void TForm1::SwitchDisplayMode() {
     Display1.Finalize();
     if (Display1.Options().contains(media::doFullScreen)) {
-        window_.centerOnScreen();
-        window_.setCursorVisible(true);
-        window_.setBorderStyle(platform::BorderStyle::Single);
-        Display1.SetOptions(Display1.Options().without(media::doFullScreen));
-        window_.setClientWidth(ScreenWidth);
-        window_.setClientHeight(ScreenHeight);
+        EnterWindow();
     } else {
-        window_.setCursorVisible(false);
-        window_.setBorderStyle(platform::BorderStyle::None);
-        Display1.SetOptions(Display1.Options().with(media::doFullScreen));
+        EnterFullScreen();
     }
     Display1.Initialize();
+}
+
+void TForm1::EnterWindow() {
+    window_.centerOnScreen();
+    window_.setCursorVisible(true);
+    window_.setBorderStyle(platform::BorderStyle::Single);
+    // The desktop may resize and maximise it; the picture scales as in full screen.
+    window_.setResizable(true);
+    Display1.SetOptions(Display1.Options().without(media::doFullScreen));
+    window_.setClientWidth(ScreenWidth);
+    window_.setClientHeight(ScreenHeight);
+}
+
+void TForm1::EnterFullScreen() {
+    window_.setCursorVisible(false);
+    window_.setBorderStyle(platform::BorderStyle::None);
+    window_.setResizable(false);
+    Display1.SetOptions(Display1.Options().with(media::doFullScreen));
 }
 
 void TForm1::RunRankingDialogSequence() {
     if (!RunRankingDialog) {
         return;
     }
+    const bool wasFullScreen = Display1.Options().contains(media::doFullScreen);
     window_.centerOnScreen();
     window_.setCursorVisible(true);
     window_.setBorderStyle(platform::BorderStyle::Single);
+    window_.setResizable(false);
     Display1.SetOptions(Display1.Options().without(media::doFullScreen));
     window_.setClientWidth(80);
     window_.setClientHeight(60);
     FrameTimer1.SetEnabled(false);
-    auto restore = [this] {
+    // Back to the mode the player had: a game started in a window stays in one.
+    auto restore = [this, wasFullScreen] {
         FrameTimer1.SetEnabled(true);
-        window_.setCursorVisible(false);
-        window_.setBorderStyle(platform::BorderStyle::None);
-        Display1.SetOptions(Display1.Options().with(media::doFullScreen));
+        if (wasFullScreen) {
+            EnterFullScreen();
+        } else {
+            EnterWindow();
+        }
         Display1.Initialize();
     };
     const std::int32_t passValueBefore = g_.PassValue;

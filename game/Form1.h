@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/Globals.h"
+#include "game/StartOptions.h"
 #include "media/Display.h"
 #include "media/FrameTimer.h"
 #include "media/PictureList.h"
@@ -31,7 +32,8 @@ class TForm1 {
   public:
     // Creates the components from their stored settings, then runs FormCreate; a failure of
     // FormCreate is reported and the window is still created.
-    TForm1(platform::Application& application, GameGlobals& globals);
+    TForm1(platform::Application& application, GameGlobals& globals,
+           const StartOptions& options = {});
     ~TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
@@ -65,6 +67,9 @@ class TForm1 {
     void LoadStoredSettings();
     void RunStateStep(std::int32_t lagCount);
     void SwitchDisplayMode();
+    // The window's look for each display mode; the display takes it at its next initialisation.
+    void EnterWindow();
+    void EnterFullScreen();
     void RunRankingDialogSequence();
     // Saves the table while the game goes on, so that a crash later loses nothing; a failure is
     // reported and play continues.
@@ -72,6 +77,7 @@ class TForm1 {
 
     platform::Application& application_;
     GameGlobals& g_;
+    std::filesystem::path dataFolder_;
     platform::Window window_;
     bool closed_ = false;
     bool finalSaveFailed_ = false;

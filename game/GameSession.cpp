@@ -14,8 +14,8 @@ platform::Application& titled(platform::Application& application) {
 }  // namespace
 
 GameSession::GameSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
-                         RankingDialogRunner rankingDialog)
-    : application_(clock, messageBoxes), form_(titled(application_), globals_) {
+                         RankingDialogRunner rankingDialog, const StartOptions& options)
+    : application_(clock, messageBoxes), form_(titled(application_), globals_, options) {
     form_.RunRankingDialog = std::move(rankingDialog);
 }
 

@@ -6,6 +6,7 @@
 
 #include "game/Form1.h"
 #include "game/Globals.h"
+#include "game/StartOptions.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -17,7 +18,7 @@ class GameSession {
     // Creates the game window (FormCreate runs); it shows only with Show. Clock and boxes must
     // outlive the session.
     GameSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
-                RankingDialogRunner rankingDialog = {});
+                RankingDialogRunner rankingDialog = {}, const StartOptions& options = {});
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 

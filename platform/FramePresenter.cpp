@@ -52,6 +52,8 @@ FramePresenter::FramePresenter(Window& window, int frameWidth, int frameHeight, 
     if (!texture_) {
         throw std::runtime_error(SDL_GetError());
     }
+    // The pixels stay sharp at any window or screen size, whatever the renderer's default.
+    SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeNearest);
 }
 
 void FramePresenter::setWaitVBlank(bool waitVBlank) {

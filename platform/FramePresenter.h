@@ -1,7 +1,7 @@
 #pragma once
 // Shows frames of palette indexes in a window: each index becomes a 32-bit pixel through a
 // lookup table, written straight into a streaming texture that is drawn scaled to the
-// window, its shape kept.
+// window, its shape kept, each pixel a sharp block.
 
 #include <cstdint>
 #include <vector>

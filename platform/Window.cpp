@@ -108,6 +108,7 @@ void Window::setAlwaysOnTop(bool onTop) {
 }
 
 void Window::setResizable(bool resizable) {
+    resizable_ = resizable;
     SDL_SetWindowResizable(window_, resizable ? SDL_TRUE : SDL_FALSE);
 }
 

@@ -46,7 +46,9 @@ class Window {
     void setCursorVisible(bool visible);
     bool cursorVisible() const { return cursorVisible_; }
     void setAlwaysOnTop(bool onTop);
+    // Whether the desktop may resize and maximise the window (a window, not full screen).
     void setResizable(bool resizable);
+    bool resizable() const { return resizable_; }
     // Borderless desktop full screen.
     void setFullScreen(bool fullScreen);
 
@@ -92,6 +94,7 @@ class Window {
     BorderStyle borderStyle_ = BorderStyle::Single;
     bool cursorVisible_ = true;
     bool fullScreen_ = false;
+    bool resizable_ = false;
     bool shownOnce_ = false;
     bool keepCentered_ = false;
     std::vector<Registration> listeners_;

@@ -27,8 +27,8 @@ class Form1Test : public ::testing::Test {
         clock.setTimeOfDay({1, 2, 3, 4});
     }
 
-    void start() {
-        session.emplace(clock, boxes);
+    void start(const StartOptions& options = {}) {
+        session.emplace(clock, boxes, RankingDialogRunner{}, options);
         app = &session->Application();
         g = &session->Globals();
         form = &session->Form();
@@ -157,6 +157,51 @@ TEST_F(Form1Test, AltEnterSwitchesBackToFullScreen) {
     EXPECT_EQ(form->Window().borderStyle(), platform::BorderStyle::None);
     EXPECT_FALSE(form->Window().cursorVisible());
     EXPECT_TRUE(form->FrameTimer1.Enabled());
+}
+
+TEST_F(Form1Test, AWindowedStartOpensAResizableWindowThatAltEnterStillSwitches) {
+    start({{}, true});
+    frame();
+    EXPECT_FALSE(fullScreen());
+    EXPECT_TRUE(form->Display1.Initialized());
+    EXPECT_EQ(form->Window().clientWidth(), 800);
+    EXPECT_EQ(form->Window().clientHeight(), 600);
+    EXPECT_EQ(form->Window().borderStyle(), platform::BorderStyle::Single);
+    EXPECT_TRUE(form->Window().resizable());
+    EXPECT_TRUE(form->Window().cursorVisible());
+    EXPECT_EQ(form->Display1.BackSurface()->Width(), 800);  // the picture is scaled, not resized
+    press(vk::Return, Alt);
+    EXPECT_TRUE(fullScreen());
+    EXPECT_FALSE(form->Window().resizable());
+    press(vk::Return, Alt);
+    EXPECT_FALSE(fullScreen());
+    EXPECT_TRUE(form->Window().resizable());
+    EXPECT_EQ(form->Window().clientWidth(), 800);
+}
+
+TEST_F(Form1Test, TheRankingDialogReturnsToTheWindowItWasOpenedFrom) {
+    start({{}, true});
+    toTitle();
+    form->RunRankingDialog = [](TForm1& owner) { EXPECT_FALSE(owner.Window().resizable()); };
+    press(vk::Return, Shift);
+    EXPECT_FALSE(fullScreen());
+    EXPECT_TRUE(form->Display1.Initialized());
+    EXPECT_EQ(form->Window().clientWidth(), 800);
+    EXPECT_EQ(form->Window().clientHeight(), 600);
+    EXPECT_TRUE(form->Window().resizable());
+    EXPECT_TRUE(form->Window().cursorVisible());
+}
+
+TEST_F(Form1Test, TheChosenDataFolderHoldsTheTableFromStartToEnd) {
+    std::filesystem::create_directory("saves");
+    std::ofstream("saves/Name.dat", std::ios::binary) << "NAME";
+    start({"saves", false});
+    EXPECT_EQ(form->PlayerName, "NAME");
+    press(vk::Escape);
+    form->Close();
+    EXPECT_EQ(std::filesystem::file_size("saves/Hisc.dat"), 1408u);
+    EXPECT_FALSE(std::filesystem::exists("Hisc.dat"));
+    EXPECT_FALSE(std::filesystem::exists("Name.dat"));
 }
 
 TEST_F(Form1Test, CtrlPlaysNoPart) {

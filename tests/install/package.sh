@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian packages, made into a temporary folder and never installed: the game's package
 # depends on its libraries and on the font it finds at run time, and unpacked it gives a
-# program that runs, and its desktop files.
+# program that tells its version, and its desktop files.
 # Usage: package.sh BUILD_DIR VERSION [server]
 set -euo pipefail
 build=$(realpath "$1")
@@ -29,8 +29,9 @@ done
 game=$out/pudorock/usr/bin/pudorock
 [ -x "$game" ] || { echo "the package holds no runnable usr/bin/pudorock" >&2; exit 1; }
 file -b "$game" | grep -q "^ELF .* executable" || { echo "$game: $(file -b "$game")" >&2; exit 1; }
-# Until the game has options to ask it, a run without its font shows that it starts at all.
-"$(dirname "$0")/missing-font.sh" "$game" >/dev/null
+shown=$("$game" --version) || { echo "the packaged game failed on --version" >&2; exit 1; }
+[ "$shown" = "pudorock $version" ] ||
+    { echo "the packaged game says \"$shown\", expected \"pudorock $version\"" >&2; exit 1; }
 [ -f "$out/pudorock/usr/share/applications/pudorock.desktop" ] ||
     { echo "the package holds no desktop entry" >&2; exit 1; }
 

@@ -1,0 +1,120 @@
+#include "app/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+#include "version/Version.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* Keys = R"(Keys:
+  Space         skip the opening / start a game (title) / back to the opening (after game over)
+  1-9, 0        answer during play (main row or keypad)
+  Enter         show the best-ten board (title) / back to the title
+  Shift+Enter   send your best result to the internet ranking (title)
+  Alt+Enter     switch between full screen and a window (anywhere but the title)
+  Alt+F1        show the debug figures (play)
+  Esc           quit (anywhere but the ranking dialog))";
+
+bool isPort(std::string_view text) {
+    unsigned port = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+    return !text.empty() && error == std::errc() && end == text.data() + text.size() && port >= 1 &&
+           port <= 65535;
+}
+
+// A host goes into the request line and the ranking page's URL as it is: nothing there may
+// end it or add a path.
+bool isHostPart(std::string_view host) {
+    return !host.empty() && host.find_first_of("/?#@\\ ") == std::string_view::npos &&
+           std::none_of(host.begin(), host.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x21 || c == 0x7f; });
+}
+
+std::string checkRankingHost(const std::string& text) {
+    const std::size_t colon = text.rfind(':');
+    const bool bracketed = !text.empty() && text.front() == '[';
+    const std::size_t portAt =
+        colon == std::string::npos || (bracketed && colon < text.rfind(']')) ? text.size() : colon;
+    const std::string_view host = std::string_view(text).substr(0, portAt);
+    if (!isHostPart(host) || (portAt < text.size() && !isPort(text.substr(portAt + 1)))) {
+        // Not the text itself: it may hold line ends or terminal controls.
+        return "expected HOST or HOST:PORT (port 1 to 65535)";
+    }
+    return {};
+}
+
+// The usage line CLI11 makes names no options, ours names each; an option shows only its
+// value's name (the descriptions say what excludes what).
+class GameFormatter : public CLI::Formatter {
+  public:
+    std::string make_usage(const CLI::App*, std::string) const override {
+        return std::string(Synopsis) + "\n";
+    }
+    std::string make_option_opts(const CLI::Option* option) const override {
+        return option->get_type_name().empty() ? "" : " " + option->get_type_name();
+    }
+};
+
+// One line, whatever the refused argument holds.
+std::string refusal(const CLI::App*, const CLI::Error& error) {
+    std::string line = error.what();
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+    return "pudorock: " + line + "\n" + Synopsis + "\n";
+}
+
+}  // namespace
+
+std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                            std::ostream& err, int& exitCode) {
+    CommandLine options;
+    std::string dataDir;
+    std::string rankingHost;
+    CLI::App app("プドロク: press the digit of the colour with the most blocks.", "pudorock");
+    app.formatter(std::make_shared<GameFormatter>());
+    app.failure_message(refusal);
+    app.set_help_flag("--help", "List the options and the keys, then exit");
+    app.add_flag("--window", options.window,
+                 "Start in an 800x600 window (resizable) instead of full screen");
+    CLI::Option* dataDirOption =
+        app.add_option("--data-dir", dataDir, "Keep the save files in DIR (made 0700 when missing)")
+            ->type_name("DIR")
+            ->check(CLI::Validator(
+                [](const std::string& dir) {
+                    return dir.empty() ? std::string("the folder's name is empty") : "";
+                },
+                ""));
+    CLI::Option* userDataOption = app.add_flag(
+        "--user-data", options.userData,
+        "Keep them in $XDG_DATA_HOME/pudorock, or ~/.local/share/pudorock; not with --data-dir");
+    dataDirOption->excludes(userDataOption);
+    CLI::Option* rankingHostOption =
+        app.add_option("--ranking-host", rankingHost,
+                       "The ranking server, over PUDOROCK_RANKING_HOST and the build's")
+            ->type_name("HOST[:PORT]")
+            ->check(CLI::Validator(checkRankingHost, ""));
+    app.set_version_flag("--version", std::string(version::ProgramName) + " " + version::Version,
+                         "Print the name and version, then exit");
+    app.footer(Keys);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        exitCode = app.exit(error, out, err) == 0 ? 0 : 2;
+        return std::nullopt;
+    }
+    if (dataDirOption->count() > 0) {
+        options.dataDir = dataDir;
+    }
+    if (rankingHostOption->count() > 0) {
+        options.rankingHost = rankingHost;
+    }
+    return options;
+}
+
+}  // namespace app

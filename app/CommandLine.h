@@ -1,0 +1,30 @@
+#pragma once
+// The game's command line: how it starts, where it keeps its save files, which ranking server
+// it sends to.
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace app {
+
+inline constexpr const char* Synopsis =
+    "Usage: pudorock [--window] [--data-dir DIR | --user-data] [--ranking-host HOST[:PORT]] "
+    "[--version] [--help]";
+
+struct CommandLine {
+    bool window = false;
+    // Neither set: the current folder.
+    std::optional<std::filesystem::path> dataDir;
+    bool userData = false;
+    std::optional<std::string> rankingHost;
+};
+
+// The options, or nothing when the program has already answered (--help and --version on
+// `out`) or refused the command line (one line of error and the synopsis on `err`); exitCode
+// then tells how the program ends: 0 after an answer, 2 after a refusal.
+std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                            std::ostream& err, int& exitCode);
+
+}  // namespace app

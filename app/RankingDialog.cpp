@@ -11,14 +11,14 @@ ranking::RankingOwner ownerOf(game::TForm1& form) {
     game::GameGlobals& g = form.Globals();
     const game::THiScoreEntry& best = g.BestTen[0];
     return {form.Window(),
-            {best.Score, best.Level, best.Blocks, game::PassValueOf(best)},
+            {best.Score, best.Level, best.Blocks, game::passValueOf(best)},
             g.PassValue,
             form.PlayerName};
 }
 
 }  // namespace
 
-game::RankingDialogRunner MakeRankingDialog(const ranking::RankingSettings& settings,
+game::RankingDialogRunner makeRankingDialog(const ranking::RankingSettings& settings,
                                             ranking::ModalLoop& loop) {
     return [&settings, &loop](game::TForm1& owner) {
         ranking::TForm2 dialog(ownerOf(owner), settings);

@@ -10,7 +10,7 @@
 namespace app {
 
 // Settings and loop must outlive the runner.
-game::RankingDialogRunner MakeRankingDialog(const ranking::RankingSettings& settings,
+game::RankingDialogRunner makeRankingDialog(const ranking::RankingSettings& settings,
                                             ranking::ModalLoop& loop);
 
 }  // namespace app

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         const game::StartOptions start{app::readyDataFolder(*options), options->window};
         const game::DataFolderLock dataFolder(start.dataFolder);
         game::GameSession session(clock, messageBoxes,
-                                  app::MakeRankingDialog(rankingSettings, rankingLoop), start);
+                                  app::makeRankingDialog(rankingSettings, rankingLoop), start);
         // The picture's pace was made for 60 frames a second, whatever the display.
         session.Form().FrameTimer1.SetMaximumFrameRate(60);
         session.Show();

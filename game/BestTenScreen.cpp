@@ -19,51 +19,51 @@ constexpr const char* Heading = "歴代ランキング　BEST10";
 constexpr const char* ColumnHeading = "順位      スコア      レベル　　　消した数";
 constexpr const char* Footer = "Push Enter Key to RETURN";
 
-bool OutOfDrift(float value) {
+bool outOfDrift(float value) {
     return value < -DriftLimit || value > DriftLimit;
 }
 
-int Ceiling(float value) {
+int ceiling(float value) {
     return static_cast<int>(std::ceil(value));
 }
 
 // Row index m shows colour m + 1. A row that drifts too far snaps back to its place rather
 // than stopping at the limit.
-void DriftAndDrawRow(GameGlobals& g, int m, media::TSurface& surface,
+void driftAndDrawRow(GameGlobals& g, int m, media::TSurface& surface,
                      const media::TPictureCollectionItem& blocks) {
     float& offset = g.RowOffset[m];
     float& velocity = g.RowVelocity[m];
     offset = offset + velocity;
-    if (OutOfDrift(offset)) {
+    if (outOfDrift(offset)) {
         offset = 0;
     }
     velocity = static_cast<float>(g.Random.nextReal() + velocity - 0.5);
-    if (OutOfDrift(velocity)) {
+    if (outOfDrift(velocity)) {
         velocity = 0;
     }
     const int colour = m + 1;
-    const int left = Ceiling(offset) - CellPixels;
-    const int y = Ceiling(velocity) + 45 * colour + 58;
+    const int left = ceiling(offset) - CellPixels;
+    const int y = ceiling(velocity) + 45 * colour + 58;
     for (int k = 0; k < BlocksPerRow; ++k) {
         blocks.Draw(surface, left + CellPixels * k, y, colour);
     }
 }
 
 // Four cyan copies around the magenta one draw an outline.
-void DrawHeading(media::TSurfaceCanvas& canvas) {
+void drawHeading(media::TSurfaceCanvas& canvas) {
     canvas.Font.Color = Aqua;
     for (int x : {398, 402}) {
         for (int y : {8, 12}) {
-            TextOutCentred(canvas, x, y, Heading);
+            textOutCentred(canvas, x, y, Heading);
         }
     }
     canvas.Font.Color = Magenta;
-    TextOutCentred(canvas, 400, 10, Heading);
+    textOutCentred(canvas, 400, 10, Heading);
 }
 
 // Pass 0 draws a grey copy on black boxes that hide the rows behind the numbers; pass 1 the
 // green copy one pixel left and up, without background.
-void DrawEntryPass(media::TSurfaceCanvas& canvas, int rank, const THiScoreEntry& entry, int pass) {
+void drawEntryPass(media::TSurfaceCanvas& canvas, int rank, const THiScoreEntry& entry, int pass) {
     if (pass == 0) {
         canvas.Brush.SetColor(Black);
         canvas.Font.Color = Grey;
@@ -72,40 +72,40 @@ void DrawEntryPass(media::TSurfaceCanvas& canvas, int rank, const THiScoreEntry&
         canvas.Font.Color = 65535 - 10 * rank - 100;
     }
     const int y = 45 * rank + 50 - pass;
-    NumberOutRight(canvas, 180 - pass, y, rank);
-    NumberOutRight(canvas, 360 - pass, y, entry.Score);
-    NumberOutRight(canvas, 470 - pass, y, entry.Level);
-    NumberOutRight(canvas, 650 - pass, y, entry.Blocks);
+    numberOutRight(canvas, 180 - pass, y, rank);
+    numberOutRight(canvas, 360 - pass, y, entry.Score);
+    numberOutRight(canvas, 470 - pass, y, entry.Level);
+    numberOutRight(canvas, 650 - pass, y, entry.Blocks);
 }
 
 // The red copy first and the blue one over it, one pixel left and up.
-void DrawFooter(GameGlobals& g, media::TSurfaceCanvas& canvas) {
+void drawFooter(GameGlobals& g, media::TSurfaceCanvas& canvas) {
     canvas.Font.Color = static_cast<std::uint32_t>(g.Random.next(100) + 100);
-    TextOutCentred(canvas, 400, 550, Footer);
+    textOutCentred(canvas, 400, 550, Footer);
     canvas.Font.Color = Blue;
-    TextOutCentred(canvas, 399, 549, Footer);
+    textOutCentred(canvas, 399, 549, Footer);
 }
 
 }  // namespace
 
-void DrawBestTen(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
+void drawBestTen(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
     const media::TPictureCollectionItem& blocks = pictures.Items(assets::BlockPicture);
     for (int m = 0; m < static_cast<int>(g.RowOffset.size()); ++m) {
-        DriftAndDrawRow(g, m, surface, blocks);
+        driftAndDrawRow(g, m, surface, blocks);
     }
     ScopedCanvas canvas(surface);
     canvas->Brush.SetColor(Black);
     canvas->Brush.SetStyle(media::bsClear);
     canvas->Font.Size = 24;
-    DrawHeading(*canvas);
+    drawHeading(*canvas);
     canvas->Font.Color = White;
-    TextOutCentred(*canvas, 400, 50, ColumnHeading);
+    textOutCentred(*canvas, 400, 50, ColumnHeading);
     for (int rank = 1; rank <= static_cast<int>(g.BestTen.size()); ++rank) {
         for (int pass : {0, 1}) {
-            DrawEntryPass(*canvas, rank, g.BestTen[rank - 1], pass);
+            drawEntryPass(*canvas, rank, g.BestTen[rank - 1], pass);
         }
     }
-    DrawFooter(g, *canvas);
+    drawFooter(g, *canvas);
 }
 
 }  // namespace game

@@ -10,6 +10,6 @@ namespace game {
 
 // Moves and draws each row in turn (one random draw a row), then the table and the footer
 // (one more draw, for its colour).
-void DrawBestTen(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures);
+void drawBestTen(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures);
 
 }  // namespace game

@@ -10,7 +10,7 @@ namespace game {
 // ---------------------------------------------------------------------------------------------
 // Failures.
 
-std::string InOutErrorText(int code) {
+std::string inOutErrorText(int code) {
     switch (code) {
         case EInOutError::EndOfFile:
             return "ファイルの末尾以降を読み込みました";
@@ -39,7 +39,7 @@ std::string InOutErrorText(int code) {
     }
 }
 
-EInOutError::EInOutError(int code) : std::runtime_error(InOutErrorText(code)), code_(code) {}
+EInOutError::EInOutError(int code) : std::runtime_error(inOutErrorText(code)), code_(code) {}
 
 // ---------------------------------------------------------------------------------------------
 // The store.
@@ -148,7 +148,7 @@ void loadName(std::string& playerName, FileSystem& fs, const std::string& path) 
     std::string bytes(NameReadLimit, '\0');
     bytes.resize(readFully(fs, file.get(), bytes.data(), bytes.size()));
     file.close();
-    playerName = DecodeNameFile(bytes);
+    playerName = decodeNameFile(bytes);
 }
 
 // Writes `bytes` as the whole content of `target` by way of a temporary file in the same
@@ -202,14 +202,14 @@ void replaceFile(FileSystem& fs, const std::string& path, const std::string& byt
 
 }  // namespace
 
-void FillDefaultBestTen(GameGlobals& g) {
+void fillDefaultBestTen(GameGlobals& g) {
     for (int i = 1; i <= 10; ++i) {
         g.BestTen[i - 1] = {5500 - 500 * i, 11 - i, 110 - 10 * i};
     }
     g.PassValue = 0;
 }
 
-std::string EncodeHiscFile(const GameGlobals& g) {
+std::string encodeHiscFile(const GameGlobals& g) {
     std::string bytes(HiscFileSize, '\0');
     for (std::size_t k = 0; k < 10; ++k) {
         for (std::size_t e = k; e < 10; ++e) {
@@ -223,7 +223,7 @@ std::string EncodeHiscFile(const GameGlobals& g) {
     return bytes;
 }
 
-std::string DecodeNameFile(std::string_view bytes) {
+std::string decodeNameFile(std::string_view bytes) {
     const auto end = bytes.find_first_of(std::string_view("\r\x1A", 2));
     return std::string(bytes.substr(0, end));
 }
@@ -240,7 +240,7 @@ void LoadBestTen(GameGlobals& g, std::string& playerName, const std::filesystem:
         loadName(playerName, fs, name);
     }
     if (g.BestTen[0].Score == 0) {
-        FillDefaultBestTen(g);
+        fillDefaultBestTen(g);
     }
 }
 
@@ -256,13 +256,13 @@ void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::in
         }
     }
     if (g.NewRank == 1) {
-        g.PassValue = PassValueOf(g.BestTen[0]);
+        g.PassValue = passValueOf(g.BestTen[0]);
     }
 }
 
 void SaveBestTen(const GameGlobals& g, const std::string& playerName,
                  const std::filesystem::path& directory, FileSystem& fs) {
-    replaceFile(fs, pathIn(directory, HiscFileName), EncodeHiscFile(g));
+    replaceFile(fs, pathIn(directory, HiscFileName), encodeHiscFile(g));
     replaceFile(fs, pathIn(directory, NameFileName), playerName);
 }
 

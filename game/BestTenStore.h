@@ -43,7 +43,7 @@ class EInOutError : public std::runtime_error {
 };
 
 // The text for a failure: EndOfFile, or an errno mapped onto the system's texts.
-std::string InOutErrorText(int code);
+std::string inOutErrorText(int code);
 
 // The narrow file-system seam the store goes through. Every call reports a failure as a
 // negative errno value. The real one is PosixFileSystem; tests derive from it to inject failures.
@@ -84,14 +84,14 @@ class FileSystem {
 };
 
 // The process-wide real file system.
-FileSystem& DefaultFileSystem();
+FileSystem& defaultFileSystem();
 
 // Removes the temporary files a killed save left, then loads `Hisc.dat` (read only) and the
 // first NameReadLimit bytes of `Name.dat` from `directory` when they are regular files, then
 // applies the default table when entry 1's score is 0. Throws EInOutError; values taken before
 // it stay.
 void LoadBestTen(GameGlobals& g, std::string& playerName,
-                 const std::filesystem::path& directory = {}, FileSystem& fs = DefaultFileSystem());
+                 const std::filesystem::path& directory = {}, FileSystem& fs = defaultFileSystem());
 
 // Offers one result to the table; sets `NewRank` and, for a new first place, `PassValue`.
 void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::int32_t blocks);
@@ -101,15 +101,15 @@ void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::in
 // leads (through links) to something other than a regular file, such as a device or a FIFO, is
 // refused access and left untouched.
 void SaveBestTen(const GameGlobals& g, const std::string& playerName,
-                 const std::filesystem::path& directory = {}, FileSystem& fs = DefaultFileSystem());
+                 const std::filesystem::path& directory = {}, FileSystem& fs = defaultFileSystem());
 
 // The default table (`PassValue` 0) into `g`.
-void FillDefaultBestTen(GameGlobals& g);
+void fillDefaultBestTen(GameGlobals& g);
 
 // The exact bytes of `Hisc.dat` for the table and `PassValue` (filler bytes 0).
-std::string EncodeHiscFile(const GameGlobals& g);
+std::string encodeHiscFile(const GameGlobals& g);
 
 // The name held by the bytes of a `Name.dat`: up to the first CR or 0x1A, or the end.
-std::string DecodeNameFile(std::string_view bytes);
+std::string decodeNameFile(std::string_view bytes);
 
 }  // namespace game

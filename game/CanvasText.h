@@ -9,9 +9,9 @@
 namespace game {
 
 // Drawn at centreX - width div 2.
-void TextOutCentred(media::TSurfaceCanvas& canvas, int centreX, int y, std::string_view text);
+void textOutCentred(media::TSurfaceCanvas& canvas, int centreX, int y, std::string_view text);
 
 // The decimal text of number (with "-" when negative) ending at rightX.
-void NumberOutRight(media::TSurfaceCanvas& canvas, int rightX, int y, std::int32_t number);
+void numberOutRight(media::TSurfaceCanvas& canvas, int rightX, int y, std::int32_t number);
 
 }  // namespace game

@@ -12,7 +12,7 @@ namespace game {
 namespace {
 
 std::string reasonOf(int code) {
-    return code == ENOTDIR || code == EEXIST ? "フォルダではありません" : InOutErrorText(code);
+    return code == ENOTDIR || code == EEXIST ? "フォルダではありません" : inOutErrorText(code);
 }
 
 void makeFolders(const std::filesystem::path& folder) {

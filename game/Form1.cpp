@@ -204,7 +204,7 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
 }
 
 void TForm1::FormKeyPress(char& key) {
-    KeyPressAnswer(g_, key);
+    keyPressAnswer(g_, key);
 }
 
 void TForm1::SwitchDisplayMode() {
@@ -277,7 +277,7 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     }
     Display1.BackSurface()->Fill(g_.State == gsPlay ? PlayFill : OtherFill);
     if (g_.PendingSound > 0 && SoundDevice1.Initialized()) {
-        WaveList1.Items(SoundOfCue(g_.PendingSound)).Play(false);
+        WaveList1.Items(soundOfCue(g_.PendingSound)).Play(false);
         g_.PendingSound = 0;
     }
     RunStateStep(lagCount);
@@ -288,34 +288,34 @@ void TForm1::RunStateStep(std::int32_t lagCount) {
     media::TSurface& surface = *Display1.BackSurface();
     switch (g_.State) {
         case gsIntroInit:
-            StepIntroInit(g_);
+            stepIntroInit(g_);
             break;
         case gsIntro:
             // The spiral uses the countdown's value from before this frame's decrement.
-            DrawOpeningSpiral(g_.PhaseClock, surface, PictureList1);
-            StepIntroCountdown(g_, lagCount);
-            DrawProducerCredit(g_.PhaseClock, surface);
+            drawOpeningSpiral(g_.PhaseClock, surface, PictureList1);
+            stepIntroCountdown(g_, lagCount);
+            drawProducerCredit(g_.PhaseClock, surface);
             break;
         case gsBestTen:
-            DrawBestTen(g_, surface, PictureList1);
+            drawBestTen(g_, surface, PictureList1);
             break;
         case gsTitle:
-            DrawTitle(g_, surface, PictureList1);
+            drawTitle(g_, surface, PictureList1);
             break;
         case gsNewGame:
-            StepNewGame(g_);
+            stepNewGame(g_);
             break;
         case gsCurtain:
-            StepCurtain(g_);
-            DrawCurtain(g_, surface, PictureList1);
+            stepCurtain(g_);
+            drawCurtain(g_, surface, PictureList1);
             break;
         case gsPlay: {
             const bool overBefore = g_.GameOverPhase == 2;
-            StepPlayRules(g_, lagCount);
+            stepPlayRules(g_, lagCount);
             if (!overBefore && g_.GameOverPhase == 2 && g_.NewRank > 0) {
                 SaveNow();
             }
-            DrawPlay(g_, surface, PictureList1, lagCount);
+            drawPlay(g_, surface, PictureList1, lagCount);
             break;
         }
     }

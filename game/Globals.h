@@ -32,10 +32,10 @@ struct THiScoreEntry {
 };
 
 // `PendingSound` holds 0 for no sound, else a sound's cue: one above its list position.
-constexpr std::int32_t CueOf(assets::SoundIndex sound) {
+constexpr std::int32_t cueOf(assets::SoundIndex sound) {
     return sound + 1;
 }
-constexpr int SoundOfCue(std::int32_t cue) {
+constexpr int soundOfCue(std::int32_t cue) {
     return cue - 1;
 }
 

@@ -19,13 +19,13 @@ constexpr int SpiralCentreX = 325;
 constexpr int SpiralCentreY = 284;
 
 // To the nearest integer, halves to the even neighbour (the default rounding mode).
-int RoundHalfEven(double value) {
+int roundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
 }  // namespace
 
-void DrawOpeningSpiral(std::int32_t phaseClock, media::TSurface& surface,
+void drawOpeningSpiral(std::int32_t phaseClock, media::TSurface& surface,
                        const media::TPictureList& pictures) {
     const media::TPictureCollectionItem& logo = pictures.Items(assets::LogoPicture);
     // A negative step collapses every arm and ring onto the centre.
@@ -36,13 +36,13 @@ void DrawOpeningSpiral(std::int32_t phaseClock, media::TSurface& surface,
         const double cosine = media::TurnCos(angle);
         for (int ring = 1; ring <= SpiralRings; ++ring) {
             const int radius = ring * step;
-            logo.Draw(surface, SpiralCentreX + RoundHalfEven(radius * sine),
-                      SpiralCentreY + RoundHalfEven(radius * cosine), 0);
+            logo.Draw(surface, SpiralCentreX + roundHalfEven(radius * sine),
+                      SpiralCentreY + roundHalfEven(radius * cosine), 0);
         }
     }
 }
 
-void DrawProducerCredit(std::int32_t phaseClock, media::TSurface& surface) {
+void drawProducerCredit(std::int32_t phaseClock, media::TSurface& surface) {
     if (phaseClock >= 0) {
         return;
     }
@@ -50,7 +50,7 @@ void DrawProducerCredit(std::int32_t phaseClock, media::TSurface& surface) {
     canvas->Brush.SetStyle(media::bsClear);
     canvas->Font.Color = Yellow;
     canvas->Font.Size = 24;
-    TextOutCentred(*canvas, 400, 320, ProducerCredit);
+    textOutCentred(*canvas, 400, 320, ProducerCredit);
 }
 
 }  // namespace game

@@ -14,10 +14,10 @@ inline constexpr std::string_view ProducerCredit = "Produced by TSUBU SOFT 2026"
 
 // The spiral for the countdown's value at the start of the frame: for phaseClock 0 or more
 // the arms and rings step by phaseClock; below 0 every copy lies on (325, 284).
-void DrawOpeningSpiral(std::int32_t phaseClock, media::TSurface& surface,
+void drawOpeningSpiral(std::int32_t phaseClock, media::TSurface& surface,
                        const media::TPictureList& pictures);
 
 // The credit line, once the countdown has passed below 0.
-void DrawProducerCredit(std::int32_t phaseClock, media::TSurface& surface);
+void drawProducerCredit(std::int32_t phaseClock, media::TSurface& surface);
 
 }  // namespace game

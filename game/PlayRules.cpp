@@ -25,7 +25,7 @@ void spawnBlock(GameGlobals& g) {
             cell = static_cast<std::uint8_t>(colour);
             g.ColorCounts[colour] += 1;
             g.BlockCount += 1;
-            g.PendingSound = CueOf(assets::KnockSound);
+            g.PendingSound = cueOf(assets::KnockSound);
             placed = true;
         }
     } while (!placed && g.BlockCount != CellCount);
@@ -33,7 +33,7 @@ void spawnBlock(GameGlobals& g) {
 
 }  // namespace
 
-void StepNewGame(GameGlobals& g) {
+void stepNewGame(GameGlobals& g) {
     // 1. Every value of the data model to its new-game value; one draw.
     g.ColorCounts.fill(0);
     g.BlockCount = 0;
@@ -56,10 +56,10 @@ void StepNewGame(GameGlobals& g) {
     g.Board.fill(CurtainCell);
     // 3.
     g.State = gsCurtain;
-    g.PendingSound = CueOf(assets::ReadySound);
+    g.PendingSound = cueOf(assets::ReadySound);
 }
 
-void StepCurtain(GameGlobals& g) {
+void stepCurtain(GameGlobals& g) {
     for (int i = 0; i < 21; ++i) {
         const int r = g.Random.next(BoardSize);
         const int c = g.Random.next(BoardSize);
@@ -73,7 +73,7 @@ void StepCurtain(GameGlobals& g) {
     }
 }
 
-void StepPlayRules(GameGlobals& g, std::int32_t lagCount) {
+void stepPlayRules(GameGlobals& g, std::int32_t lagCount) {
     // 1. Time drain.
     if (g.GameOverPhase == 0) {
         g.TimeLeft = wrapSub(g.TimeLeft, wrapAdd(g.Level / 5, lagCount));
@@ -83,7 +83,7 @@ void StepPlayRules(GameGlobals& g, std::int32_t lagCount) {
         g.Life = wrapSub(g.Life, 20);
         g.TimeLeft = FullTime;
         g.Combo = 0;
-        g.PendingSound = CueOf(assets::WrongSound);
+        g.PendingSound = cueOf(assets::WrongSound);
     }
     // 3. End test.
     if (g.Life < 1 && g.GameOverPhase == 0) {
@@ -92,7 +92,7 @@ void StepPlayRules(GameGlobals& g, std::int32_t lagCount) {
     // 4. End step.
     if (g.GameOverPhase == 1) {
         g.Life = 0;
-        g.PendingSound = CueOf(assets::GameOverSound);
+        g.PendingSound = cueOf(assets::GameOverSound);
         g.GameOverPhase = 2;
         g.NewRank = 0;
         EnterResult(g, g.Score, g.Level, g.ClearedBlocks);
@@ -112,7 +112,7 @@ void StepPlayRules(GameGlobals& g, std::int32_t lagCount) {
     }
 }
 
-void KeyPressAnswer(GameGlobals& g, char key) {
+void keyPressAnswer(GameGlobals& g, char key) {
     // 1.
     if (g.State != gsPlay || key < '0' || key > '9' || g.GameOverPhase > 0) {
         return;
@@ -150,12 +150,12 @@ void KeyPressAnswer(GameGlobals& g, char key) {
                 g.ColorRange = 1;
             }
         }
-        g.PendingSound = CueOf(assets::RightSound);
+        g.PendingSound = cueOf(assets::RightSound);
     } else {
         // 5. Wrong answer.
         g.Combo = 0;
         g.Life = wrapSub(g.Life, 10);
-        g.PendingSound = CueOf(assets::WrongSound);
+        g.PendingSound = cueOf(assets::WrongSound);
     }
 }
 

@@ -15,20 +15,20 @@ inline constexpr std::int32_t CurtainFrames = 141;
 
 // The `gsNewGame` step: every value to its new-game value (`LuckyColor` is the only draw),
 // the board covered, `GameState` := `gsCurtain`, `PendingSound` := 3.
-void StepNewGame(GameGlobals& g);
+void stepNewGame(GameGlobals& g);
 
 // The rules of the `gsCurtain` step (steps 1 and 2; the board is drawn by the play screen).
-void StepCurtain(GameGlobals& g);
+void stepCurtain(GameGlobals& g);
 
 // The rules of the `gsPlay` step, steps 1 to 7 in their order (step 8, the pulse and the
 // drawing, belong to the play screen). Step 4 calls `EnterResult` of the best-ten store.
-void StepPlayRules(GameGlobals& g, std::int32_t lagCount);
+void stepPlayRules(GameGlobals& g, std::int32_t lagCount);
 
 // The answer logic of `FormKeyPress`: `key` is the typed character (one byte).
-void KeyPressAnswer(GameGlobals& g, char key);
+void keyPressAnswer(GameGlobals& g, char key);
 
 // The digit key of colour k (1 to 10): "1" to "9", "0" for 10.
-constexpr char AnswerKeyOf(int colour) {
+constexpr char answerKeyOf(int colour) {
     return static_cast<char>('0' + colour % 10);
 }
 

@@ -21,7 +21,7 @@ constexpr int LastPulseTile = 16;
 constexpr std::int32_t PulseStepMs = 50;
 constexpr std::int32_t PulseCycleMs = 10 * PulseStepMs;
 
-void StepPulse(GameGlobals& g) {
+void stepPulse(GameGlobals& g) {
     g.PulseTile += g.PulseStep;
     if (g.PulseTile > LastPulseTile || g.PulseTile < FirstPulseTile) {
         g.PulseStep = -g.PulseStep;
@@ -29,15 +29,15 @@ void StepPulse(GameGlobals& g) {
 }
 
 // Whole cycles of a long frame change nothing, so they are not stepped through.
-void AdvancePulse(GameGlobals& g, std::int32_t lagCount) {
+void advancePulse(GameGlobals& g, std::int32_t lagCount) {
     g.PulseClock += lagCount % PulseCycleMs;
     for (; g.PulseClock >= PulseStepMs; g.PulseClock -= PulseStepMs) {
-        StepPulse(g);
+        stepPulse(g);
     }
 }
 
 // Empty cells show emptyTile: black, or the pulse.
-void DrawBoard(const GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
+void drawBoard(const GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
                int emptyTile) {
     const media::TPictureCollectionItem& blocks = pictures.Items(assets::BlockPicture);
     for (int c = 0; c < BoardSize; ++c) {
@@ -49,25 +49,25 @@ void DrawBoard(const GameGlobals& g, media::TSurface& surface, const media::TPic
 }
 
 // A bright green, new with each call: two draws.
-std::uint32_t FlickerColor(GameGlobals& g) {
+std::uint32_t flickerColor(GameGlobals& g) {
     const std::uint32_t a = g.Random.next(20);
     const std::uint32_t b = g.Random.next(20);
     return 0x0001EC00 + 255 * a + b;
 }
 
-void DrawGameOverBanner(GameGlobals& g, media::TSurfaceCanvas& canvas) {
+void drawGameOverBanner(GameGlobals& g, media::TSurfaceCanvas& canvas) {
     canvas.Font.Size = 60;
     canvas.Font.Color = 0x000100EC + g.Random.next(20);
     canvas.TextOut(50, 100, "PUDO OVER");
     canvas.Font.Size = 32;
-    canvas.Font.Color = FlickerColor(g);
+    canvas.Font.Color = flickerColor(g);
     if (g.NewRank > 0) {
         const std::string rankLine = "歴代 " + std::to_string(g.NewRank) + "位 ハイスコア！！";
         canvas.TextOut(81, 299, rankLine);
         canvas.Font.Color = Aqua;
         canvas.TextOut(80, 300, rankLine);
     }
-    canvas.Font.Color = FlickerColor(g);
+    canvas.Font.Color = flickerColor(g);
     canvas.TextOut(80, 420, "Push [SPACE BAR] !!");
 }
 
@@ -87,23 +87,23 @@ constexpr PanelLine PanelLines[] = {
     {"BLOCK", 480, &GameGlobals::BlockCount},
 };
 
-void DrawPanelTexts(const GameGlobals& g, media::TSurfaceCanvas& canvas) {
+void drawPanelTexts(const GameGlobals& g, media::TSurfaceCanvas& canvas) {
     canvas.Font.Color = White;
     canvas.Font.Size = 24;
     canvas.TextOut(PanelLeft, 1, "SCORE");
-    NumberOutRight(canvas, PanelRight, 30, g.Score);
+    numberOutRight(canvas, PanelRight, 30, g.Score);
     canvas.Font.Size = 20;
     for (const PanelLine& line : PanelLines) {
         canvas.TextOut(PanelLeft, line.y, line.label);
         if (line.number != nullptr) {
-            NumberOutRight(canvas, PanelRight, line.y + 28, g.*line.number);
+            numberOutRight(canvas, PanelRight, line.y + 28, g.*line.number);
         }
     }
 }
 
 // An outer rounded bar of width w from (620, top) to (620 + w, bottom), and an inner one two
 // pixels inside it; setting each brush colour makes the brush solid.
-void DrawBar(media::TSurfaceCanvas& canvas, int width, int top, int bottom,
+void drawBar(media::TSurfaceCanvas& canvas, int width, int top, int bottom,
              std::uint32_t outerColor, std::uint32_t innerColor) {
     canvas.Brush.SetColor(outerColor);
     canvas.RoundRect(PanelLeft, top, PanelLeft + width, bottom, 5, 5);
@@ -111,18 +111,18 @@ void DrawBar(media::TSurfaceCanvas& canvas, int width, int top, int bottom,
     canvas.RoundRect(PanelLeft + 2, top + 2, PanelLeft - 2 + width, bottom - 2, 8, 8);
 }
 
-int BarWidth(std::int32_t value, double pixelsPerUnit) {
+int barWidth(std::int32_t value, double pixelsPerUnit) {
     return static_cast<int>(std::ceil(value * pixelsPerUnit));
 }
 
-void DrawBars(const GameGlobals& g, media::TSurfaceCanvas& canvas) {
-    DrawBar(canvas, BarWidth(g.TimeLeft, 0.013), 348, 360, Aqua,
+void drawBars(const GameGlobals& g, media::TSurfaceCanvas& canvas) {
+    drawBar(canvas, barWidth(g.TimeLeft, 0.013), 348, 360, Aqua,
             static_cast<std::uint32_t>(g.TimeLeft * 5));
-    DrawBar(canvas, BarWidth(g.Life, 1.56), 428, 450, White,
+    drawBar(canvas, barWidth(g.Life, 1.56), 428, 450, White,
             static_cast<std::uint32_t>(g.Life * 255));
 }
 
-void DrawDebugOverlay(const GameGlobals& g, media::TSurfaceCanvas& canvas, std::int32_t lagCount) {
+void drawDebugOverlay(const GameGlobals& g, media::TSurfaceCanvas& canvas, std::int32_t lagCount) {
     canvas.Font.Size = 28;
     canvas.Brush.SetStyle(media::bsClear);
     for (int colour = 1; colour <= 10; ++colour) {
@@ -135,25 +135,25 @@ void DrawDebugOverlay(const GameGlobals& g, media::TSurfaceCanvas& canvas, std::
 
 }  // namespace
 
-void DrawCurtain(const GameGlobals& g, media::TSurface& surface,
+void drawCurtain(const GameGlobals& g, media::TSurface& surface,
                  const media::TPictureList& pictures) {
-    DrawBoard(g, surface, pictures, 0);
+    drawBoard(g, surface, pictures, 0);
 }
 
-void DrawPlay(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
+void drawPlay(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
               std::int32_t lagCount) {
-    AdvancePulse(g, lagCount);
+    advancePulse(g, lagCount);
     const bool pulse = g.Life < LowLife && g.GameOverPhase == 0;
-    DrawBoard(g, surface, pictures, pulse ? g.PulseTile : 0);
+    drawBoard(g, surface, pictures, pulse ? g.PulseTile : 0);
     ScopedCanvas canvas(surface);
     canvas->Brush.SetStyle(media::bsClear);
     if (g.GameOverPhase == 2) {
-        DrawGameOverBanner(g, *canvas);
+        drawGameOverBanner(g, *canvas);
     }
-    DrawPanelTexts(g, *canvas);
-    DrawBars(g, *canvas);
+    drawPanelTexts(g, *canvas);
+    drawBars(g, *canvas);
     if (g.ShowDebugInfo == 1) {
-        DrawDebugOverlay(g, *canvas, lagCount);
+        drawDebugOverlay(g, *canvas, lagCount);
     }
 }
 

@@ -15,13 +15,13 @@ inline constexpr int CellPixels = 20;
 inline constexpr std::int32_t LowLife = 21;
 
 // The board alone, in its curtain values.
-void DrawCurtain(const GameGlobals& g, media::TSurface& surface,
+void drawCurtain(const GameGlobals& g, media::TSurface& surface,
                  const media::TPictureList& pictures);
 
 // Advances the pulse by the frame's play time, then draws the board, the banner once the game is
 // over, the panel and, when asked for, the debug overlay. The banner's colours are random draws.
 // lagCount >= 1.
-void DrawPlay(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
+void drawPlay(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
               std::int32_t lagCount);
 
 }  // namespace game

@@ -201,7 +201,7 @@ void PosixFileSystem::RemoveStaleTemporaries(const std::string& target) {
     }
 }
 
-FileSystem& DefaultFileSystem() {
+FileSystem& defaultFileSystem() {
     static PosixFileSystem fileSystem;
     return fileSystem;
 }

@@ -2,7 +2,7 @@
 
 namespace game {
 
-void StepIntroInit(GameGlobals& g) {
+void stepIntroInit(GameGlobals& g) {
     g.PhaseClock = IntroStartClock;
     g.IntroCueArmed = 1;
     g.State = gsIntro;
@@ -12,15 +12,15 @@ void StepIntroInit(GameGlobals& g) {
     }
 }
 
-void StepIntroCountdown(GameGlobals& g, std::int32_t lagCount) {
+void stepIntroCountdown(GameGlobals& g, std::int32_t lagCount) {
     g.PhaseClock -= lagCount / 10;
     if (g.PhaseClock < 0 && g.IntroCueArmed == 1) {
-        g.PendingSound = CueOf(assets::MakerSound);
+        g.PendingSound = cueOf(assets::MakerSound);
         g.IntroCueArmed = 0;
     }
     if (g.PhaseClock < IntroEndClock) {
         g.State = gsTitle;
-        g.PendingSound = CueOf(assets::TitleSound);
+        g.PendingSound = cueOf(assets::TitleSound);
     }
 }
 

@@ -11,10 +11,10 @@ inline constexpr std::int32_t IntroStartClock = 256;
 inline constexpr std::int32_t IntroEndClock = -200;
 
 // Sets up the opening and seeds the drift of the best-ten board's rows.
-void StepIntroInit(GameGlobals& g);
+void stepIntroInit(GameGlobals& g);
 
 // The opening's countdown, run after the spiral is drawn: the cue sound once the logo has
 // closed, and the title once the pause is over.
-void StepIntroCountdown(GameGlobals& g, std::int32_t lagCount);
+void stepIntroCountdown(GameGlobals& g, std::int32_t lagCount);
 
 }  // namespace game

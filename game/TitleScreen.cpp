@@ -18,7 +18,7 @@ constexpr int MenuTop = 380;
 constexpr int MenuLineHeight = 40;
 
 // The lines share the left edge of the first one centred on x 320.
-void DrawMenu(media::TSurfaceCanvas& canvas) {
+void drawMenu(media::TSurfaceCanvas& canvas) {
     const int left = 320 - canvas.TextWidth(MenuLines[0]) / 2;
     int y = MenuTop;
     for (const char* line : MenuLines) {
@@ -29,18 +29,18 @@ void DrawMenu(media::TSurfaceCanvas& canvas) {
 
 }  // namespace
 
-void DrawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
+void drawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
     pictures.Items(assets::TitlePicture).Draw(surface, 200, 10, 0);
     ScopedCanvas canvas(surface);
     canvas->Brush.SetStyle(media::bsClear);
     canvas->Font.Color = White;
     canvas->Font.Size = 18;
-    DrawMenu(*canvas);
+    drawMenu(*canvas);
     canvas->Font.Size = 28;
     canvas->Font.Color = PaletteRelative + static_cast<std::uint32_t>(g.Random.next(255)) * 65535;
-    TextOutCentred(*canvas, 400, 280, "[Space Ber] to start!!");
+    textOutCentred(*canvas, 400, 280, "[Space Ber] to start!!");
     canvas->Font.Color = Red;
-    TextOutCentred(*canvas, 400, 540, MakersLine);
+    textOutCentred(*canvas, 400, 540, MakersLine);
 }
 
 }  // namespace game

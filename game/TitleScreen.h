@@ -13,6 +13,6 @@ namespace game {
 inline constexpr std::string_view MakersLine = "(C) 2026 TSUBU SOFT";
 
 // The call's colour is one random draw, new each frame.
-void DrawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures);
+void drawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures);
 
 }  // namespace game

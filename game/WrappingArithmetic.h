@@ -21,7 +21,7 @@ constexpr std::int32_t wrapMul(std::int32_t a, std::int32_t b) {
 }
 
 // The check value that lets a first place be sent to the ranking once.
-constexpr std::int32_t PassValueOf(const THiScoreEntry& entry) {
+constexpr std::int32_t passValueOf(const THiScoreEntry& entry) {
     return wrapSub(wrapSub(entry.Score, entry.Level), entry.Blocks);
 }
 

@@ -98,7 +98,7 @@ int TSurfaceCanvas::TextWidth(std::string_view text) {
     const platform::Font& font = glyphs_.font(size);
     int width = 0;
     char32_t previous = 0;
-    for (char32_t character : text::DecodeUtf8(text, text::MalformedUtf8::KeepByte)) {
+    for (char32_t character : text::decodeUtf8(text, text::MalformedUtf8::KeepByte)) {
         if (previous != 0) {
             width += font.kerning(previous, character);
         }
@@ -122,7 +122,7 @@ void TSurfaceCanvas::TextOut(int x, int y, std::string_view text) {
     const std::uint8_t ink = palette_.nearestIndex(Font.Color);
     int pen = x;
     char32_t previous = 0;
-    for (char32_t character : text::DecodeUtf8(text, text::MalformedUtf8::KeepByte)) {
+    for (char32_t character : text::decodeUtf8(text, text::MalformedUtf8::KeepByte)) {
         if (previous != 0) {
             pen += font.kerning(previous, character);
         }

@@ -11,7 +11,7 @@ constexpr char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxy
 
 }  // namespace
 
-std::string Base64Encode(std::string_view bytes) {
+std::string base64Encode(std::string_view bytes) {
     std::string encoded;
     encoded.reserve((bytes.size() + 2) / 3 * 4);
     for (std::size_t i = 0; i < bytes.size(); i += 3) {

@@ -6,6 +6,6 @@
 
 namespace net {
 
-std::string Base64Encode(std::string_view bytes);
+std::string base64Encode(std::string_view bytes);
 
 }  // namespace net

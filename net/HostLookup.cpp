@@ -27,7 +27,7 @@ Answer resolve(const std::string& name) {
     errno = 0;
     int result = getaddrinfo(name.c_str(), nullptr, &hints, &found);
     if (result != 0) {
-        return Answer{0, LookupErrorCode(result, errno)};
+        return Answer{0, lookupErrorCode(result, errno)};
     }
     std::uint32_t address = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr.s_addr;
     freeaddrinfo(found);

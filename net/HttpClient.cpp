@@ -92,7 +92,7 @@ std::int32_t portOfScheme(const std::string& scheme) {
 std::int32_t portNumber(const std::string& text) {
     auto port = decimalNumber<std::int32_t>(text);
     if (!port || *port < 1 || *port > 65535) {
-        throw EHttpError(HttpFailure::BadRequest, text::InvalidPort(text));
+        throw EHttpError(HttpFailure::BadRequest, text::invalidPort(text));
     }
     return *port;
 }
@@ -286,7 +286,7 @@ void THttpClient::BuildRequestHeader() {
     headerLines_.SetValue("Cookie", HeaderInfo.Cookie);
     headerLines_.SetValue("Referer", HeaderInfo.Referer);
     if (!HeaderInfo.UserId.empty() && !HeaderInfo.Password.empty()) {
-        headerLines_.SetValue("Authorization", "Basic " + Base64Encode(HeaderInfo.UserId + ":" +
+        headerLines_.SetValue("Authorization", "Basic " + base64Encode(HeaderInfo.UserId + ":" +
                                                                        HeaderInfo.Password));
     }
     headerLines_.Add("Content-type: application/x-www-form-urlencoded");
@@ -407,7 +407,7 @@ bool THttpClient::JudgeStatus() {
     if (isRedirection(statusCode_)) {
         return FollowRedirect();
     }
-    throw EHttpError(HttpFailure::BadReply, text::UnexpectedStatus(statusCode_));
+    throw EHttpError(HttpFailure::BadReply, text::unexpectedStatus(statusCode_));
 }
 
 bool THttpClient::FollowRedirect() {

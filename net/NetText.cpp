@@ -63,27 +63,27 @@ constexpr std::array<std::pair<int, const char*>, 50> SocketErrors{{
 
 }  // namespace
 
-std::string InvalidPort(const std::string& port) {
+std::string invalidPort(const std::string& port) {
     return "Invalid port number \"" + port + "\"";
 }
 
-std::string CannotCreateFile(const std::string& name) {
+std::string cannotCreateFile(const std::string& name) {
     return "Cannot create file \"" + name + "\"";
 }
 
-std::string CannotWriteFile(const std::string& name) {
+std::string cannotWriteFile(const std::string& name) {
     return "Cannot write file \"" + name + "\"";
 }
 
-std::string UnexpectedStatus(int status) {
+std::string unexpectedStatus(int status) {
     return "Unexpected reply status " + std::to_string(status);
 }
 
-std::string StatusRefused(int status) {
+std::string statusRefused(int status) {
     return "The server refused the request (status " + std::to_string(status) + ")";
 }
 
-const char* SockFailureText(SockFailure failure) {
+const char* sockFailureText(SockFailure failure) {
     switch (failure) {
         case SockFailure::AlreadyConnected:
             return AlreadyConnected;
@@ -111,7 +111,7 @@ const char* SockFailureText(SockFailure failure) {
     return "Socket error";
 }
 
-std::string SocketErrorText(int code) {
+std::string socketErrorText(int code) {
     auto found = std::find_if(SocketErrors.begin(), SocketErrors.end(),
                               [code](const auto& entry) { return entry.first == code; });
     if (found == SocketErrors.end()) {

@@ -35,16 +35,16 @@ inline constexpr const char* RedirectWithoutLocation = "Redirect without Locatio
 inline constexpr const char* RedirectNotHttp = "Redirect to a location other than http:// refused";
 inline constexpr const char* RequestTimedOut = "Request timed out";
 
-std::string InvalidPort(const std::string& port);
-std::string CannotCreateFile(const std::string& name);
-std::string CannotWriteFile(const std::string& name);
-std::string UnexpectedStatus(int status);
-std::string StatusRefused(int status);
+std::string invalidPort(const std::string& port);
+std::string cannotCreateFile(const std::string& name);
+std::string cannotWriteFile(const std::string& name);
+std::string unexpectedStatus(int status);
+std::string statusRefused(int status);
 
 // The text of one of the socket client's own failures.
-const char* SockFailureText(SockFailure failure);
+const char* sockFailureText(SockFailure failure);
 
 // "10061:Connection refused" for a known socket error code, "Unknown Error No. 5" otherwise.
-std::string SocketErrorText(int code);
+std::string socketErrorText(int code);
 
 }  // namespace net::text

@@ -8,20 +8,20 @@ namespace net {
 OutputFile::OutputFile(const std::string& name)
     : name_(name), stream_(name, std::ios::binary | std::ios::trunc) {
     if (!stream_) {
-        throw EFileError(text::CannotCreateFile(name_));
+        throw EFileError(text::cannotCreateFile(name_));
     }
 }
 
 void OutputFile::write(std::string_view data) {
     if (!stream_.write(data.data(), static_cast<std::streamsize>(data.size()))) {
-        throw EFileError(text::CannotWriteFile(name_));
+        throw EFileError(text::cannotWriteFile(name_));
     }
 }
 
 void OutputFile::close() {
     stream_.close();
     if (!stream_) {
-        throw EFileError(text::CannotWriteFile(name_));
+        throw EFileError(text::cannotWriteFile(name_));
     }
 }
 

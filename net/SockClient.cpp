@@ -238,7 +238,7 @@ void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
                 break;
             case platform::SocketEvent::Close:
                 if (error != 0) {
-                    brokenError_ = SocketErrorCode(error);
+                    brokenError_ = socketErrorCode(error);
                 }
                 // Data still waiting keeps the socket open; the reads end at its end.
                 if (!DataAvailable()) {
@@ -452,7 +452,7 @@ void TSocketClient::RaiseIfBroken() {
 }
 
 int TSocketClient::TakeSocketError() {
-    lastSocketError_ = SocketErrorCode(errno);
+    lastSocketError_ = socketErrorCode(errno);
     return lastSocketError_;
 }
 

@@ -6,7 +6,7 @@
 
 namespace net {
 
-int SocketErrorCode(int posixErrno) {
+int socketErrorCode(int posixErrno) {
     switch (posixErrno) {
         case 0:
             return 0;
@@ -103,7 +103,7 @@ int SocketErrorCode(int posixErrno) {
     }
 }
 
-int LookupErrorCode(int gaiError, int posixErrno) {
+int lookupErrorCode(int gaiError, int posixErrno) {
     switch (gaiError) {
         case 0:
             return 0;
@@ -119,7 +119,7 @@ int LookupErrorCode(int gaiError, int posixErrno) {
         case EAI_MEMORY:
             return 10055;
         case EAI_SYSTEM:
-            return posixErrno != 0 ? SocketErrorCode(posixErrno) : 11003;
+            return posixErrno != 0 ? socketErrorCode(posixErrno) : 11003;
         default:
             return 11003;
     }

@@ -9,8 +9,8 @@ inline constexpr int InProgressCode = 10036;
 inline constexpr int NotConnectedCode = 10057;
 
 // The code of an errno value; an errno without a socket counterpart stays as it is.
-int SocketErrorCode(int posixErrno);
+int socketErrorCode(int posixErrno);
 // The code of a getaddrinfo failure.
-int LookupErrorCode(int gaiError, int posixErrno);
+int lookupErrorCode(int gaiError, int posixErrno);
 
 }  // namespace net

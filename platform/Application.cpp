@@ -48,7 +48,7 @@ std::uint32_t windowIdOf(const SDL_Event& event) {
 }  // namespace
 
 std::string withReportFullStop(const std::string& text) {
-    if (!text.empty() && text::DecodeUtf8(text).back() > U'.') {
+    if (!text.empty() && text::decodeUtf8(text).back() > U'.') {
         return text + ".";
     }
     return text;

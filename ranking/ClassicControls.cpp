@@ -97,20 +97,20 @@ void sunkenEdge(const TBounds& b) {
 }
 
 // Keeps the box's text to what the player may type into it.
-int admitEdit(ImGuiInputTextCallbackData* data) {
+int onEditChanged(ImGuiInputTextCallbackData* data) {
     if (data->EventFlag != ImGuiInputTextFlags_CallbackEdit) {
         return 0;
     }
     const TEdit& edit = *static_cast<const TEdit*>(data->UserData);
     const std::u32string after =
-        text::DecodeUtf8(std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen)));
-    const AdmittedEdit admitted = AdmitEdit(text::DecodeUtf8(edit.Text), after, edit.MaxLength);
+        text::decodeUtf8(std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen)));
+    const AdmittedEdit admitted = admitEdit(text::decodeUtf8(edit.Text), after, edit.MaxLength);
     if (admitted.text != after) {
-        const std::string text = text::EncodeUtf8(admitted.text);
+        const std::string text = text::encodeUtf8(admitted.text);
         data->DeleteChars(0, data->BufTextLen);
         data->InsertChars(0, text.data(), text.data() + text.size());
         const auto caret = static_cast<int>(
-            text::EncodeUtf8(std::u32string_view(admitted.text).substr(0, admitted.caret)).size());
+            text::encodeUtf8(std::u32string_view(admitted.text).substr(0, admitted.caret)).size());
         data->CursorPos = data->SelectionStart = data->SelectionEnd = caret;
     }
     return 0;
@@ -118,7 +118,7 @@ int admitEdit(ImGuiInputTextCallbackData* data) {
 
 }  // namespace
 
-void ApplyClassicStyle(ImGuiStyle& style) {
+void applyClassicStyle(ImGuiStyle& style) {
     style.WindowPadding = {0, 0};
     style.WindowBorderSize = 0;
     style.WindowRounding = 0;
@@ -137,12 +137,12 @@ void ApplyClassicStyle(ImGuiStyle& style) {
     style.Colors[ImGuiCol_NavHighlight] = ImVec4(0, 0, 0, 0);
 }
 
-void DrawLabel(const TLabel& label) {
+void drawLabel(const TLabel& label) {
     text({static_cast<float>(label.Bounds.Left), static_cast<float>(label.Bounds.Top)},
          label.Caption, WindowText);
 }
 
-ButtonInput DrawButton(const char* id, const TButton& button, bool enabled, bool focused) {
+ButtonInput drawButton(const char* id, const TButton& button, bool enabled, bool focused) {
     const TBounds& b = button.Bounds;
     ImGui::SetCursorPos({static_cast<float>(b.Left), static_cast<float>(b.Top)});
     ImGui::BeginDisabled(!enabled);
@@ -177,7 +177,7 @@ ButtonInput DrawButton(const char* id, const TButton& button, bool enabled, bool
     return input;
 }
 
-bool DrawEdit(const char* id, TEdit& edit, bool takeFocus) {
+bool drawEdit(const char* id, TEdit& edit, bool takeFocus) {
     const TBounds& b = edit.Bounds;
     sunkenEdge(b);
     ImGui::SetCursorPos({static_cast<float>(b.Left + 2), static_cast<float>(b.Top + 2)});
@@ -185,7 +185,7 @@ bool DrawEdit(const char* id, TEdit& edit, bool takeFocus) {
     if (takeFocus) {
         ImGui::SetKeyboardFocusHere();
     }
-    ImGui::InputText(id, &edit.Text, ImGuiInputTextFlags_CallbackEdit, admitEdit, &edit);
+    ImGui::InputText(id, &edit.Text, ImGuiInputTextFlags_CallbackEdit, onEditChanged, &edit);
     return ImGui::IsItemActivated();
 }
 

@@ -13,19 +13,19 @@ namespace ranking {
 
 inline constexpr SDL_Color ButtonFace{212, 208, 200, 255};
 
-void ApplyClassicStyle(ImGuiStyle& style);
+void applyClassicStyle(ImGuiStyle& style);
 
-void DrawLabel(const TLabel& label);
+void drawLabel(const TLabel& label);
 
 struct ButtonInput {
     bool clicked = false;
     bool activated = false;  // pressed down, which takes the focus
 };
 // A disabled button is drawn grey and takes no input.
-ButtonInput DrawButton(const char* id, const TButton& button, bool enabled, bool focused);
+ButtonInput drawButton(const char* id, const TButton& button, bool enabled, bool focused);
 
 // True when the player activated the box; takeFocus activates it from the keyboard. What the
 // player types is admitted as TypedText says.
-bool DrawEdit(const char* id, TEdit& edit, bool takeFocus);
+bool drawEdit(const char* id, TEdit& edit, bool takeFocus);
 
 }  // namespace ranking

@@ -6,7 +6,7 @@
 namespace ranking {
 
 void TEdit::TypeOver(std::string_view typed) {
-    Text = text::EncodeUtf8(AdmitTyped(text::DecodeUtf8(typed), MaxLength));
+    Text = text::encodeUtf8(admitTyped(text::decodeUtf8(typed), MaxLength));
 }
 
 }  // namespace ranking

@@ -32,7 +32,7 @@ constexpr const char* NameMissingText = "名前が記入されてません。";
 constexpr const char* CommentMissingText = "コメントが記入されてません。";
 constexpr const char* SendFailedText = "送信できません。\rインターネット接続を確認して下さい。";
 // The server's refusal, with its status number.
-std::string ServerRefusedText(int status) {
+std::string serverRefusedText(int status) {
     return "送信できません。\rサーバーが受け付けませんでした (" + std::to_string(status) + ")。";
 }
 constexpr const char* TooLongText = "名前とコメントが長すぎて送信できません。\r短くして下さい。";
@@ -42,8 +42,8 @@ constexpr const char* SentTextAfterUrl = "\rにアクセスして下さい。";
 
 // A typed text as a query value: its Shift-JIS bytes, form-encoded, so that no space, "&",
 // "=", "#" or line end in it can break the request or forge a field.
-std::string QueryValue(const std::string& text) {
-    return net::TFormEncoder::Encode(text::ToShiftJis(text));
+std::string queryValue(const std::string& text) {
+    return net::TFormEncoder::Encode(text::toShiftJis(text));
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
     window_.setAlwaysOnTop(true);
     window_.onRawEvent = [this](const SDL_Event& event) { HandleRawEvent(event); };
     window_.onClose = [this] { CloseBox(); };
-    ApplyClassicStyle(gui_.Style());
+    applyClassicStyle(gui_.Style());
     HttpClient1.OnSuccess = [this](net::CmdType cmd) { HttpClient1Success(cmd); };
     FormCreate();
     focus_ = Focusable(TabOrder()[0]) ? 0 : 1;
@@ -89,7 +89,7 @@ void TForm2::FormCreate() {
     LScore.Caption = std::to_string(best.Score);
     LLevel.Caption = std::to_string(best.Level);
     LBlock.Caption = std::to_string(best.Blocks);
-    Edit1.Text = text::FromShiftJis(owner_.PlayerName);
+    Edit1.Text = text::fromShiftJis(owner_.PlayerName);
 }
 
 void TForm2::ShowModal(ModalLoop& loop) {
@@ -141,7 +141,7 @@ void TForm2::Button1Click() {
         ShowMessage(message);
         return;
     }
-    RankingUrl = RankingCgiUrl(settings_.Host);
+    RankingUrl = rankingCgiUrl(settings_.Host);
     const std::string query = Query();
     // One request at a time on the one client.
     platform::ScopedFlag requestUnderWay(requestRunning_);
@@ -151,16 +151,16 @@ void TForm2::Button1Click() {
     } catch (const net::ERequestTooLong&) {
         ShowMessage(TooLongText);
     } catch (const net::EHttpStatusError& refusal) {
-        ShowMessage(ServerRefusedText(refusal.status()));
+        ShowMessage(serverRefusedText(refusal.status()));
     } catch (...) {
         ShowMessage(SendFailedText);
     }
 }
 
 std::string TForm2::Query() const {
-    return "command=entry&name=" + QueryValue(Edit1.Text) + "&score=" + LScore.Caption +
+    return "command=entry&name=" + queryValue(Edit1.Text) + "&score=" + LScore.Caption +
            "&level=" + LLevel.Caption + "&tama=" + LBlock.Caption +
-           "&pass_s=" + std::to_string(owner_.PassValue) + "&comment=" + QueryValue(Edit2.Text);
+           "&pass_s=" + std::to_string(owner_.PassValue) + "&comment=" + queryValue(Edit2.Text);
 }
 
 void TForm2::HttpClient1Success(net::CmdType) {
@@ -170,12 +170,12 @@ void TForm2::HttpClient1Success(net::CmdType) {
 }
 
 void TForm2::Button2Click() {
-    owner_.PlayerName = text::ToShiftJis(Edit1.Text);
+    owner_.PlayerName = text::toShiftJis(Edit1.Text);
     Close();
 }
 
 void TForm2::Button3Click() {
-    settings_.OpenUrl(RankingCgiUrl(settings_.Host));
+    settings_.OpenUrl(rankingCgiUrl(settings_.Host));
 }
 
 void TForm2::ShowMessage(const std::string& text) {
@@ -262,24 +262,24 @@ void TForm2::Paint() {
 }
 
 void TForm2::DrawControls() {
-    constexpr ImGuiWindowFlags flags =
+    constexpr ImGuiWindowFlags Flags =
         ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings |
         ImGuiWindowFlags_NoBackground | ImGuiWindowFlags_NoBringToFrontOnFocus;
     ImGui::SetNextWindowPos({0, 0});
     ImGui::SetNextWindowSize({ClientWidth, ClientHeight});
-    ImGui::Begin("##Form2", nullptr, flags);
+    ImGui::Begin("##Form2", nullptr, Flags);
     for (const TLabel* label :
          {&Label1, &Label2, &LScore, &Label6, &LLevel, &Label8, &LBlock, &Label3, &Label5}) {
-        DrawLabel(*label);
+        drawLabel(*label);
     }
     const auto stops = TabOrder();
     for (std::size_t i = 0; i < stops.size(); ++i) {
         const bool focused = i == focus_ && Focusable(stops[i]);
         if (auto* const* button = std::get_if<TButton*>(&stops[i].control)) {
-            const ButtonInput input = DrawButton(stops[i].id, **button, Usable(**button), focused);
+            const ButtonInput input = drawButton(stops[i].id, **button, Usable(**button), focused);
             focus_ = input.activated ? i : focus_;
             pendingClick_ = input.clicked ? *button : pendingClick_;
-        } else if (DrawEdit(stops[i].id, *std::get<TEdit*>(stops[i].control),
+        } else if (drawEdit(stops[i].id, *std::get<TEdit*>(stops[i].control),
                             focused && std::exchange(focusMoved_, false))) {
             focus_ = i;
         }

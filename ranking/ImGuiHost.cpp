@@ -83,7 +83,7 @@ void ImGuiHost::MakeCurrent() {
 void ImGuiHost::LoadFont(const std::string& fontFile, float pixelHeight) {
     fontData_ = readFile(fontFile);
     ImFontGlyphRangesBuilder ranges;
-    for (char32_t character : text::ShiftJisRepertoire()) {
+    for (char32_t character : text::shiftJisRepertoire()) {
         if (character >= U' ') {  // a zero would end the ranges; controls have no glyph
             ranges.AddChar(static_cast<ImWchar>(character));
         }

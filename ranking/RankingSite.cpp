@@ -6,16 +6,16 @@
 
 namespace ranking {
 
-std::string DefaultRankingHost() {
+std::string defaultRankingHost() {
     const char* chosen = std::getenv("PUDOROCK_RANKING_HOST");
     return chosen && *chosen ? chosen : PUDOROCK_RANKING_HOST;
 }
 
-std::string RankingCgiUrl(const std::string& host) {
+std::string rankingCgiUrl(const std::string& host) {
     return "http://" + host + std::string(RankingCgiPath);
 }
 
-void OpenInBrowser(const std::string& url) {
+void openInBrowser(const std::string& url) {
     SDL_OpenURL(url.c_str());
 }
 

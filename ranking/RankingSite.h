@@ -11,16 +11,16 @@ inline constexpr std::string_view RankingCgiPath = "/~mirel/soft/pudorock/ra_pud
 
 // The ranking server's host: the environment's PUDOROCK_RANKING_HOST (HOST or HOST:PORT), else
 // the build's setting of that name.
-std::string DefaultRankingHost();
+std::string defaultRankingHost();
 // "http://", the host (a port may follow it after ":"), the CGI's path.
-std::string RankingCgiUrl(const std::string& host);
+std::string rankingCgiUrl(const std::string& host);
 // Hands a URL to the desktop's web browser; whether one starts is not reported.
-void OpenInBrowser(const std::string& url);
+void openInBrowser(const std::string& url);
 
 // What the dialog is set up with for a run of the program.
 struct RankingSettings {
-    std::string Host = DefaultRankingHost();
-    std::function<void(const std::string& url)> OpenUrl = OpenInBrowser;
+    std::string Host = defaultRankingHost();
+    std::function<void(const std::string& url)> OpenUrl = openInBrowser;
 };
 
 }  // namespace ranking

@@ -14,20 +14,20 @@ bool isControl(char32_t character) {
 
 }  // namespace
 
-std::u32string AdmitTyped(std::u32string_view typed, std::size_t room) {
+std::u32string admitTyped(std::u32string_view typed, std::size_t room) {
     std::u32string admitted;
     for (char32_t character : typed) {
         if (admitted.size() == room) {
             break;
         }
-        if (!isControl(character) && text::HasShiftJisForm(character)) {
+        if (!isControl(character) && text::hasShiftJisForm(character)) {
             admitted += character;
         }
     }
     return admitted;
 }
 
-AdmittedEdit AdmitEdit(std::u32string_view before, std::u32string_view after,
+AdmittedEdit admitEdit(std::u32string_view before, std::u32string_view after,
                        std::size_t maxLength) {
     const std::size_t shorter = std::min(before.size(), after.size());
     std::size_t prefix = 0;
@@ -41,7 +41,7 @@ AdmittedEdit AdmitEdit(std::u32string_view before, std::u32string_view after,
     }
     const std::size_t kept = prefix + suffix;
     const std::size_t room = maxLength > kept ? maxLength - kept : 0;
-    const std::u32string inserted = AdmitTyped(after.substr(prefix, after.size() - kept), room);
+    const std::u32string inserted = admitTyped(after.substr(prefix, after.size() - kept), room);
     AdmittedEdit edit;
     edit.text = std::u32string(after.substr(0, prefix)) + inserted +
                 std::u32string(after.substr(after.size() - suffix));

@@ -10,7 +10,7 @@
 namespace ranking {
 
 // The admitted characters of typed, at most room of them.
-std::u32string AdmitTyped(std::u32string_view typed, std::size_t room);
+std::u32string admitTyped(std::u32string_view typed, std::size_t room);
 
 struct AdmittedEdit {
     std::u32string text;
@@ -19,7 +19,7 @@ struct AdmittedEdit {
 
 // An edit seen as the text before and after it, whatever it was (keys, an input method, a
 // paste): the part it inserted is admitted as typed, into the room the rest leaves.
-AdmittedEdit AdmitEdit(std::u32string_view before, std::u32string_view after,
+AdmittedEdit admitEdit(std::u32string_view before, std::u32string_view after,
                        std::size_t maxLength);
 
 }  // namespace ranking

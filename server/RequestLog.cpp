@@ -38,7 +38,7 @@ std::string shownPiece(std::string_view piece) {
         return printable(piece, false);
     }
     try {
-        const std::string utf8 = text::FromShiftJis(decodeQueryValue(piece.substr(equals + 1)));
+        const std::string utf8 = text::fromShiftJis(decodeQueryValue(piece.substr(equals + 1)));
         return std::string(key) + "=" + printable(utf8, true);
     } catch (const Refusal&) {
         return printable(piece, false);

@@ -34,11 +34,11 @@ bool isControl(char32_t character) {
 }
 
 std::string textField(const QueryFields& fields, const std::string& key, std::size_t limit) {
-    const auto utf8 = text::TryFromShiftJis(field(fields, key));
+    const auto utf8 = text::tryFromShiftJis(field(fields, key));
     if (!utf8) {
         throw Refusal(400, "\"" + key + "\" is not Shift-JIS text.");
     }
-    const std::u32string characters = text::DecodeUtf8(*utf8);
+    const std::u32string characters = text::decodeUtf8(*utf8);
     if (characters.empty()) {
         throw Refusal(400, "\"" + key + "\" is empty.");
     }

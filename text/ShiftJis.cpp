@@ -26,7 +26,7 @@ void appendCharacterOf(IconvConverter& decoder, std::string_view bytes,
                        std::vector<char32_t>& characters) {
     std::string utf8;
     if (decoder.Convert(bytes, utf8) == bytes.size()) {
-        const std::u32string decoded = DecodeUtf8(utf8);
+        const std::u32string decoded = decodeUtf8(utf8);
         if (decoded.size() == 1) {
             characters.push_back(decoded.front());
         }
@@ -35,7 +35,7 @@ void appendCharacterOf(IconvConverter& decoder, std::string_view bytes,
 
 }  // namespace
 
-std::string ToShiftJis(std::string_view utf8) {
+std::string toShiftJis(std::string_view utf8) {
     IconvConverter encoder(ShiftJisCode, Utf8Code);
     std::string bytes;
     if (encoder.Convert(utf8, bytes) != utf8.size()) {
@@ -44,7 +44,7 @@ std::string ToShiftJis(std::string_view utf8) {
     return bytes;
 }
 
-std::string FromShiftJis(std::string_view shiftJis) {
+std::string fromShiftJis(std::string_view shiftJis) {
     IconvConverter decoder(Utf8Code, ShiftJisCode);
     std::string text;
     while (!shiftJis.empty()) {
@@ -57,7 +57,7 @@ std::string FromShiftJis(std::string_view shiftJis) {
     return text;
 }
 
-std::optional<std::string> TryFromShiftJis(std::string_view shiftJis) {
+std::optional<std::string> tryFromShiftJis(std::string_view shiftJis) {
     IconvConverter decoder(Utf8Code, ShiftJisCode);
     std::string text;
     if (decoder.Convert(shiftJis, text) != shiftJis.size()) {
@@ -66,14 +66,14 @@ std::optional<std::string> TryFromShiftJis(std::string_view shiftJis) {
     return text;
 }
 
-bool HasShiftJisForm(char32_t character) {
+bool hasShiftJisForm(char32_t character) {
     IconvConverter encoder(ShiftJisCode, Utf8Code);
-    const std::string utf8 = EncodeUtf8(std::u32string(1, character));
+    const std::string utf8 = encodeUtf8(std::u32string(1, character));
     std::string bytes;
     return encoder.Convert(utf8, bytes) == utf8.size();
 }
 
-std::vector<char32_t> ShiftJisRepertoire() {
+std::vector<char32_t> shiftJisRepertoire() {
     IconvConverter decoder(Utf8Code, ShiftJisCode);
     std::vector<char32_t> characters;
     for (int byte = 0; byte <= 0xFF; ++byte) {

@@ -17,14 +17,14 @@ class EConvertError : public std::runtime_error {
 };
 
 // UTF-8 text as Shift-JIS bytes; throws EConvertError.
-std::string ToShiftJis(std::string_view utf8);
+std::string toShiftJis(std::string_view utf8);
 // Shift-JIS bytes as UTF-8 text. A byte that starts no valid character reads as "・", as the
 // desktop shows such bytes.
-std::string FromShiftJis(std::string_view shiftJis);
+std::string fromShiftJis(std::string_view shiftJis);
 // Shift-JIS bytes as UTF-8 text, or nothing when a byte starts no valid character.
-std::optional<std::string> TryFromShiftJis(std::string_view shiftJis);
-bool HasShiftJisForm(char32_t character);
+std::optional<std::string> tryFromShiftJis(std::string_view shiftJis);
+bool hasShiftJisForm(char32_t character);
 // Every character that has a Shift-JIS form, each once.
-std::vector<char32_t> ShiftJisRepertoire();
+std::vector<char32_t> shiftJisRepertoire();
 
 }  // namespace text

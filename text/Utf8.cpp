@@ -39,7 +39,7 @@ char32_t readingOf(unsigned char malformedByte, MalformedUtf8 malformed) {
 
 }  // namespace
 
-std::u32string DecodeUtf8(std::string_view text, MalformedUtf8 malformed) {
+std::u32string decodeUtf8(std::string_view text, MalformedUtf8 malformed) {
     std::u32string characters;
     std::size_t at = 0;
     while (at < text.size()) {
@@ -69,7 +69,7 @@ std::u32string DecodeUtf8(std::string_view text, MalformedUtf8 malformed) {
     return characters;
 }
 
-std::string EncodeUtf8(std::u32string_view characters) {
+std::string encodeUtf8(std::u32string_view characters) {
     std::string text;
     for (char32_t code : characters) {
         if (code < 0x80) {

@@ -13,7 +13,7 @@ enum class MalformedUtf8 {
     KeepByte,  // the byte's own value, so that nothing drawn is lost silently
 };
 
-std::u32string DecodeUtf8(std::string_view text, MalformedUtf8 malformed = MalformedUtf8::Replace);
-std::string EncodeUtf8(std::u32string_view characters);
+std::u32string decodeUtf8(std::string_view text, MalformedUtf8 malformed = MalformedUtf8::Replace);
+std::string encodeUtf8(std::u32string_view characters);
 
 }  // namespace text

@@ -24,7 +24,7 @@ BENCHMARK(benchsupport::memcpyBaseline);
 void playFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
     GameGlobals& g = game.g;
-    StepNewGame(g);
+    stepNewGame(g);
     g.State = gsPlay;
     for (int cell = 0; cell < CellCount; ++cell) {
         const int colour = cell % 10 + 1;
@@ -36,8 +36,8 @@ void playFrame(benchmark::State& state) {
     for (auto _ : state) {
         g.TimeLeft = FullTime;  // no time-out, so the game never ends
         game.surface().Fill(4);
-        StepPlayRules(g, Lag);
-        DrawPlay(g, game.surface(), game.pictures(), Lag);
+        stepPlayRules(g, Lag);
+        drawPlay(g, game.surface(), game.pictures(), Lag);
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }
@@ -46,10 +46,10 @@ BENCHMARK(playFrame);
 // 420 blocks and 88 texts.
 void bestTenFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
-    FillDefaultBestTen(game.g);
+    fillDefaultBestTen(game.g);
     for (auto _ : state) {
         game.surface().Fill(0);
-        DrawBestTen(game.g, game.surface(), game.pictures());
+        drawBestTen(game.g, game.surface(), game.pictures());
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }
@@ -63,9 +63,9 @@ void openingFrame(benchmark::State& state) {
     for (auto _ : state) {
         g.PhaseClock = -1;
         game.surface().Fill(0);
-        DrawOpeningSpiral(g.PhaseClock, game.surface(), game.pictures());
-        StepIntroCountdown(g, Lag);
-        DrawProducerCredit(g.PhaseClock, game.surface());
+        drawOpeningSpiral(g.PhaseClock, game.surface(), game.pictures());
+        stepIntroCountdown(g, Lag);
+        drawProducerCredit(g.PhaseClock, game.surface());
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }
@@ -75,7 +75,7 @@ void titleFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
     for (auto _ : state) {
         game.surface().Fill(0);
-        DrawTitle(game.g, game.surface(), game.pictures());
+        drawTitle(game.g, game.surface(), game.pictures());
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
 }

@@ -27,14 +27,14 @@ class BestTenScreenTest : public ::testing::Test {
   protected:
     // The default table over still rows.
     void SetUp() override {
-        FillDefaultBestTen(g);
+        fillDefaultBestTen(g);
         g.RowVelocity.fill(0);
         g.RowOffset.fill(0);
     }
 
     void draw() {
         game.surface().Fill(0);
-        DrawBestTen(g, game.surface(), game.pictures());
+        drawBestTen(g, game.surface(), game.pictures());
     }
 
     std::vector<std::uint8_t> patternTile(int pattern) {

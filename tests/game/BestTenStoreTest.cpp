@@ -194,7 +194,7 @@ TEST_F(BestTenStore, NoFilesGiveTheDefaultTableAndAnEmptyName) {
 
 TEST(EnterResult, EqualToTheTenthDoesNotEnterOneMoreDoes) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     const auto table = g.BestTen;
     g.NewRank = 5;
     EnterResult(g, 500, 1, 1);
@@ -209,7 +209,7 @@ TEST(EnterResult, EqualToTheTenthDoesNotEnterOneMoreDoes) {
 
 TEST(EnterResult, EqualToTheFirstEntersSecondOneMoreTakesFirst) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     g.PassValue = 17;
     EnterResult(g, 5000, 4, 4);
     EXPECT_EQ(g.NewRank, 2);
@@ -227,7 +227,7 @@ TEST(EnterResult, EqualToTheFirstEntersSecondOneMoreTakesFirst) {
 
 TEST(EnterResult, DefaultTableExample) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     EnterResult(g, 5001, 3, 40);
     EXPECT_EQ(g.NewRank, 1);
     EXPECT_EQ(g.PassValue, 4958);
@@ -235,7 +235,7 @@ TEST(EnterResult, DefaultTableExample) {
 
 TEST(EnterResult, ZeroOrLessNeverEntersAPositiveTable) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     const auto table = g.BestTen;
     for (std::int32_t score : {0, -1, INT_MIN}) {
         g.NewRank = 3;
@@ -247,7 +247,7 @@ TEST(EnterResult, ZeroOrLessNeverEntersAPositiveTable) {
 
 TEST(EnterResult, PassValueWrapsInTwosComplement) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     EnterResult(g, INT_MAX, -1, INT_MIN);
     EXPECT_EQ(g.NewRank, 1);
     EXPECT_EQ(g.PassValue, static_cast<std::int32_t>(0x7FFFFFFFu + 1u + 0x80000000u));
@@ -255,7 +255,7 @@ TEST(EnterResult, PassValueWrapsInTwosComplement) {
 
 TEST(EnterResult, MiddleRankShiftsTheRestDown) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     EnterResult(g, 2750, 5, 55);
     EXPECT_EQ(g.NewRank, 6);
     EXPECT_EQ(g.BestTen[4], (THiScoreEntry{3000, 6, 60}));
@@ -291,7 +291,7 @@ TEST_F(BestTenStore, SavedBytesFollowTheLayout) {
         EXPECT_EQ(int32At(bytes, 1288 + 12 * (e - 1) + 4), g.BestTen[e - 1].Level);
         EXPECT_EQ(int32At(bytes, 1288 + 12 * (e - 1) + 8), g.BestTen[e - 1].Blocks);
     }
-    EXPECT_EQ(bytes, EncodeHiscFile(g));
+    EXPECT_EQ(bytes, encodeHiscFile(g));
     EXPECT_EQ(readBytes(name()), "abc");
     EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
 }
@@ -336,7 +336,7 @@ TEST_F(BestTenStore, EmptyFileFailsInBlockOneAndSkipsTheRest) {
 
 TEST_F(BestTenStore, TwelveByteFileTakesEntryOne) {
     const GameGlobals saved = sampleTable();
-    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 12));
+    writeBytes(hisc(), encodeHiscFile(saved).substr(0, 12));
     GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
@@ -347,7 +347,7 @@ TEST_F(BestTenStore, TwelveByteFileTakesEntryOne) {
 }
 
 TEST_F(BestTenStore, ElevenByteFileTakesNothing) {
-    writeBytes(hisc(), EncodeHiscFile(sampleTable()).substr(0, 11));
+    writeBytes(hisc(), encodeHiscFile(sampleTable()).substr(0, 11));
     GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
@@ -356,7 +356,7 @@ TEST_F(BestTenStore, ElevenByteFileTakesNothing) {
 
 TEST_F(BestTenStore, ThousandByteFileTakesEntriesOneToEight) {
     const GameGlobals saved = sampleTable();
-    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 1000));
+    writeBytes(hisc(), encodeHiscFile(saved).substr(0, 1000));
     writeBytes(name(), "x");
     GameGlobals g;
     std::string playerName;
@@ -373,7 +373,7 @@ TEST_F(BestTenStore, ThousandByteFileTakesEntriesOneToEight) {
 TEST_F(BestTenStore, File1407BytesTakesEverythingThenFails) {
     GameGlobals saved = sampleTable();
     saved.BestTen[0].Score = 0;  // would trigger the default table if the check ran
-    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 1407));
+    writeBytes(hisc(), encodeHiscFile(saved).substr(0, 1407));
     writeBytes(name(), "x");
     GameGlobals g;
     std::string playerName;
@@ -385,7 +385,7 @@ TEST_F(BestTenStore, File1407BytesTakesEverythingThenFails) {
 
 TEST_F(BestTenStore, BlockElevenNeedsFourBytesForPassValue) {
     const GameGlobals saved = sampleTable();
-    writeBytes(hisc(), EncodeHiscFile(saved).substr(0, 1283));
+    writeBytes(hisc(), encodeHiscFile(saved).substr(0, 1283));
     GameGlobals g;
     g.PassValue = 5;
     std::string playerName;
@@ -396,7 +396,7 @@ TEST_F(BestTenStore, BlockElevenNeedsFourBytesForPassValue) {
 
 TEST_F(BestTenStore, File1408BytesLoads) {
     const GameGlobals saved = sampleTable();
-    writeBytes(hisc(), EncodeHiscFile(saved));
+    writeBytes(hisc(), encodeHiscFile(saved));
     GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
@@ -406,7 +406,7 @@ TEST_F(BestTenStore, File1408BytesLoads) {
 
 TEST_F(BestTenStore, OnlyTheFirstBytesOfEachBlockAreRead) {
     const GameGlobals saved = sampleTable();
-    std::string bytes = EncodeHiscFile(saved);
+    std::string bytes = encodeHiscFile(saved);
     for (std::size_t k = 0; k < 11; ++k) {  // scribble over everything loading must not read
         for (std::size_t at = 128 * k + (k < 10 ? 12 : 4); at < 128 * (k + 1); ++at) {
             bytes[at] = static_cast<char>(0xA5);
@@ -422,26 +422,26 @@ TEST_F(BestTenStore, OnlyTheFirstBytesOfEachBlockAreRead) {
 
 TEST_F(BestTenStore, File2000BytesLoadsAndIsCutBackAtTheNextSave) {
     const GameGlobals saved = sampleTable();
-    writeBytes(hisc(), EncodeHiscFile(saved) + std::string(592, 'Z'));
+    writeBytes(hisc(), encodeHiscFile(saved) + std::string(592, 'Z'));
     GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen, saved.BestTen);
     EXPECT_EQ(g.PassValue, saved.PassValue);
     SaveBestTen(g, playerName, dir);
-    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(saved));
+    EXPECT_EQ(readBytes(hisc()), encodeHiscFile(saved));
 }
 
 TEST_F(BestTenStore, FirstScoreZeroGivesTheDefaultTable) {
     GameGlobals saved = sampleTable();
     saved.BestTen[0].Score = 0;
-    writeBytes(hisc(), EncodeHiscFile(saved));
+    writeBytes(hisc(), encodeHiscFile(saved));
     writeBytes(name(), "kept");
     GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     GameGlobals defaults;
-    FillDefaultBestTen(defaults);
+    fillDefaultBestTen(defaults);
     EXPECT_EQ(g.BestTen, defaults.BestTen);
     EXPECT_EQ(g.PassValue, 0);
     EXPECT_EQ(playerName, "kept");
@@ -539,7 +539,7 @@ TEST_F(BestTenStore, DirectoryNamedNameCountsAsNoFile) {
 // Access refused.
 
 TEST_F(BestTenStore, WriteProtectedFilesLoadWholeAndTheSaveIsRefused) {
-    writeBytes(hisc(), EncodeHiscFile(sampleTable()));
+    writeBytes(hisc(), encodeHiscFile(sampleTable()));
     writeBytes(name(), "x");
     FaultyFileSystem readOnly;
     readOnly.openError = EACCES;
@@ -551,7 +551,7 @@ TEST_F(BestTenStore, WriteProtectedFilesLoadWholeAndTheSaveIsRefused) {
     EXPECT_EQ(g.PassValue, sampleTable().PassValue);
     EXPECT_EQ(playerName, "x");
     expectInOutError([&] { SaveBestTen(g, "y", dir, readOnly); }, kAccessDenied);
-    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(sampleTable()));
+    EXPECT_EQ(readBytes(hisc()), encodeHiscFile(sampleTable()));
     EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
 }
 
@@ -561,31 +561,31 @@ TEST_F(BestTenStore, ReadOnlyHiscOnTheRealFileSystem) {
             << "running as root: permission bits do not refuse access "
                "(the seam test WriteProtectedFilesLoadWholeAndTheSaveIsRefused covers this)";
     }
-    writeBytes(hisc(), EncodeHiscFile(sampleTable()));
+    writeBytes(hisc(), encodeHiscFile(sampleTable()));
     fs::permissions(hisc(), fs::perms::owner_read);
     GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen, sampleTable().BestTen);
     expectInOutError([&] { SaveBestTen(g, playerName, dir); }, kAccessDenied);
-    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(sampleTable()));
+    EXPECT_EQ(readBytes(hisc()), encodeHiscFile(sampleTable()));
 }
 
 TEST_F(BestTenStore, WriteProtectedHiscIsNotReplacedBySave) {
-    const std::string old = EncodeHiscFile(sampleTable());
+    const std::string old = encodeHiscFile(sampleTable());
     writeBytes(hisc(), old);
     FaultyFileSystem faulty;
     faulty.openError = EACCES;
     faulty.openMode = FileSystem::OpenMode::WriteExisting;
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     expectInOutError([&] { SaveBestTen(g, "me", dir, faulty); }, kAccessDenied);
     EXPECT_EQ(readBytes(hisc()), old);
     EXPECT_EQ(entries(), std::vector<std::string>{"Hisc.dat"});
 }
 
 TEST_F(BestTenStore, NameFileFailureAfterHiscKeepsTheTable) {
-    writeBytes(hisc(), EncodeHiscFile(sampleTable()));
+    writeBytes(hisc(), encodeHiscFile(sampleTable()));
     writeBytes(name(), "x");
     FaultyFileSystem faulty;
     faulty.openError = EMFILE;
@@ -599,7 +599,7 @@ TEST_F(BestTenStore, NameFileFailureAfterHiscKeepsTheTable) {
 
 TEST_F(BestTenStore, ReadErrorInTheMiddleOfHisc) {
     const GameGlobals saved = sampleTable();
-    writeBytes(hisc(), EncodeHiscFile(saved));
+    writeBytes(hisc(), encodeHiscFile(saved));
     FaultyFileSystem faulty;
     faulty.readBudget = 128 * 3;
     faulty.readError = EIO;
@@ -619,7 +619,7 @@ class FailingSave : public BestTenStore {
         BestTenStore::SetUp();
         SaveBestTen(sampleTable(), "old name", dir);
         oldHisc = readBytes(hisc());
-        FillDefaultBestTen(changed);
+        fillDefaultBestTen(changed);
     }
     void expectOldFilesWhole() {
         EXPECT_EQ(readBytes(hisc()), oldHisc);
@@ -652,7 +652,7 @@ TEST_F(FailingSave, FailingNameWriteKeepsTheOldNameAndTheNewTable) {
     faulty.writeBudget = 1408 + 3;
     faulty.writeError = EDQUOT;
     expectInOutError([&] { SaveBestTen(changed, "new name", dir, faulty); }, kDiskFull);
-    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(changed));
+    EXPECT_EQ(readBytes(hisc()), encodeHiscFile(changed));
     EXPECT_EQ(readBytes(name()), "old name");
     EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
 }
@@ -690,14 +690,14 @@ TEST_F(FailingSave, ShortWritesStillWriteEveryByte) {
     FaultyFileSystem faulty;
     faulty.writeChunk = 100;
     SaveBestTen(changed, "new name", dir, faulty);
-    EXPECT_EQ(readBytes(hisc()), EncodeHiscFile(changed));
+    EXPECT_EQ(readBytes(hisc()), encodeHiscFile(changed));
     EXPECT_EQ(readBytes(name()), "new name");
     EXPECT_EQ(entries(), (std::vector<std::string>{"Hisc.dat", "Name.dat"}));
 }
 
 TEST_F(BestTenStore, MissingDirectoryIsNotFound) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     expectInOutError([&] { SaveBestTen(g, "", dir / "missing"); }, kNotFound);
 }
 
@@ -708,10 +708,10 @@ TEST_F(BestTenStore, SaveKeepsPermissionsAndWritesThroughSymbolicLinks) {
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("real/scores", hisc());
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     SaveBestTen(g, "", dir);
     EXPECT_TRUE(fs::is_symlink(hisc()));
-    EXPECT_EQ(readBytes(dir / "real" / "scores"), EncodeHiscFile(g));
+    EXPECT_EQ(readBytes(dir / "real" / "scores"), encodeHiscFile(g));
     EXPECT_EQ(fs::status(dir / "real" / "scores").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     std::vector<std::string> inReal;
@@ -841,19 +841,19 @@ TEST_F(BestTenStore, DefaultDirectoryIsTheWorkingDirectory) {
 // Error texts.
 
 TEST(InOutErrorText, MapsSystemCodesOntoThePartsTable) {
-    EXPECT_EQ(InOutErrorText(EInOutError::EndOfFile), kEndOfFile);
+    EXPECT_EQ(inOutErrorText(EInOutError::EndOfFile), kEndOfFile);
     for (int code : {EACCES, EPERM, EROFS, EISDIR}) {
-        EXPECT_EQ(InOutErrorText(code), kAccessDenied) << code;
+        EXPECT_EQ(inOutErrorText(code), kAccessDenied) << code;
     }
     for (int code : {ENOSPC, EDQUOT}) {
-        EXPECT_EQ(InOutErrorText(code), kDiskFull) << code;
+        EXPECT_EQ(inOutErrorText(code), kDiskFull) << code;
     }
-    EXPECT_EQ(InOutErrorText(ENOENT), kNotFound);
-    EXPECT_EQ(InOutErrorText(ENAMETOOLONG), kBadName);
-    EXPECT_EQ(InOutErrorText(EMFILE), kTooManyFiles);
-    EXPECT_EQ(InOutErrorText(ENFILE), kTooManyFiles);
-    EXPECT_EQ(InOutErrorText(EIO), "I/O エラー (5)");
-    EXPECT_EQ(InOutErrorText(1234), "I/O エラー (1234)");
+    EXPECT_EQ(inOutErrorText(ENOENT), kNotFound);
+    EXPECT_EQ(inOutErrorText(ENAMETOOLONG), kBadName);
+    EXPECT_EQ(inOutErrorText(EMFILE), kTooManyFiles);
+    EXPECT_EQ(inOutErrorText(ENFILE), kTooManyFiles);
+    EXPECT_EQ(inOutErrorText(EIO), "I/O エラー (5)");
+    EXPECT_EQ(inOutErrorText(1234), "I/O エラー (1234)");
     const EInOutError error(ENOSPC);
     EXPECT_EQ(error.ErrorCode(), ENOSPC);
     EXPECT_EQ(std::string(error.what()), kDiskFull);

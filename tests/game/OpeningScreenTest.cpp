@@ -21,7 +21,7 @@ class OpeningScreenTest : public ::testing::Test {
   protected:
     void drawSpiral(std::int32_t phaseClock) {
         game.surface().Fill(0);
-        DrawOpeningSpiral(phaseClock, game.surface(), game.pictures());
+        drawOpeningSpiral(phaseClock, game.surface(), game.pictures());
     }
 
     // The logo at each point, in order, on black.
@@ -65,10 +65,10 @@ TEST_F(OpeningScreenTest, At64TheArmsPointByQuarterTurns) {
 
 TEST_F(OpeningScreenTest, TheCreditLineIsYellowCentredUnderTheLogoOnceBelowZero) {
     game.surface().Fill(0);
-    DrawProducerCredit(0, game.surface());
+    drawProducerCredit(0, game.surface());
     EXPECT_FALSE(testsupport::inkBounds(game.surface(), Screen, 0));
 
-    DrawProducerCredit(-1, game.surface());
+    drawProducerCredit(-1, game.surface());
     EXPECT_FALSE(game.surface().Locked());
     auto expected = game.scratch();
     media::TSurfaceCanvas& canvas = expected->Canvas();

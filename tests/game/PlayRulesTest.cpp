@@ -37,12 +37,12 @@ void putMany(GameGlobals& g, int colour, int count) {
 // A game in `gsPlay` with the board just uncovered (no block yet).
 GameGlobals startedGame(std::uint32_t seed) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     g.Random.seed(seed);
     g.State = gsNewGame;
-    StepNewGame(g);
+    stepNewGame(g);
     for (int frame = 0; frame < CurtainFrames; ++frame) {
-        StepCurtain(g);
+        stepCurtain(g);
     }
     g.PendingSound = 0;
     return g;
@@ -86,7 +86,7 @@ int largestColour(const GameGlobals& g) {
 
 TEST(NewGame, SetsEveryValueWithOneDraw) {
     GameGlobals g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     g.BestTen[3].Score = 1234;
     g.PassValue = 77;
     g.NewRank = 4;
@@ -112,7 +112,7 @@ TEST(NewGame, SetsEveryValueWithOneDraw) {
     RandomGenerator expected = g.Random;
     const int lucky = expected.next(2) + 1;
 
-    StepNewGame(g);
+    stepNewGame(g);
 
     EXPECT_EQ(g.State, gsCurtain);
     EXPECT_EQ(g.PendingSound, 3);
@@ -145,7 +145,7 @@ TEST(NewGame, LuckyColourIsOneOrTwo) {
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
         GameGlobals g;
         g.Random.seed(seed * 7919u);
-        StepNewGame(g);
+        stepNewGame(g);
         EXPECT_TRUE(g.LuckyColor == 1 || g.LuckyColor == 2);
     }
 }
@@ -153,7 +153,7 @@ TEST(NewGame, LuckyColourIsOneOrTwo) {
 TEST(Curtain, UncoversTwentyOneCellsRowDrawnFirst) {
     GameGlobals g;
     g.Random.seed(42);
-    StepNewGame(g);
+    stepNewGame(g);
     RandomGenerator expected = g.Random;
     std::array<std::uint8_t, CellCount> board;
     board.fill(11);
@@ -163,7 +163,7 @@ TEST(Curtain, UncoversTwentyOneCellsRowDrawnFirst) {
         board[cellIndex(c, r)] = 0;
     }
 
-    StepCurtain(g);
+    stepCurtain(g);
 
     EXPECT_EQ(g.Board, board);
     EXPECT_EQ(g.Random.state(), expected.state());
@@ -175,14 +175,14 @@ TEST(Curtain, UncoversTwentyOneCellsRowDrawnFirst) {
 TEST(Curtain, LastsExactly141FramesAndLeavesAnEmptyBoard) {
     GameGlobals g;
     g.Random.seed(7);
-    StepNewGame(g);
+    stepNewGame(g);
     g.PendingSound = 0;
     for (int frame = 1; frame <= 140; ++frame) {
-        StepCurtain(g);
+        stepCurtain(g);
         ASSERT_EQ(g.State, gsCurtain) << frame;
         ASSERT_EQ(g.PhaseClock, frame);
     }
-    StepCurtain(g);
+    stepCurtain(g);
     EXPECT_EQ(g.State, gsPlay);
     EXPECT_EQ(g.PhaseClock, 0);
     EXPECT_TRUE(std::all_of(g.Board.begin(), g.Board.end(), [](auto v) { return v == 0; }));
@@ -204,7 +204,7 @@ TEST(PlayStep, SpawnDrawsColumnThenRowThenColourThenLuck) {
         colour = g.LuckyColor;
     }
 
-    StepPlayRules(g, 16);
+    stepPlayRules(g, 16);
 
     EXPECT_EQ(g.Board[cellIndex(c, r)], colour);
     EXPECT_EQ(g.ColorCounts[colour], 1);
@@ -226,7 +226,7 @@ TEST(PlayStep, LuckyDrawReplacesTheColour) {
         if (expected.next(5) != 0 || plain == g.LuckyColor) {
             continue;
         }
-        StepPlayRules(g, 1);
+        stepPlayRules(g, 1);
         EXPECT_EQ(g.Board[cellIndex(c, r)], g.LuckyColor);
         return;
     }
@@ -252,7 +252,7 @@ TEST(PlayStep, SpawnRetriesOccupiedCellsInDrawOrder) {
         colour = g.LuckyColor;
     }
 
-    StepPlayRules(g, 1);
+    stepPlayRules(g, 1);
 
     EXPECT_EQ(g.Board[cellIndex(c1, r1)], 2);
     EXPECT_EQ(g.Board[cellIndex(c2, r2)], colour);
@@ -270,7 +270,7 @@ TEST(PlayStep, FullBoardReceivesNothingAndTheGameGoesOn) {
     expected.next(30);  // one try, then the full board ends the repetition
     const auto board = g.Board;
 
-    StepPlayRules(g, 1);
+    stepPlayRules(g, 1);
 
     EXPECT_EQ(g.Board, board);
     EXPECT_EQ(g.BlockCount, 900);
@@ -279,7 +279,7 @@ TEST(PlayStep, FullBoardReceivesNothingAndTheGameGoesOn) {
     EXPECT_EQ(g.GameOverPhase, 0);
     EXPECT_EQ(g.Random.state(), expected.state());
     // And answers still work on it: both colours tie.
-    KeyPressAnswer(g, '2');
+    keyPressAnswer(g, '2');
     EXPECT_EQ(g.PendingSound, 4);
     EXPECT_EQ(g.BlockCount, 450);
 }
@@ -287,18 +287,18 @@ TEST(PlayStep, FullBoardReceivesNothingAndTheGameGoesOn) {
 TEST(PlayStep, FirstTenFramesEachAddABlockThenOnePerSecondOfLag) {
     GameGlobals g = startedGame(2024);
     for (int frame = 1; frame <= 10; ++frame) {
-        StepPlayRules(g, 1);
+        stepPlayRules(g, 1);
         ASSERT_EQ(g.BlockCount, frame);
         ASSERT_EQ(g.PendingSound, 6);
         g.PendingSound = 0;
     }
     for (int frame = 1; frame <= 4; ++frame) {
-        StepPlayRules(g, 250);
+        stepPlayRules(g, 250);
         EXPECT_EQ(g.BlockCount, 10);
         EXPECT_EQ(g.PhaseClock, 250 * frame);
     }
     EXPECT_EQ(g.PendingSound, 0);
-    StepPlayRules(g, 250);  // the sum 1250 exceeds 1000
+    stepPlayRules(g, 250);  // the sum 1250 exceeds 1000
     EXPECT_EQ(g.BlockCount, 11);
     EXPECT_EQ(g.PhaseClock, 0);
 }
@@ -308,11 +308,11 @@ TEST(PlayStep, SpawnThresholdAndDrainFollowTheLevel) {
     g.Level = 12;  // drain 2 + lag; spawn over 900
     putMany(g, 1, 30);
     g.PhaseClock = 899;
-    StepPlayRules(g, 1);
+    stepPlayRules(g, 1);
     EXPECT_EQ(g.TimeLeft, 12000 - 3);
     EXPECT_EQ(g.PhaseClock, 900);
     EXPECT_EQ(g.BlockCount, 30);
-    StepPlayRules(g, 1);
+    stepPlayRules(g, 1);
     EXPECT_EQ(g.BlockCount, 31);
     EXPECT_EQ(g.PhaseClock, 0);
 }
@@ -323,7 +323,7 @@ TEST(PlayStep, FromLevel100ABlockEveryFrame) {
     g.ColorRange = 1;
     putMany(g, 1, 200);
     for (int frame = 1; frame <= 5; ++frame) {
-        StepPlayRules(g, 1);
+        stepPlayRules(g, 1);
         EXPECT_EQ(g.BlockCount, 200 + frame);
     }
 }
@@ -334,7 +334,7 @@ TEST(PlayStep, TimeOutAtFifteenLifeEndsTheGameInTheSameFrame) {
     putMany(g, 1, 10);
     g.Life = 15;
     g.TimeLeft = 10;
-    StepPlayRules(g, 10);
+    stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 0);
     EXPECT_EQ(g.TimeLeft, 12000);
     EXPECT_EQ(g.GameOverPhase, 2);
@@ -347,7 +347,7 @@ TEST(PlayStep, TimeOutCostsTwentyLifeAndRefills) {
     g.Life = 25;
     g.TimeLeft = 10;
     g.Combo = 4;
-    StepPlayRules(g, 10);
+    stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 5);
     EXPECT_EQ(g.TimeLeft, 12000);
     EXPECT_EQ(g.Combo, 0);
@@ -355,12 +355,12 @@ TEST(PlayStep, TimeOutCostsTwentyLifeAndRefills) {
     EXPECT_EQ(g.GameOverPhase, 0);
     // A further wrong answer takes life to -5; the game ends in the next frame with life 0.
     put(g, 5, 5, 2);
-    KeyPressAnswer(g, '2');
+    keyPressAnswer(g, '2');
     EXPECT_EQ(g.Life, -5);
     EXPECT_EQ(g.GameOverPhase, 0);
     g.Score = 4500;  // equals rank 2 of the default table: enters at rank 3
     g.ClearedBlocks = 12;
-    StepPlayRules(g, 10);
+    stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 0);
     EXPECT_EQ(g.GameOverPhase, 2);
     EXPECT_EQ(g.PendingSound, 7);
@@ -375,7 +375,7 @@ TEST(PlayStep, TimeOutAndSpawnInOneFramePlaysTheBlockSound) {
     putMany(g, 1, 10);
     g.TimeLeft = 5;
     g.PhaseClock = 995;
-    StepPlayRules(g, 10);
+    stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 80);
     EXPECT_EQ(g.BlockCount, 11);
     EXPECT_EQ(g.PendingSound, 6);
@@ -384,7 +384,7 @@ TEST(PlayStep, TimeOutAndSpawnInOneFramePlaysTheBlockSound) {
 TEST(PlayStep, GameEndWithBlockAddedPlaysTheBlockSound) {
     GameGlobals g = startedGame(5);
     g.Life = -5;
-    StepPlayRules(g, 10);
+    stepPlayRules(g, 10);
     EXPECT_EQ(g.GameOverPhase, 2);
     EXPECT_EQ(g.BlockCount, 1);  // refill: fewer than Level + 9 blocks
     EXPECT_EQ(g.PendingSound, 6);
@@ -398,13 +398,13 @@ TEST(PlayStep, GameEndOffersTheResultOnceAndSetsRank) {
     g.ClearedBlocks = 40;
     g.Life = 0;
     g.NewRank = 9;
-    StepPlayRules(g, 1);
+    stepPlayRules(g, 1);
     EXPECT_EQ(g.NewRank, 1);
     EXPECT_EQ(g.PassValue, 4958);
     EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5001, 3, 40}));
     const auto table = g.BestTen;
     for (int i = 0; i < 50; ++i) {
-        StepPlayRules(g, 1000);
+        stepPlayRules(g, 1000);
     }
     EXPECT_EQ(g.BestTen, table);  // entered only once
     EXPECT_EQ(g.NewRank, 1);
@@ -415,20 +415,20 @@ TEST(PlayStep, AfterGameOverTimeAndSpawnClockStopButRefillGoesOn) {
     putMany(g, 3, 3);
     g.Life = 0;
     g.TimeLeft = 700;
-    StepPlayRules(g, 50);  // ends the game; refill adds the 4th block
+    stepPlayRules(g, 50);  // ends the game; refill adds the 4th block
     ASSERT_EQ(g.GameOverPhase, 2);
     EXPECT_EQ(g.TimeLeft, 700 - 50);  // the drain ran before the end test
     EXPECT_EQ(g.BlockCount, 4);
     for (int frame = 5; frame <= 10; ++frame) {
         g.PendingSound = 0;
-        StepPlayRules(g, 50);
+        stepPlayRules(g, 50);
         EXPECT_EQ(g.BlockCount, frame);
         EXPECT_EQ(g.PendingSound, 6);
         EXPECT_EQ(g.TimeLeft, 650);
     }
     for (int frame = 0; frame < 100; ++frame) {
         g.PendingSound = 0;
-        StepPlayRules(g, 500);
+        stepPlayRules(g, 500);
         EXPECT_EQ(g.BlockCount, 10);
         EXPECT_EQ(g.PendingSound, 0);
         EXPECT_EQ(g.PhaseClock, 0);
@@ -444,14 +444,14 @@ TEST(Answer, TiesForTheLargestCountAreAccepted) {
         GameGlobals g = startedGame(11);
         putMany(g, 1, 5);
         putMany(g, 3, 5);
-        KeyPressAnswer(g, key);
+        keyPressAnswer(g, key);
         EXPECT_EQ(g.PendingSound, 4) << key;
         EXPECT_EQ(g.BlockCount, 5);
     }
     GameGlobals g = startedGame(11);
     putMany(g, 1, 5);
     putMany(g, 3, 5);
-    KeyPressAnswer(g, '2');
+    keyPressAnswer(g, '2');
     EXPECT_EQ(g.PendingSound, 5);
     EXPECT_EQ(g.BlockCount, 10);
 }
@@ -463,7 +463,7 @@ TEST(Answer, EmptyBoardAcceptsAnyDigit) {
         g.Combo = 3;
         g.Level = 2;
         g.Life = 50;
-        KeyPressAnswer(g, key);
+        keyPressAnswer(g, key);
         const int k = key == '0' ? 10 : key - '0';
         EXPECT_EQ(g.LastPoints, 9000 / 120 + 4 * 2) << key;
         EXPECT_EQ(g.Score, 83);
@@ -483,7 +483,7 @@ TEST(Answer, ColourTenScoringExample) {
     g.ColorRange = 4;
     g.Life = 50;
     g.Score = 1000;
-    KeyPressAnswer(g, '0');
+    keyPressAnswer(g, '0');
     EXPECT_EQ(g.LastPoints, 129);
     EXPECT_EQ(g.Score, 1129);
     EXPECT_EQ(g.Life, 60);
@@ -499,7 +499,7 @@ TEST(Answer, LifeIsCappedAt100) {
     GameGlobals g = startedGame(14);
     g.Life = 95;
     putMany(g, 9, 2);
-    KeyPressAnswer(g, '9');
+    keyPressAnswer(g, '9');
     EXPECT_EQ(g.Life, 100);
 }
 
@@ -516,7 +516,7 @@ TEST(Answer, LuckyColourIsDrawnFromTheRangeBeforeTheLevelUp) {
         if (lucky == 1) {
             continue;
         }
-        KeyPressAnswer(g, '1');
+        keyPressAnswer(g, '1');
         EXPECT_EQ(g.Level, 10);
         EXPECT_EQ(g.ColorRange, 1);
         EXPECT_EQ(g.ClearsThisLevel, 0);
@@ -524,7 +524,7 @@ TEST(Answer, LuckyColourIsDrawnFromTheRangeBeforeTheLevelUp) {
         EXPECT_EQ(g.Random.state(), expected.state());
         // From then on new blocks are colour 1 or the lucky colour.
         for (int frame = 0; frame < 300; ++frame) {
-            StepPlayRules(g, 200);
+            stepPlayRules(g, 200);
         }
         for (int k = 2; k <= 10; ++k) {
             if (k != lucky) {
@@ -541,11 +541,11 @@ TEST(Answer, LuckyColourIsDrawnFromTheRangeBeforeTheLevelUp) {
 TEST(Answer, FiveCorrectAnswersRaiseTheLevel) {
     GameGlobals g = startedGame(15);
     for (int i = 1; i <= 4; ++i) {
-        KeyPressAnswer(g, '1');
+        keyPressAnswer(g, '1');
         EXPECT_EQ(g.ClearsThisLevel, i);
         EXPECT_EQ(g.Level, 1);
     }
-    KeyPressAnswer(g, '1');
+    keyPressAnswer(g, '1');
     EXPECT_EQ(g.Level, 2);
     EXPECT_EQ(g.ColorRange, 3);
     EXPECT_EQ(g.ClearsThisLevel, 0);
@@ -562,7 +562,7 @@ TEST(Answer, WrongAnswerChangesOnlyComboLifeAndSound) {
     expected.Combo = 0;
     expected.Life = 90;
     expected.PendingSound = 5;
-    KeyPressAnswer(g, '2');
+    keyPressAnswer(g, '2');
     expectSameState(g, expected);
 }
 
@@ -571,19 +571,19 @@ TEST(Answer, IgnoredOutsidePlayAfterGameOverAndForOtherKeys) {
     putMany(g, 1, 4);
     for (char key : {'a', '/', ':', ' ', '\r', '\0', static_cast<char>(0xB1)}) {
         const GameGlobals before = g;
-        KeyPressAnswer(g, key);
+        keyPressAnswer(g, key);
         expectSameState(g, before);
     }
     for (GameState state : {gsIntroInit, gsIntro, gsBestTen, gsTitle, gsNewGame, gsCurtain}) {
         GameGlobals other = g;
         other.State = state;
         const GameGlobals before = other;
-        KeyPressAnswer(other, '1');
+        keyPressAnswer(other, '1');
         expectSameState(other, before);
     }
     g.GameOverPhase = 2;
     const GameGlobals before = g;
-    KeyPressAnswer(g, '1');
+    keyPressAnswer(g, '1');
     expectSameState(g, before);
 }
 
@@ -592,12 +592,12 @@ TEST(Answer, AnswerBetweenFramesCanSaveTheGame) {
     putMany(g, 9, 12);
     putMany(g, 1, 3);
     g.Life = 5;
-    KeyPressAnswer(g, '1');  // wrong
+    keyPressAnswer(g, '1');  // wrong
     EXPECT_EQ(g.Life, -5);
-    KeyPressAnswer(g, '9');  // still judged: correct, +9 life
+    keyPressAnswer(g, '9');  // still judged: correct, +9 life
     EXPECT_EQ(g.Life, 4);
     EXPECT_EQ(g.PendingSound, 4);
-    StepPlayRules(g, 16);
+    stepPlayRules(g, 16);
     EXPECT_EQ(g.GameOverPhase, 0);
     EXPECT_EQ(g.Life, 4);
 }
@@ -605,11 +605,11 @@ TEST(Answer, AnswerBetweenFramesCanSaveTheGame) {
 TEST(Answer, ClearingTheLastColourLeavesAnEmptyBoardThatAcceptsAnything) {
     GameGlobals g = startedGame(19);
     putMany(g, 2, 3);
-    KeyPressAnswer(g, '2');
+    keyPressAnswer(g, '2');
     EXPECT_EQ(g.BlockCount, 0);
     g.TimeLeft = 1200;
     g.Combo = 1;
-    KeyPressAnswer(g, '7');
+    keyPressAnswer(g, '7');
     EXPECT_EQ(g.LastPoints, 10 + 2 * 1);
     EXPECT_EQ(g.Combo, 2);
 }
@@ -667,16 +667,16 @@ void randomRun(std::uint32_t seed, RandomRun& run, bool check) {
     std::mt19937 engine(seed);
     auto events = [&engine] { return static_cast<std::uint32_t>(engine()); };
     GameGlobals& g = run.g;
-    FillDefaultBestTen(g);
+    fillDefaultBestTen(g);
     g.Random.seed(seed * 2654435761u);
     g.State = gsNewGame;
     for (int event = 0; event < 2500; ++event) {
         if (g.State == gsNewGame) {
-            StepNewGame(g);
+            stepNewGame(g);
             ++run.games;
         }
         if (g.State == gsCurtain) {
-            StepCurtain(g);
+            stepCurtain(g);
             ASSERT_TRUE(std::all_of(g.Board.begin(), g.Board.end(),
                                     [](auto cell) { return cell == 0 || cell == 11; }));
             ASSERT_EQ(g.BlockCount, 0);
@@ -688,7 +688,7 @@ void randomRun(std::uint32_t seed, RandomRun& run, bool check) {
                 static_cast<int>(events() % 10 == 0 ? 1 + events() % 6000 : 1 + events() % 40);
             const auto rank = g.NewRank;
             const bool wasOver = g.GameOverPhase == 2;
-            StepPlayRules(g, lag);
+            stepPlayRules(g, lag);
             if (wasOver) {
                 ASSERT_EQ(g.NewRank, rank);
             } else if (g.GameOverPhase == 2) {
@@ -707,13 +707,13 @@ void randomRun(std::uint32_t seed, RandomRun& run, bool check) {
             char key;
             const unsigned kind = events() % 10;
             if (kind < run.skill) {
-                key = AnswerKeyOf(largestColour(g));
+                key = answerKeyOf(largestColour(g));
             } else if (kind < 9) {
                 key = static_cast<char>('0' + events() % 10);
             } else {
                 key = static_cast<char>(events() % 256);
             }
-            KeyPressAnswer(g, key);
+            keyPressAnswer(g, key);
             if (check) {
                 checkInvariants(g, false);
                 if (::testing::Test::HasFatalFailure()) {

@@ -29,14 +29,14 @@ class PlayScreenTest : public ::testing::Test {
   protected:
     // A game just uncovered: empty board, full time and life.
     void SetUp() override {
-        StepNewGame(g);
+        stepNewGame(g);
         g.Board.fill(0);
         g.State = gsPlay;
     }
 
     void draw(std::int32_t lag = 16) {
         game.surface().Fill(PlayFill);
-        DrawPlay(g, game.surface(), game.pictures(), lag);
+        drawPlay(g, game.surface(), game.pictures(), lag);
     }
 
     std::vector<std::uint8_t> patternTile(int pattern) {
@@ -69,7 +69,7 @@ TEST_F(PlayScreenTest, EveryCellShowsThePatternOfItsValue) {
         }
     }
     game.surface().Fill(0);
-    DrawCurtain(g, game.surface(), game.pictures());
+    drawCurtain(g, game.surface(), game.pictures());
     for (int c = 0; c < BoardSize; ++c) {
         for (int r = 0; r < BoardSize; ++r) {
             ASSERT_EQ(shownPattern(c, r), (c + 2 * r) % 12) << "column " << c << ", row " << r;

@@ -42,8 +42,8 @@ TEST(ScreensFrame, TheFrameThatPassesZeroShowsTheLastSpiralAndTheCredit) {
     ASSERT_EQ(game.g.PhaseClock, -36);
 
     auto expected = game.scratch();
-    DrawOpeningSpiral(64, *expected, game.pictures());
-    DrawProducerCredit(-36, *expected);
+    drawOpeningSpiral(64, *expected, game.pictures());
+    drawProducerCredit(-36, *expected);
     EXPECT_EQ(region(game.surface(), Screen), region(*expected, Screen));
 }
 

@@ -18,7 +18,7 @@ class TitleScreenTest : public ::testing::Test {
   protected:
     void draw() {
         game.surface().Fill(0);
-        DrawTitle(g, game.surface(), game.pictures());
+        drawTitle(g, game.surface(), game.pictures());
     }
 
     testsupport::HeadlessGame game;

@@ -39,13 +39,13 @@ TEST(HeaderList, SetByNameReplacesAppendsAndDeletesIgnoringCase) {
 }
 
 TEST(Base64, EncodesWithPaddingOnOneLine) {
-    EXPECT_EQ(Base64Encode(""), "");
-    EXPECT_EQ(Base64Encode("f"), "Zg==");
-    EXPECT_EQ(Base64Encode("fo"), "Zm8=");
-    EXPECT_EQ(Base64Encode("foo"), "Zm9v");
-    EXPECT_EQ(Base64Encode("Aladdin:open sesame"), "QWxhZGRpbjpvcGVuIHNlc2FtZQ==");
-    EXPECT_EQ(Base64Encode("\xFF\xFE"), "//4=");
-    EXPECT_EQ(Base64Encode(std::string(60, 'x')).find('\n'), std::string::npos);
+    EXPECT_EQ(base64Encode(""), "");
+    EXPECT_EQ(base64Encode("f"), "Zg==");
+    EXPECT_EQ(base64Encode("fo"), "Zm8=");
+    EXPECT_EQ(base64Encode("foo"), "Zm9v");
+    EXPECT_EQ(base64Encode("Aladdin:open sesame"), "QWxhZGRpbjpvcGVuIHNlc2FtZQ==");
+    EXPECT_EQ(base64Encode("\xFF\xFE"), "//4=");
+    EXPECT_EQ(base64Encode(std::string(60, 'x')).find('\n'), std::string::npos);
 }
 
 TEST(FormEncoder, KeepsOnlyAsciiLettersAndDigits) {

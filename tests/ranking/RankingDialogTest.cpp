@@ -51,9 +51,7 @@ std::string field(const std::string& dump, const std::string& name) {
     }
     std::string text;
     for (++at; dump[at] != '"'; ++at) {
-        if (dump[at] != '\\') {
-            text += dump[at];
-        } else if (dump[++at] == 'u') {
+        if (dump[at] == '\\' && dump[++at] == 'u') {
             text += static_cast<char>(std::stoi(dump.substr(at + 1, 4), nullptr, 16));
             at += 4;
         } else {
@@ -103,10 +101,10 @@ class RankingDialogTest : public ::testing::Test {
     // A best result of 5001 points at level 3 with 40 blocks, sendable or not.
     void storeBestResult(bool sendable) {
         game::GameGlobals g;
-        game::FillDefaultBestTen(g);
+        game::fillDefaultBestTen(g);
         g.BestTen[0] = {5001, 3, 40};
         g.PassValue = sendable ? 4958 : 0;
-        std::ofstream("Hisc.dat", std::ios::binary) << game::EncodeHiscFile(g);
+        std::ofstream("Hisc.dat", std::ios::binary) << game::encodeHiscFile(g);
     }
 
     void storeName(const std::string& bytes) {
@@ -258,9 +256,9 @@ TEST_F(RankingDialogTest, NamesAndCommentsGoAsEncodedShiftJisThatDecodesBackExac
                                    "&level=3&tama=40&pass_s=4958&comment=a+b%26c%3Dd%23e%2B%25"));
     EXPECT_EQ(decodedField(requests[0], "comment"), "a b&c=d#e+%");
     EXPECT_EQ(decodedField(requests[1], "name"), "  ");
-    EXPECT_EQ(decodedField(requests[1], "comment"), text::ToShiftJis("ゲーム？"));
+    EXPECT_EQ(decodedField(requests[1], "comment"), text::toShiftJis("ゲーム？"));
     EXPECT_NE(requests[2].find("&name=%91%BE%98Y+%26+Co&"), std::string::npos);
-    EXPECT_EQ(decodedField(requests[2], "name"), text::ToShiftJis("太郎 & Co"));
+    EXPECT_EQ(decodedField(requests[2], "name"), text::toShiftJis("太郎 & Co"));
 }
 
 TEST_F(RankingDialogTest, FullLengthJapaneseGoesWholeAndAHugeRememberedNameIsRefused) {
@@ -280,8 +278,8 @@ TEST_F(RankingDialogTest, FullLengthJapaneseGoesWholeAndAHugeRememberedNameIsRef
         "msgbox: プドロク: 名前とコメントが長すぎて送信できません。\r短くして下さい。"));
     const auto requests = server.requests();
     ASSERT_EQ(requests.size(), 1u);  // only the second press went out
-    EXPECT_EQ(decodedField(requests[0], "name"), text::ToShiftJis("名前名前名前名前名前"));
-    EXPECT_EQ(decodedField(requests[0], "comment"), text::ToShiftJis(comment));
+    EXPECT_EQ(decodedField(requests[0], "name"), text::toShiftJis("名前名前名前名前名前"));
+    EXPECT_EQ(decodedField(requests[0], "comment"), text::toShiftJis(comment));
 }
 
 TEST_F(RankingDialogTest, OnlyTheCloseButtonStoresTheTypedName) {

@@ -34,9 +34,9 @@ struct Sent {
 };
 
 inline std::string entryQuery(const Sent& sent) {
-    return "command=entry&name=" + formEncoded(text::ToShiftJis(sent.name)) +
+    return "command=entry&name=" + formEncoded(text::toShiftJis(sent.name)) +
            "&score=" + sent.score + "&level=" + sent.level + "&tama=" + sent.tama +
-           "&pass_s=" + sent.passS + "&comment=" + formEncoded(text::ToShiftJis(sent.comment));
+           "&pass_s=" + sent.passS + "&comment=" + formEncoded(text::toShiftJis(sent.comment));
 }
 
 }  // namespace servertest

@@ -48,8 +48,8 @@ TEST(SubmissionTest, ReadsTheDialogsFormEncodedShiftJisAsUtf8) {
 
 TEST(SubmissionTest, ReadsRawShiftJisAsAnUnmendedClientSendsIt) {
     const std::string query =
-        "command=entry&name=" + text::ToShiftJis("表示") +
-        "&score=1000&level=5&tama=40&pass_s=955&comment=" + text::ToShiftJis("ソ&能=100%+α");
+        "command=entry&name=" + text::toShiftJis("表示") +
+        "&score=1000&level=5&tama=40&pass_s=955&comment=" + text::toShiftJis("ソ&能=100%+α");
     const Entry entry = readSubmission(parseQuery(query));
     EXPECT_EQ(entry.name, "表示");  // trail bytes 0x5C and 0x7E are no delimiters
     EXPECT_EQ(entry.comment, "ソ&能=100%+α");

@@ -18,11 +18,11 @@ TEST(TextEscapeTest, MarkupAndStringEndsAreEscaped) {
 
 TEST(RequestLogTest, ShowsTheNameAndCommentDecodedAndKeepsALineOneLine) {
     const std::string target =
-        "/r.cgi?command=entry&name=" + servertest::formEncoded(text::ToShiftJis("太郎")) +
+        "/r.cgi?command=entry&name=" + servertest::formEncoded(text::toShiftJis("太郎")) +
         "&score=1&comment=a%0D%0Ab+c&x=%0A";
     EXPECT_EQ(shownTarget(target),
               "/r.cgi?command=entry&name=太郎&score=1&comment=a%0D%0Ab%20c&x=%0A");
-    EXPECT_EQ(shownTarget("/r.cgi?name=" + text::ToShiftJis("表") + "&comment=%zz"),
+    EXPECT_EQ(shownTarget("/r.cgi?name=" + text::toShiftJis("表") + "&comment=%zz"),
               "/r.cgi?name=表&comment=%zz");
     EXPECT_EQ(shownTarget("/a\x81\x7f"), "/a%81%7F");
 

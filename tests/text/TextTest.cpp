@@ -13,34 +13,34 @@ using namespace text;
 
 TEST(ShiftJisTest, ConvertsBothWaysIncludingHalfWidthKanaAndAsciiSigns) {
     const std::string text = "太郎\\~ｲﾝﾀｰ－";
-    const std::string bytes = ToShiftJis(text);
+    const std::string bytes = toShiftJis(text);
     EXPECT_EQ(bytes, "\x91\xbe\x98\x59\\~\xb2\xdd\xc0\xb0\x81\x7c");
-    EXPECT_EQ(FromShiftJis(bytes), text);
+    EXPECT_EQ(fromShiftJis(bytes), text);
 }
 
 TEST(ShiftJisTest, RefusesCharactersWithoutAForm) {
-    EXPECT_THROW(ToShiftJis("ok€"), EConvertError);
-    EXPECT_THROW(ToShiftJis("😀"), EConvertError);
-    EXPECT_FALSE(HasShiftJisForm(U'€'));
-    EXPECT_TRUE(HasShiftJisForm(U'ﾗ'));
+    EXPECT_THROW(toShiftJis("ok€"), EConvertError);
+    EXPECT_THROW(toShiftJis("😀"), EConvertError);
+    EXPECT_FALSE(hasShiftJisForm(U'€'));
+    EXPECT_TRUE(hasShiftJisForm(U'ﾗ'));
 }
 
 TEST(ShiftJisTest, BytesThatStartNoCharacterReadAsMiddleDots) {
-    EXPECT_EQ(FromShiftJis("a\x80"
+    EXPECT_EQ(fromShiftJis("a\x80"
                            "b\x81"),
               "a・b・");
-    EXPECT_EQ(FromShiftJis("\xfd\x82\xa0"), "・あ");
+    EXPECT_EQ(fromShiftJis("\xfd\x82\xa0"), "・あ");
 }
 
 TEST(ShiftJisTest, StrictReadingRefusesWhatTheLenientOneDots) {
-    EXPECT_EQ(TryFromShiftJis("\x91\xbe\x98\x59"), "太郎");
-    EXPECT_EQ(TryFromShiftJis(""), "");
-    EXPECT_EQ(TryFromShiftJis("a\x80"), std::nullopt);
-    EXPECT_EQ(TryFromShiftJis("\x82"), std::nullopt);  // a lead byte cut off
+    EXPECT_EQ(tryFromShiftJis("\x91\xbe\x98\x59"), "太郎");
+    EXPECT_EQ(tryFromShiftJis(""), "");
+    EXPECT_EQ(tryFromShiftJis("a\x80"), std::nullopt);
+    EXPECT_EQ(tryFromShiftJis("\x82"), std::nullopt);  // a lead byte cut off
 }
 
 TEST(ShiftJisTest, RepertoireHoldsEveryKindOfCharacterOnce) {
-    const auto repertoire = ShiftJisRepertoire();
+    const auto repertoire = shiftJisRepertoire();
     for (char32_t character : {U'A', U'ｱ', U'あ', U'漢', U'＼', U'①'}) {
         EXPECT_TRUE(std::ranges::binary_search(repertoire, character))
             << static_cast<std::uint32_t>(character);
@@ -51,12 +51,12 @@ TEST(ShiftJisTest, RepertoireHoldsEveryKindOfCharacterOnce) {
 }
 
 TEST(Utf8Test, BadBytesReadAsTheChosenPolicySays) {
-    EXPECT_EQ(DecodeUtf8("a\xff\xe3\x81"), U"a\uFFFD\uFFFD\uFFFD");
-    EXPECT_EQ(DecodeUtf8("\xc0\xaf"), U"\uFFFD\uFFFD");            // an overlong "/"
-    EXPECT_EQ(DecodeUtf8("\xed\xa0\x80"), U"\uFFFD\uFFFD\uFFFD");  // a surrogate
-    EXPECT_EQ(DecodeUtf8("a\xff\xe3\x81", MalformedUtf8::KeepByte), U"a\xff\xe3\x81");
-    EXPECT_EQ(EncodeUtf8(DecodeUtf8("あ€😀")), "あ€😀");
-    EXPECT_EQ(DecodeUtf8("あ€😀", MalformedUtf8::KeepByte), U"あ€😀");
+    EXPECT_EQ(decodeUtf8("a\xff\xe3\x81"), U"a\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(decodeUtf8("\xc0\xaf"), U"\uFFFD\uFFFD");            // an overlong "/"
+    EXPECT_EQ(decodeUtf8("\xed\xa0\x80"), U"\uFFFD\uFFFD\uFFFD");  // a surrogate
+    EXPECT_EQ(decodeUtf8("a\xff\xe3\x81", MalformedUtf8::KeepByte), U"a\xff\xe3\x81");
+    EXPECT_EQ(encodeUtf8(decodeUtf8("あ€😀")), "あ€😀");
+    EXPECT_EQ(decodeUtf8("あ€😀", MalformedUtf8::KeepByte), U"あ€😀");
 }
 
 }  // namespace

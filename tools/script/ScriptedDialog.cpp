@@ -61,7 +61,7 @@ ScriptedDialog::ScriptedDialog(ScriptRunner& runner) : runner_(runner) {
 }
 
 game::RankingDialogRunner ScriptedDialog::runner() {
-    return app::MakeRankingDialog(settings_, *this);
+    return app::makeRankingDialog(settings_, *this);
 }
 
 ranking::TForm2& ScriptedDialog::requireDialog() const {

@@ -9,20 +9,7 @@
 
 namespace {
 
-int runScript(std::istream& script) {
-    try {
-        tools::ScriptRunner runner(std::cout);
-        runner.run(script);
-    } catch (const std::exception& error) {
-        std::cerr << "pudorock-script: " << error.what() << '\n';
-        return 1;
-    }
-    return 0;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     CLI::App command{
         "Runs プドロク headless (SDL's dummy drivers) in the current folder, driven "
         "by a script, one command a line; # starts a comment anywhere on a line.",
@@ -34,13 +21,26 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return command.exit(error) == 0 ? 0 : 2;
     }
-    if (scriptFile.empty()) {
-        return runScript(std::cin);
+    std::ifstream file;
+    if (!scriptFile.empty()) {
+        file.open(scriptFile);
+        if (!file) {
+            std::cerr << "pudorock-script: cannot read " << scriptFile << '\n';
+            return 2;
+        }
     }
-    std::ifstream script(scriptFile);
-    if (!script) {
-        std::cerr << "pudorock-script: cannot read " << scriptFile << '\n';
-        return 2;
+    tools::ScriptRunner runner(std::cout);
+    runner.run(scriptFile.empty() ? std::cin : file);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "pudorock-script: " << error.what() << '\n';
+        return 1;
     }
-    return runScript(script);
 }

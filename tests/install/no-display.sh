@@ -18,8 +18,9 @@ check() {
         timeout 10 "$game" >/dev/null 2>report.txt || status=$?
     [ "$status" = 1 ] ||
         { echo "$named: exit status $status, expected 1" >&2; cat report.txt >&2; exit 1; }
-    grep -q 'ディスプレイを開けません' report.txt && grep -qF "$named" report.txt ||
-        { echo "$named: no report with the reason:" >&2; cat report.txt >&2; exit 1; }
+    if ! grep -q 'ディスプレイを開けません' report.txt || ! grep -qF "$named" report.txt; then
+        echo "$named: no report with the reason:" >&2; cat report.txt >&2; exit 1
+    fi
     [ "$(ls -A)" = report.txt ] || { echo "$named: files were written: $(ls -A)" >&2; exit 1; }
 }
 

@@ -1,6 +1,7 @@
 #include "app/RankingDialog.h"
 
 #include "game/WrappingArithmetic.h"
+#include "platform/DisabledWindow.h"
 #include "ranking/Form2.h"
 
 namespace app {
@@ -21,6 +22,9 @@ ranking::RankingOwner ownerOf(game::TForm1& form) {
 game::RankingDialogRunner makeRankingDialog(const ranking::RankingSettings& settings,
                                             ranking::ModalLoop& loop) {
     return [&settings, &loop](game::TForm1& owner) {
+        // As a modal dialog's owner, the game window takes no input meanwhile: Shift+Enter on
+        // it would open a second dialog over this one.
+        const platform::DisabledWindow ownerDisabled(owner.Window());
         ranking::TForm2 dialog(ownerOf(owner), settings);
         dialog.ShowModal(loop);
     };

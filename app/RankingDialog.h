@@ -1,7 +1,7 @@
 #pragma once
 // The ranking dialog as the game window runs it: a new TForm2 for every opening, over the game
 // window, with the game's best result, check value and player name, shown modally and released
-// when it closes.
+// when it closes. The game window is disabled while it is open.
 
 #include "game/Form1.h"
 #include "ranking/ModalLoop.h"

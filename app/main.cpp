@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <iostream>
+#include <stdexcept>
 
 #include "app/CommandLine.h"
 #include "app/DataFolderChoice.h"
@@ -10,9 +11,21 @@
 #include "game/DataFolderLock.h"
 #include "game/GameSession.h"
 #include "platform/Clock.h"
+#include "platform/DesktopDisplay.h"
 #include "platform/MessageBoxes.h"
 #include "ranking/ModalLoop.h"
 #include "ranking/RankingSite.h"
+
+namespace {
+
+// Before anything is made or saved: without a display the game would run on unseen.
+void requireDesktopDisplay() {
+    if (const auto problem = platform::desktopDisplayProblem()) {
+        throw std::runtime_error("ディスプレイを開けません\r" + *problem);
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     int exitCode = 0;
@@ -28,6 +41,7 @@ int main(int argc, char** argv) {
     rankingSettings.Host = options->rankingHost.value_or(rankingSettings.Host);
     ranking::ApplicationModalLoop rankingLoop;
     try {
+        requireDesktopDisplay();
         // The lock lasts as long as the program.
         const game::StartOptions start{app::readyDataFolder(*options), options->window};
         const game::DataFolderLock dataFolder(start.dataFolder);

@@ -45,6 +45,26 @@ std::uint32_t windowIdOf(const SDL_Event& event) {
     }
 }
 
+bool isInput(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+        case SDL_TEXTINPUT:
+        case SDL_TEXTEDITING:
+        case SDL_MOUSEMOTION:
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        case SDL_MOUSEWHEEL:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool isInput(MessageKind kind) {
+    return kind == MessageKind::KeyDown || kind == MessageKind::KeyPress;
+}
+
 }  // namespace
 
 std::string withReportFullStop(const std::string& text) {
@@ -201,11 +221,17 @@ void Application::translateSdlEvent(const SDL_Event& event) {
         return;
     }
     Window* window = windowById(windowIdOf(event));
+    if (window != nullptr && !window->enabled() && isInput(event)) {
+        return;
+    }
     if (window != nullptr && window->onRawEvent) {
-        // The window may be gone by the time the event is dispatched: look it up then.
+        // The window may be gone, or disabled, by the time the event is dispatched: look it up
+        // then.
         const std::uint32_t id = window->id();
         enqueue(Message{MessageKind::Task, 0, 0, {}, [this, id, event] {
-                            if (Window* target = windowById(id); target && target->onRawEvent) {
+                            Window* target = windowById(id);
+                            if (target != nullptr && target->onRawEvent &&
+                                (target->enabled() || !isInput(event))) {
                                 target->onRawEvent(event);
                             }
                         }});
@@ -327,6 +353,10 @@ void Application::dispatch(const Message& message) {
         return;
     }
     Window* target = message.windowId == 0 ? mainWindow_ : windowById(message.windowId);
+    // Input queued before its window was disabled is dropped as well.
+    if (target != nullptr && !target->enabled() && isInput(message.kind)) {
+        return;
+    }
     if (target != nullptr && target == mainWindow_) {
         for (const auto& [id, hook] : std::map(mainWindowHooks_)) {
             hook(message);

@@ -52,6 +52,11 @@ class Window {
     // Borderless desktop full screen.
     void setFullScreen(bool fullScreen);
 
+    // A disabled window takes no keys, text or mouse input, as a modal dialog's owner; its
+    // window events (paint, close) still arrive.
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+    bool enabled() const { return enabled_; }
+
     // The first show fires the onFirstShow listeners.
     void show();
     void hide();
@@ -95,6 +100,7 @@ class Window {
     bool cursorVisible_ = true;
     bool fullScreen_ = false;
     bool resizable_ = false;
+    bool enabled_ = true;
     bool shownOnce_ = false;
     bool keepCentered_ = false;
     std::vector<Registration> listeners_;

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/DisabledWindow.h"
 #include "platform/FatalError.h"
 #include "platform/HeadlessDrivers.h"
 #include "platform/Window.h"
@@ -247,6 +248,75 @@ TEST_F(KeyPathTest, DigitTypedByAnotherKeyAnswersAndAltDigitDoesNot) {
     press(SDL_SCANCODE_5, SDLK_5, KMOD_LALT, nullptr);
     press(SDL_SCANCODE_A, SDLK_a, KMOD_NONE, "a");
     EXPECT_EQ(answers, "7");
+}
+
+TEST_F(ApplicationTest, ADisabledWindowTakesNoInputButStillItsWindowEvents) {
+    platform::Window window(app, "main", 80, 60);
+    int keys = 0;
+    int paints = 0;
+    window.onKeyDown = [&](std::uint16_t&, platform::ShiftState) { ++keys; };
+    window.onKeyPress = [&](char&) { ++keys; };
+    window.addPaintListener([&] { ++paints; });
+    auto push = [&](SDL_EventType type) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.windowID = window.id();
+        event.key.keysym.scancode = SDL_SCANCODE_RETURN;
+        event.key.keysym.sym = SDLK_RETURN;
+        SDL_PushEvent(&event);
+    };
+    app.post(Message{MessageKind::KeyDown, 0, platform::vk::Return, {}, {}});  // queued before
+    {
+        const platform::DisabledWindow disabled(window);
+        push(SDL_KEYDOWN);
+        app.post(Message{MessageKind::KeyPress, 0, '7', {}, {}});
+        SDL_Event exposed{};
+        exposed.type = SDL_WINDOWEVENT;
+        exposed.window.windowID = window.id();
+        exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+        SDL_PushEvent(&exposed);
+        app.post(Message{MessageKind::Close, 0, 0, {}, {}});
+        app.processMessages();
+        EXPECT_EQ(keys, 0);
+        EXPECT_EQ(paints, 1);
+        EXPECT_TRUE(app.terminated());
+        push(SDL_KEYDOWN);  // noticed while disabled, dispatched after
+        app.handleMessage(false);
+    }
+    EXPECT_TRUE(window.enabled());
+    app.processMessages();
+    EXPECT_EQ(keys, 0);
+    push(SDL_KEYDOWN);
+    app.processMessages();
+    EXPECT_EQ(keys, 1);
+}
+
+TEST(ApplicationRawEvents, ADisabledWindowGetsNoRawInput) {
+    platform::useHeadlessDrivers();
+    platform::ManualClock clock;
+    platform::RecordedMessageBoxes boxes;
+    platform::Application app(clock, boxes);
+    platform::Window window(app, "dialog", 80, 60);
+    std::vector<std::uint32_t> seen;
+    window.onRawEvent = [&](const SDL_Event& event) { seen.push_back(event.type); };
+    SDL_Event click{};
+    click.type = SDL_MOUSEBUTTONDOWN;
+    click.button.windowID = window.id();
+    SDL_Event exposed{};
+    exposed.type = SDL_WINDOWEVENT;
+    exposed.window.windowID = window.id();
+    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+    app.postTask([] {});
+    SDL_PushEvent(&click);
+    app.handleMessage(false);  // runs the task; the click, queued while enabled, waits
+    window.setEnabled(false);
+    SDL_PushEvent(&click);
+    SDL_PushEvent(&exposed);
+    app.processMessages();
+    window.setEnabled(true);
+    SDL_PushEvent(&click);
+    app.processMessages();
+    EXPECT_EQ(seen, (std::vector<std::uint32_t>{SDL_WINDOWEVENT, SDL_MOUSEBUTTONDOWN}));
 }
 
 TEST_F(ApplicationTest, ABorderChangeTellsListenersBeforeTheWindowChanges) {

@@ -116,6 +116,13 @@ class RankingDialogTest : public ::testing::Test {
     Printed run(std::uint16_t port, const std::string& lines) {
         std::ostringstream out;
         tools::ScriptRunner runner(out);
+        runner.rankingDialog = [this, dialog = runner.rankingDialog](game::TForm1& owner) {
+            ++openings;
+            const int depth = ++openDialogs;
+            deepest = std::max(deepest, depth);
+            dialog(owner);
+            --openDialogs;
+        };
         std::istringstream script(
             "start\nframe 16\nkey space\nframe 16\nranking-host 127.0.0.1:" + std::to_string(port) +
             "\nkey enter +shift\nframe 16\n" + lines + "\nframe 16\ndump\n");
@@ -129,6 +136,9 @@ class RankingDialogTest : public ::testing::Test {
     }
 
     testsupport::TempWorkingDirectory directory;
+    int openings = 0;  // of the ranking dialog, in the last run
+    int openDialogs = 0;
+    int deepest = 0;  // most dialogs open at once
 };
 
 TEST_F(RankingDialogTest, SendsTheBestResultOnceThenRefusesIt) {
@@ -180,6 +190,41 @@ TEST_F(RankingDialogTest, SendsTheBestResultOnceThenRefusesIt) {
     }
     EXPECT_EQ(field(printed.dumps[3], "dialog_label1"), RefusedText);
     EXPECT_EQ(field(printed.dumps[3], "dialog_send_enabled"), "false");
+}
+
+TEST_F(RankingDialogTest, TheGameWindowTakesNoKeysWhileTheDialogIsOpen) {
+    storeBestResult(true);
+    storeName("Taro");
+    // Slow enough that the request's wait handles the queued keys.
+    nettest::LoopbackServer server([](int, const std::string&) {
+        return nettest::bytewise("HTTP/1.0 200 OK\r\n\r\nbody", 10);
+    });
+    const Printed printed = run(server.port(), R"(
+        key enter +shift
+        type comment hi
+        click send
+        key enter +shift
+        key space
+        pump
+        dump
+        key enter +shift
+        click close
+        frame 16
+        dump
+        key enter +shift
+        frame 16
+        dump
+        click close
+    )");
+    EXPECT_EQ(openings, 2);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(server.connections(), 1);
+    ASSERT_EQ(printed.dumps.size(), 4u);
+    EXPECT_EQ(field(printed.dumps[0], "dialog_open"), "true");
+    EXPECT_EQ(field(printed.dumps[0], "state"), "3");  // Space did not start a game
+    EXPECT_EQ(field(printed.dumps[1], "dialog_open"), "false");
+    EXPECT_EQ(field(printed.dumps[2], "dialog_open"), "true");  // keys reach the game again
+    EXPECT_EQ(field(printed.dumps[3], "timer_enabled"), "true");
 }
 
 TEST_F(RankingDialogTest, ARefusalShowsItsStatusAndChangesNothing) {

@@ -13,7 +13,7 @@ namespace tools {
 namespace {
 
 // The commands a line may use while the dialog is open.
-const std::set<std::string> DialogCommands = {"type", "click", "dump", "pump", "shot"};
+const std::set<std::string> DialogCommands = {"type", "click", "key", "dump", "pump", "shot"};
 
 // The rest of a command line as typed text: surrounding spaces dropped; "\xHH" stands for a
 // byte and "\\" for a backslash, so that spaces at the ends, "#" and line ends can be typed.

@@ -45,6 +45,10 @@ std::uint32_t windowIdOf(const SDL_Event& event) {
     }
 }
 
+bool isCloseRequest(const SDL_Event& event) {
+    return event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
+}
+
 }  // namespace
 
 std::string withReportFullStop(const std::string& text) {
@@ -108,7 +112,7 @@ void Application::waitForEvent(int fd, short events) {
     gatherMessages();
     if (queueEmpty() && !terminated_) {
         std::array<pollfd, 2> watched{{{wake_.fd(), POLLIN, 0}, {fd, events, 0}}};
-        clock_.pollReady(watched, std::min(InputPollMs, blockingTimeoutMs()));
+        clock_.pollReady(watched, timerDueMs(), std::min(InputPollMs, sourcePollMs()));
         wake_.clear();
     }
     processMessages();
@@ -201,7 +205,8 @@ void Application::translateSdlEvent(const SDL_Event& event) {
         return;
     }
     Window* window = windowById(windowIdOf(event));
-    if (window != nullptr && window->onRawEvent) {
+    // A window that draws its own controls still closes the way every window does.
+    if (window != nullptr && window->onRawEvent && !isCloseRequest(event)) {
         // The window may be gone by the time the event is dispatched: look it up then.
         const std::uint32_t id = window->id();
         enqueue(Message{MessageKind::Task, 0, 0, {}, [this, id, event] {
@@ -381,6 +386,10 @@ void Application::waitForMessage() {
 }
 
 std::uint32_t Application::blockingTimeoutMs() {
+    return std::min(timerDueMs(), sourcePollMs());
+}
+
+std::uint32_t Application::timerDueMs() {
     std::uint32_t timeout = MaxBlockMs;
     std::uint32_t now = clock_.milliseconds();
     for (const auto& [id, timer] : timers_) {
@@ -388,12 +397,17 @@ std::uint32_t Application::blockingTimeoutMs() {
         timeout =
             std::min<std::uint32_t>(timeout, static_cast<std::uint32_t>(std::max(remaining, 0)));
     }
+    return timeout;
+}
+
+std::uint32_t Application::sourcePollMs() const {
+    std::uint32_t interval = MaxBlockMs;
     for (EventSource* source : eventSources_) {
         if (source->pollIntervalMs() > 0) {
-            timeout = std::min(timeout, source->pollIntervalMs());
+            interval = std::min(interval, source->pollIntervalMs());
         }
     }
-    return timeout;
+    return interval;
 }
 
 Window* Application::windowById(std::uint32_t id) const {

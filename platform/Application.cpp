@@ -19,8 +19,8 @@ namespace {
 // Upper bound of one blocking wait, so that the loop re-checks its timers and sources.
 constexpr std::uint32_t MaxBlockMs = 50;
 // Upper bound of one blocking turn of a wait, which does not watch the display: its input is
-// noticed within this time.
-constexpr std::uint32_t InputPollMs = 10;
+// noticed within this time, and a long wait wakes seldom enough to cost next to no processor.
+constexpr std::uint32_t InputPollMs = 25;
 
 std::uint32_t windowIdOf(const SDL_Event& event) {
     switch (event.type) {

@@ -19,8 +19,8 @@ namespace {
 // Upper bound of one blocking wait, so that the loop re-checks its timers and sources.
 constexpr std::uint32_t MaxBlockMs = 50;
 // Upper bound of one blocking turn of a wait, which does not watch the display: its input is
-// noticed within this time.
-constexpr std::uint32_t InputPollMs = 10;
+// noticed within this time, and a long wait wakes seldom enough to cost next to no processor.
+constexpr std::uint32_t InputPollMs = 25;
 
 std::uint32_t windowIdOf(const SDL_Event& event) {
     switch (event.type) {
@@ -63,6 +63,10 @@ bool isInput(const SDL_Event& event) {
 
 bool isInput(MessageKind kind) {
     return kind == MessageKind::KeyDown || kind == MessageKind::KeyPress;
+}
+
+bool isCloseRequest(const SDL_Event& event) {
+    return event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
 }
 
 }  // namespace
@@ -128,7 +132,7 @@ void Application::waitForEvent(int fd, short events) {
     gatherMessages();
     if (queueEmpty() && !terminated_) {
         std::array<pollfd, 2> watched{{{wake_.fd(), POLLIN, 0}, {fd, events, 0}}};
-        clock_.pollReady(watched, std::min(InputPollMs, blockingTimeoutMs()));
+        clock_.pollReady(watched, timerDueMs(), std::min(InputPollMs, sourcePollMs()));
         wake_.clear();
     }
     processMessages();
@@ -224,7 +228,8 @@ void Application::translateSdlEvent(const SDL_Event& event) {
     if (window != nullptr && !window->enabled() && isInput(event)) {
         return;
     }
-    if (window != nullptr && window->onRawEvent) {
+    // A window that draws its own controls still closes the way every window does.
+    if (window != nullptr && window->onRawEvent && !isCloseRequest(event)) {
         // The window may be gone, or disabled, by the time the event is dispatched: look it up
         // then.
         const std::uint32_t id = window->id();
@@ -411,6 +416,10 @@ void Application::waitForMessage() {
 }
 
 std::uint32_t Application::blockingTimeoutMs() {
+    return std::min(timerDueMs(), sourcePollMs());
+}
+
+std::uint32_t Application::timerDueMs() {
     std::uint32_t timeout = MaxBlockMs;
     std::uint32_t now = clock_.milliseconds();
     for (const auto& [id, timer] : timers_) {
@@ -418,12 +427,17 @@ std::uint32_t Application::blockingTimeoutMs() {
         timeout =
             std::min<std::uint32_t>(timeout, static_cast<std::uint32_t>(std::max(remaining, 0)));
     }
+    return timeout;
+}
+
+std::uint32_t Application::sourcePollMs() const {
+    std::uint32_t interval = MaxBlockMs;
     for (EventSource* source : eventSources_) {
         if (source->pollIntervalMs() > 0) {
-            timeout = std::min(timeout, source->pollIntervalMs());
+            interval = std::min(interval, source->pollIntervalMs());
         }
     }
-    return timeout;
+    return interval;
 }
 
 Window* Application::windowById(std::uint32_t id) const {

@@ -67,8 +67,8 @@ class Application {
     void processMessages();
     // One turn of a wait that keeps the interface responsive without spinning: when no message
     // is queued, first blocks until fd shows one of events (fd -1: none), a message is posted,
-    // a timer or source falls due, or a short slice passes for the display's input; then
-    // dispatches every queued message. Time is read on the application's clock.
+    // a timer falls due, or a short slice of real time passes for the sources and the display's
+    // input; then dispatches every queued message. Time is read on the application's clock.
     void waitForEvent(int fd = -1, short events = 0);
     void terminate() { terminated_ = true; }
     bool terminated() const { return terminated_; }
@@ -119,6 +119,10 @@ class Application {
     void runIdlePass(bool mayBlock);
     void waitForMessage();
     std::uint32_t blockingTimeoutMs();
+    // Until the next timer falls due, at most MaxBlockMs: time on the clock.
+    std::uint32_t timerDueMs();
+    // How often the sources want polling: real time.
+    std::uint32_t sourcePollMs() const;
     Window* windowById(std::uint32_t id) const;
     SDL_Window* mainWindowHandle() const;
     void setActive(bool active);

@@ -39,12 +39,12 @@ void SystemClock::sleep(std::uint32_t ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-int SystemClock::pollReady(std::span<pollfd> fds, std::uint32_t ms) {
-    return pollFor(fds, ms);
+int SystemClock::pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) {
+    return pollFor(fds, std::min(ms, pollMs));
 }
 
-int ManualClock::pollReady(std::span<pollfd> fds, std::uint32_t ms) {
-    int ready = pollFor(fds, std::min(ms, ManualWaitRealMs));
+int ManualClock::pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) {
+    int ready = pollFor(fds, std::min({ms, pollMs, ManualWaitRealMs}));
     if (ready == 0) {
         now_ += ms;
     }

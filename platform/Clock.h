@@ -22,9 +22,10 @@ class Clock {
     virtual TimeOfDay utcTimeOfDay() = 0;
     // Pauses the calling thread.
     virtual void sleep(std::uint32_t ms) = 0;
-    // Blocks until one of fds is ready or ms have passed on this clock; returns how many are
-    // ready (0 also when a signal cut the wait short).
-    virtual int pollReady(std::span<pollfd> fds, std::uint32_t ms) = 0;
+    // Blocks until one of fds is ready or ms have passed on this clock, and no longer than
+    // pollMs of real time, for what can only be polled; returns how many are ready (0 also when
+    // a signal cut the wait short).
+    virtual int pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) = 0;
 };
 
 class SystemClock final : public Clock {
@@ -32,12 +33,12 @@ class SystemClock final : public Clock {
     std::uint32_t milliseconds() override;
     TimeOfDay utcTimeOfDay() override;
     void sleep(std::uint32_t ms) override;
-    int pollReady(std::span<pollfd> fds, std::uint32_t ms) override;
+    int pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) override;
 };
 
 // A clock that moves only when told to, or when a wait finds nothing ready after a moment of
-// real time: then the whole wait passes at once, so that bounded waits end. For tests and the
-// scripted runner.
+// real time: then the whole wait (ms) passes at once, so that bounded waits end in a small part
+// of their real time. For tests and the scripted runner.
 class ManualClock final : public Clock {
   public:
     explicit ManualClock(std::uint32_t start = 0, TimeOfDay timeOfDay = {})
@@ -45,7 +46,7 @@ class ManualClock final : public Clock {
     std::uint32_t milliseconds() override { return now_; }
     TimeOfDay utcTimeOfDay() override { return timeOfDay_; }
     void sleep(std::uint32_t ms) override { now_ += ms; }
-    int pollReady(std::span<pollfd> fds, std::uint32_t ms) override;
+    int pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) override;
     void advance(std::uint32_t ms) { now_ += ms; }
     void setTimeOfDay(TimeOfDay value) { timeOfDay_ = value; }
 

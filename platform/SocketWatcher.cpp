@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 // Short enough that a loop blocked in its idle pass notices socket events promptly.
-constexpr std::uint32_t PollIntervalMs = 10;
+constexpr std::uint32_t PollIntervalMs = 25;
 
 int intOption(int fd, int option) {
     int value = 0;

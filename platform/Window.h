@@ -67,7 +67,8 @@ class Window {
     std::function<void(std::uint16_t& key, ShiftState shift)> onKeyDown;
     std::function<void(char& key)> onKeyPress;
     // When set, the window's raw SDL events go here (dispatched in turn) instead of being
-    // turned into key messages: for windows that draw their own controls.
+    // turned into key messages: for windows that draw their own controls. A close request
+    // still goes to onClose.
     std::function<void(const SDL_Event& event)> onRawEvent;
     // Asked to close (close box, quit from the desktop). Unset: the application terminates.
     std::function<void()> onClose;

@@ -125,6 +125,9 @@ void TForm2::CloseBox() {
 }
 
 void TForm2::Close() {
+    if (requestRunning_) {
+        HttpClient1.Abort();  // the request ends with the dialog, not after it
+    }
     closed_ = true;
     window_.hide();
 }
@@ -179,8 +182,12 @@ void TForm2::Button3Click() {
 }
 
 void TForm2::ShowMessage(const std::string& text) {
-    // Owned by the dialog, so that the box stays above it rather than behind it.
+    // A request cut short by the close or a quit has nobody left to tell.
     platform::Application& application = Application();
+    if (closed_ || application.terminated()) {
+        return;
+    }
+    // Owned by the dialog, so that the box stays above it rather than behind it.
     application.messageBoxes().show({application.title(), text, platform::MessageIcon::None},
                                     window_.handle());
 }

@@ -21,8 +21,8 @@ class ScaledClock final : public platform::Clock {
     void sleep(std::uint32_t ms) override {
         std::this_thread::sleep_for(std::chrono::microseconds(ms * 1000 / Factor));
     }
-    int pollReady(std::span<pollfd> fds, std::uint32_t ms) override {
-        return real_.pollReady(fds, (ms + Factor - 1) / Factor);
+    int pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) override {
+        return real_.pollReady(fds, (ms + Factor - 1) / Factor, pollMs);
     }
 
   private:

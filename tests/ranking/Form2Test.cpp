@@ -15,6 +15,7 @@
 #include "ranking/ModalLoop.h"
 #include "tests/net/LoopbackServer.h"
 #include "tests/support/TempDirectory.h"
+#include "text/ShiftJis.h"
 
 namespace {
 
@@ -26,6 +27,14 @@ SDL_Event keyDown(SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
     event.key.keysym.sym = key;
     event.key.keysym.scancode = SDL_GetScancodeFromKey(key);
     event.key.keysym.mod = modifiers;
+    return event;
+}
+
+SDL_Event closeRequest(std::uint32_t windowId) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    event.window.windowID = windowId;
     return event;
 }
 
@@ -146,6 +155,57 @@ TEST_F(Form2Test, SendStaysDisabledWhileItsOwnRequestRuns) {
     EXPECT_EQ(server.connections(), 1);
     EXPECT_EQ(boxes.shown().size(), 1u);  // the success message
     EXPECT_FALSE(dialog.SendEnabled());
+}
+
+TEST_F(Form2Test, TheDesktopsCloseRequestReachesTheCloseBox) {
+    playerName = "Taro";
+    TForm2 dialog(owner(), settings);
+    dialog.Edit1.TypeOver("花子");
+    SDL_Event close = closeRequest(dialog.Window().id());
+    SDL_PushEvent(&close);
+    app->processMessages();
+    EXPECT_TRUE(dialog.Closed());
+    EXPECT_FALSE(app->terminated());  // the game goes on
+    EXPECT_EQ(playerName, "Taro");
+}
+
+// Each way out of the dialog, taken while its request waits for a server that never answers:
+// the request ends at once, and no message box follows the close.
+TEST_F(Form2Test, ClosingWhileTheRequestWaitsAbortsItAndTellsNothing) {
+    makeSendable();
+    for (const bool byButton : {false, true}) {
+        SCOPED_TRACE(byButton ? "閉じる" : "close box");
+        playerName = "Taro";
+        boxes.clear();
+        TForm2 dialog(owner(), settings);
+        const std::uint32_t id = dialog.Window().id();
+        std::vector<SDL_Event> events;
+        if (byButton) {
+            for (SDL_Keycode key : {SDLK_TAB, SDLK_SPACE}) {  // from Button1 on to Button2
+                events.push_back(keyDown(key));
+                events.back().key.windowID = id;
+            }
+        } else {
+            events.push_back(closeRequest(id));
+        }
+        nettest::LoopbackServer server([&events](int, const std::string&) {
+            for (SDL_Event event : events) {
+                SDL_PushEvent(&event);
+            }
+            return nettest::silent();
+        });
+        settings.Host = "127.0.0.1:" + std::to_string(server.port());
+        dialog.Edit1.TypeOver("花子");
+        dialog.Edit2.TypeOver("hi");
+        const std::uint32_t before = clock.milliseconds();
+        dialog.Click(dialog.Button1);
+        EXPECT_TRUE(dialog.Closed());
+        EXPECT_LT(clock.milliseconds() - before, 1000u);  // not the 30-second bound
+        EXPECT_EQ(server.requests().size(), 1u);
+        EXPECT_TRUE(boxes.shown().empty());
+        EXPECT_EQ(passValue, 4958);
+        EXPECT_EQ(playerName, byButton ? text::toShiftJis("花子") : "Taro");
+    }
 }
 
 }  // namespace

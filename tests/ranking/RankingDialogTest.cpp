@@ -1,9 +1,12 @@
 // Whole runs of the game from the title screen through the ranking dialog, driven by the
 // scripted runner, against a scripted server on 127.0.0.1.
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -23,12 +26,14 @@ constexpr const char* ReadyText =
     "ハイスコアの送信準備OKです。\rインターネットの接続をして[送信]ボタンを押して下さい。";
 constexpr const char* RefusedText =
     "このデータを送信する事はできません。\r送信済データか送信不可なデータです。";
+const std::string SendFailedText = "送信できません。\rインターネット接続を確認して下さい。";
 constexpr const char* Cgi = "/~mirel/soft/pudorock/ra_pudorock/ranking.cgi";
 
 // What one run printed.
 struct Printed {
     std::vector<std::string> dumps;
     std::vector<std::string> others;  // message boxes, opened URLs, sounds
+    std::uint32_t endClockMs = 0;     // the runner's clock once the script has run
 
     bool has(const std::string& line) const {
         return std::find(others.begin(), others.end(), line) != others.end();
@@ -59,6 +64,11 @@ std::string field(const std::string& dump, const std::string& name) {
         }
     }
     return text;
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 std::string request(const std::string& query) {
@@ -128,6 +138,7 @@ class RankingDialogTest : public ::testing::Test {
             "\nkey enter +shift\nframe 16\n" + lines + "\nframe 16\ndump\n");
         runner.run(script);
         Printed printed;
+        printed.endClockMs = runner.form()->Window().application().clock().milliseconds();
         std::istringstream text(out.str());
         for (std::string line; std::getline(text, line);) {
             (line.starts_with("{") ? printed.dumps : printed.others).push_back(line);
@@ -261,6 +272,77 @@ TEST_F(RankingDialogTest, ARefusedConnectionShowsTheErrorAndTheGameComesBack) {
     EXPECT_EQ(field(printed.dumps[0], "pass_value"), "4958");
     EXPECT_EQ(field(printed.dumps[1], "fullscreen"), "true");
     EXPECT_EQ(field(printed.dumps[1], "timer_enabled"), "true");
+}
+
+// The runner's clock passes while the request waits, so the request's bound ends it in moments.
+TEST_F(RankingDialogTest, ASilentServerFailsTheSendAfterThirtySecondsOfTheRunnersClock) {
+    storeBestResult(true);
+    nettest::LoopbackServer server([](int, const std::string&) { return nettest::silent(); });
+    const auto realStart = std::chrono::steady_clock::now();
+    const Printed printed = run(server.port(), R"(
+        type name Taro
+        type comment hi
+        dump
+        click send
+        dump
+        click close
+    )");
+    EXPECT_LT(std::chrono::steady_clock::now() - realStart, std::chrono::seconds(3));
+    EXPECT_EQ(printed.messageBoxes(), 1);
+    EXPECT_TRUE(printed.has("msgbox: プドロク: " + SendFailedText));
+    const long waited = std::stol(field(printed.dumps[1], "clock_ms")) -
+                        std::stol(field(printed.dumps[0], "clock_ms"));
+    EXPECT_GE(waited, 30'000);
+    EXPECT_LE(waited, 31'000);
+    EXPECT_EQ(field(printed.dumps[1], "pass_value"), "4958");
+    EXPECT_EQ(field(printed.dumps[1], "dialog_send_enabled"), "true");
+}
+
+// Replies that are no 2xx status line: each is a failed send that changes and saves nothing.
+TEST_F(RankingDialogTest, RepliesWithoutASuccessStatusLineFailTheSend) {
+    for (const nettest::Reply& reply :
+         {nettest::whole(""), nettest::garbage(5000), nettest::whole("HTTP/1.0 2OO OK\r\n\r\n"),
+          nettest::whole("200 OK\r\n\r\n")}) {
+        storeBestResult(true);
+        const std::string stored = fileBytes("Hisc.dat");
+        nettest::LoopbackServer server([&reply](int, const std::string&) { return reply; });
+        const Printed printed = run(server.port(), R"(
+            type name Taro
+            type comment hi
+            click send
+            dump
+            click closebox
+        )");
+        EXPECT_EQ(printed.messageBoxes(), 1);
+        EXPECT_TRUE(printed.has("msgbox: プドロク: " + SendFailedText));
+        EXPECT_EQ(field(printed.dumps[0], "pass_value"), "4958");
+        EXPECT_EQ(fileBytes("Hisc.dat"), stored);  // the exit's save keeps the check value
+    }
+}
+
+// The desktop's quit (logout, SIGTERM) while the request waits: the request ends at once, the
+// dialog closes without a word and the program ends the normal way, saving the table.
+TEST_F(RankingDialogTest, AQuitWhileTheRequestWaitsEndsTheProgramWithTheTableSaved) {
+    storeBestResult(true);
+    const std::string stored = fileBytes("Hisc.dat");
+    nettest::LoopbackServer server([](int, const std::string&) {
+        std::filesystem::remove("Hisc.dat");  // read at the start; the end must write it again
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        return nettest::silent();
+    });
+    const Printed printed = run(server.port(), R"(
+        type name Taro
+        type comment hi
+        click send
+    )");
+    EXPECT_LT(printed.endClockMs, 5000u);  // far from the request's 30-second bound
+    EXPECT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(printed.messageBoxes(), 0);
+    EXPECT_TRUE(printed.dumps.empty());  // the lines after the quit did not run
+    EXPECT_EQ(fileBytes("Hisc.dat"), stored);
+    EXPECT_TRUE(std::filesystem::exists("Name.dat"));
 }
 
 TEST_F(RankingDialogTest, EmptyBoxesAreNamedAndNothingIsSent) {

@@ -2,13 +2,39 @@
 # The game in a real window under Xvfb with a window manager, as on a desktop: it starts full
 # screen, Alt+Enter gives an 800 x 600 window and a second Alt+Enter full screen again, Esc ends
 # it with exit status 0 and the best-ten table saved. With --window it opens at 800 x 600, the
-# desktop can resize that window, and Alt+Enter still switches.
+# desktop can resize that window, and Alt+Enter still switches. The ranking dialog closes with
+# Alt+F4 and the game goes on; SIGTERM while the dialog's request waits on a stopped server ends
+# the game within a second, with exit status 0 and the table saved.
+# Usage: window-smoke.sh GAME RANKING_SERVER
 set -euo pipefail
 game=$(realpath "$1")
+server=$(realpath "$2")
+source "$(dirname "$0")/../support/best-ten.sh"
 work=$(mktemp -d)
 xvfb=
-trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+server_pid=
+stop_all() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "$server_pid" ] && kill -9 "$server_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap stop_all EXIT
 cd "$work"
+
+# A ranking server that is stopped: the system still takes connections for it, nobody answers.
+: >server.log
+"$server" --listen 127.0.0.1:0 --db ranking.sqlite3 >server.log 2>server.err & server_pid=$!
+for _ in $(seq 100); do
+    ranking=$(sed -n '1s/^listening on \([^ ]*\).*/\1/p' server.log)
+    [ -n "$ranking" ] && break
+    sleep 0.1
+done
+[ -n "$ranking" ] || { echo "the ranking server did not start:" >&2; cat server.err >&2; exit 1; }
+disown "$server_pid"  # killed at the end without a word
+kill -STOP "$server_pid"
+mkdir ranking
+write_best_ten >ranking/Hisc.dat
+printf Taro >ranking/Name.dat
 
 # Xvfb picks a free display itself and tells it, so runs at the same time never share one.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>display 2>xvfb.log & xvfb=$!
@@ -16,7 +42,7 @@ for _ in $(seq 100); do [ -s display ] && break; sleep 0.1; done
 [ -s display ] || { echo "Xvfb did not start:" >&2; cat xvfb.log >&2; exit 1; }
 export DISPLAY=":$(head -n1 display)"
 
-export SMOKE_GAME=$game
+export SMOKE_GAME=$game SMOKE_RANKING=$ranking
 bash -euo pipefail -c '
     openbox >/dev/null 2>&1 &
     size() { xwininfo -root -tree | sed -n "s/.*(\"pudorock\" \"pudorock\")  \([0-9]*x[0-9]*\).*/\1/p"; }
@@ -26,6 +52,19 @@ bash -euo pipefail -c '
             sleep 0.1
         done
         echo "window is \"$(size)\", expected $1" >&2
+        return 1
+    }
+    # While it starts, the game may still set its own size after the desktop asked for another:
+    # ask again until the size the desktop asked for holds.
+    resize_to() {
+        for _ in $(seq 20); do
+            xdotool search --class pudorock windowsize %@ "$1" "$2" 2>/dev/null || true
+            for _ in $(seq 10); do
+                [ "$(size)" = "$1x$2" ] && return 0
+                sleep 0.1
+            done
+        done
+        echo "window is \"$(size)\", expected $1x$2" >&2
         return 1
     }
     quit() {
@@ -54,14 +93,76 @@ bash -euo pipefail -c '
     ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$SMOKE_GAME" --window --data-dir windowed &
     pid=$!
     expect_size 800x600
-    xdotool search --class pudorock windowsize --sync %@ 960 720 2>/dev/null || true
-    expect_size 960x720
+    resize_to 960 720
     xdotool key alt+Return
     expect_size 1024x768
     xdotool key alt+Return
     expect_size 800x600
     quit
+
+    # The game and the dialog share their class; xdotool matches no Japanese name, so compare.
+    named() {
+        for window in $(xdotool search --onlyvisible --class pudorock 2>/dev/null); do
+            [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ] && echo "$window"
+        done
+        return 0
+    }
+    dialog() { named インターネットランキング送信; }
+    game_window() {
+        for _ in $(seq 50); do
+            [ -n "$(named プドロク)" ] && { named プドロク; return 0; }
+            sleep 0.1
+        done
+        echo "no game window" >&2
+        return 1
+    }
+    wait_dialog() {
+        for _ in $(seq 100); do
+            [ -n "$(dialog)" ] && return 0
+            sleep 0.1
+        done
+        echo "the ranking dialog did not open" >&2
+        return 1
+    }
+    open_dialog() {
+        xdotool windowactivate --sync "$(game_window)" key shift+Return
+        wait_dialog
+    }
+    ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$SMOKE_GAME" --window --data-dir ranking \
+        --ranking-host "$SMOKE_RANKING" &
+    pid=$!
+    expect_size 800x600
+    # Past the opening to the title screen, where Shift+Enter opens the dialog.
+    xdotool windowactivate --sync "$(game_window)" key space
+    sleep 1
+    open_dialog
+    xdotool windowactivate --sync "$(dialog)" key alt+F4
+    for _ in $(seq 50); do
+        [ -z "$(dialog)" ] && break
+        sleep 0.1
+    done
+    [ -z "$(dialog)" ] || { echo "Alt+F4 did not close the ranking dialog" >&2; exit 1; }
+    expect_size 800x600
+    kill -0 $pid
+
+    open_dialog
+    rm ranking/Hisc.dat  # read at the start: the end must write it again
+    xdotool mousemove --window "$(dialog)" 150 114 click 1 sleep 0.3 type hi
+    xdotool mousemove --window "$(dialog)" 96 152 click 1
+    requesting() { ss -Htn state established "( dport = :${SMOKE_RANKING##*:} )" | grep -q .; }
+    for _ in $(seq 50); do
+        requesting && break
+        sleep 0.1
+    done
+    requesting || { echo "the dialog sent no request" >&2; exit 1; }
+    sleep 0.5
+    kill -TERM $pid
+    (sleep 1 && kill -9 $pid 2>/dev/null) &
+    watchdog=$!
+    wait $pid || { echo "SIGTERM during a request: status $?, not 0 within a second" >&2; exit 1; }
+    kill $watchdog 2>/dev/null || true
 '
 test "$(stat -c %s Hisc.dat)" = 1408
 test "$(stat -c %s windowed/Hisc.dat)" = 1408
+test "$(stat -c %s ranking/Hisc.dat)" = 1408
 echo "window smoke test passed"

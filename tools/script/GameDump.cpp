@@ -137,6 +137,7 @@ std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
     json.boolean("fullscreen", form.Display1.Options().contains(media::doFullScreen));
     json.number("lag_count", form.FrameTimer1.LastLagCount());
     json.number("frames_per_second", form.FrameTimer1.FramesPerSecond());
+    json.number("clock_ms", form.Window().application().clock().milliseconds());
     json.boolean("dialog_open", dialog != nullptr);
     json.text("dialog_label1", dialog != nullptr ? dialog->Label1.Caption : "");
     json.boolean("dialog_send_enabled", dialog != nullptr && dialog->SendEnabled());

@@ -1,5 +1,7 @@
 #include "tools/script/ScriptedDialog.h"
 
+#include <SDL.h>
+
 #include <charconv>
 #include <set>
 #include <sstream>
@@ -42,6 +44,17 @@ std::string typedTextOf(std::istringstream& args) {
         }
     }
     return text;
+}
+
+// What the desktop sends when the close box, Alt+F4 or the window manager closes a window.
+void pushCloseRequest(const platform::Window& window) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    event.window.windowID = window.id();
+    if (SDL_PushEvent(&event) < 0) {
+        throw std::runtime_error(std::string("closebox: ") + SDL_GetError());
+    }
 }
 
 std::string firstWordOf(const std::string& line) {
@@ -97,7 +110,8 @@ void ScriptedDialog::addCommands() {
         } else if (what == "view") {
             dialog.Click(dialog.Button3);
         } else if (what == "closebox") {
-            dialog.CloseBox();
+            pushCloseRequest(dialog.Window());
+            runner_.application().processMessages();
         } else {
             throw std::invalid_argument("click wants send|close|view|closebox");
         }
@@ -108,7 +122,8 @@ void ScriptedDialog::Run(ranking::TForm2& dialog) {
     dialog_ = &dialog;
     dialog.Paint();
     std::string line;
-    while (!dialog.Closed()) {
+    // A quit ends the dialog as it ends the application's own modal loop.
+    while (!dialog.Closed() && !dialog.Application().terminated()) {
         if (!runner_.nextLine(line)) {
             runner_.deferError(
                 ScriptError(runner_.lineNumber(), "the script ended with the ranking dialog open"));

@@ -25,14 +25,16 @@ using platform::RecordedMessageBoxes;
 
 class ApplicationTest : public ::testing::Test {
   protected:
-    void SetUp() override { platform::useHeadlessDrivers(); }
-
     Message task(std::function<void()> run) {
         Message message;
         message.task = std::move(run);
         return message;
     }
 
+    // Chosen before the application below starts SDL.
+    struct HeadlessDrivers {
+        HeadlessDrivers() { platform::useHeadlessDrivers(); }
+    } drivers;
     ManualClock clock{1000};
     RecordedMessageBoxes boxes;
     Application app{clock, boxes};
@@ -291,11 +293,7 @@ TEST_F(ApplicationTest, ADisabledWindowTakesNoInputButStillItsWindowEvents) {
     EXPECT_EQ(keys, 1);
 }
 
-TEST(ApplicationRawEvents, ADisabledWindowGetsNoRawInput) {
-    platform::useHeadlessDrivers();
-    platform::ManualClock clock;
-    platform::RecordedMessageBoxes boxes;
-    platform::Application app(clock, boxes);
+TEST_F(ApplicationTest, ADisabledWindowGetsNoRawInput) {
     platform::Window window(app, "dialog", 80, 60);
     std::vector<std::uint32_t> seen;
     window.onRawEvent = [&](const SDL_Event& event) { seen.push_back(event.type); };
@@ -339,15 +337,7 @@ TEST_F(ApplicationTest, FirstShowNotifiesOnce) {
     EXPECT_EQ(shows, 1);
 }
 
-}  // namespace
-
-namespace {
-
-TEST(ApplicationRawEvents, QueuedEventsOfAWindowDestroyedMeanwhileAreDropped) {
-    platform::useHeadlessDrivers();
-    platform::ManualClock clock;
-    platform::RecordedMessageBoxes boxes;
-    platform::Application app(clock, boxes);
+TEST_F(ApplicationTest, QueuedRawEventsOfAWindowDestroyedMeanwhileAreDropped) {
     platform::Window main(app, "main", 80, 60);
     int seen = 0;
     {

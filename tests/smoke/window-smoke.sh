@@ -45,12 +45,20 @@ export DISPLAY=":$(head -n1 display)"
 export SMOKE_GAME=$game SMOKE_RANKING=$ranking
 bash -euo pipefail -c '
     openbox >/dev/null 2>&1 &
-    size() { xwininfo -root -tree | sed -n "s/.*(\"pudorock\" \"pudorock\")  \([0-9]*x[0-9]*\).*/\1/p"; }
-    expect_size() {
-        for _ in $(seq 100); do
-            [ "$(size)" = "$1" ] && return 0
+    # Checks every tenth of a second until the check holds, at most TRIES times.
+    within() {
+        local tries=$1
+        shift
+        for _ in $(seq "$tries"); do
+            "$@" && return 0
             sleep 0.1
         done
+        return 1
+    }
+    size() { xwininfo -root -tree | sed -n "s/.*(\"pudorock\" \"pudorock\")  \([0-9]*x[0-9]*\).*/\1/p"; }
+    size_is() { [ "$(size)" = "$1" ]; }
+    expect_size() {
+        within 100 size_is "$1" && return 0
         echo "window is \"$(size)\", expected $1" >&2
         return 1
     }
@@ -59,21 +67,15 @@ bash -euo pipefail -c '
     resize_to() {
         for _ in $(seq 20); do
             xdotool search --class pudorock windowsize %@ "$1" "$2" 2>/dev/null || true
-            for _ in $(seq 10); do
-                [ "$(size)" = "$1x$2" ] && return 0
-                sleep 0.1
-            done
+            within 10 size_is "$1x$2" && return 0
         done
         echo "window is \"$(size)\", expected $1x$2" >&2
         return 1
     }
+    ended() { ! kill -0 $pid 2>/dev/null; }
     quit() {
         xdotool key Escape
-        for _ in $(seq 100); do
-            kill -0 $pid 2>/dev/null || break
-            sleep 0.1
-        done
-        if kill -0 $pid 2>/dev/null; then
+        if ! within 100 ended; then
             echo "the game did not end on Esc" >&2
             kill $pid
             exit 1
@@ -108,21 +110,15 @@ bash -euo pipefail -c '
         return 0
     }
     dialog() { named インターネットランキング送信; }
+    dialog_open() { [ -n "$(dialog)" ]; }
+    dialog_closed() { [ -z "$(dialog)" ]; }
+    game_shown() { [ -n "$(named プドロク)" ]; }
     game_window() {
-        for _ in $(seq 50); do
-            [ -n "$(named プドロク)" ] && { named プドロク; return 0; }
-            sleep 0.1
-        done
-        echo "no game window" >&2
-        return 1
+        within 50 game_shown || { echo "no game window" >&2; return 1; }
+        named プドロク
     }
     wait_dialog() {
-        for _ in $(seq 100); do
-            [ -n "$(dialog)" ] && return 0
-            sleep 0.1
-        done
-        echo "the ranking dialog did not open" >&2
-        return 1
+        within 100 dialog_open || { echo "the ranking dialog did not open" >&2; return 1; }
     }
     open_dialog() {
         xdotool windowactivate --sync "$(game_window)" key shift+Return
@@ -137,11 +133,7 @@ bash -euo pipefail -c '
     sleep 1
     open_dialog
     xdotool windowactivate --sync "$(dialog)" key alt+F4
-    for _ in $(seq 50); do
-        [ -z "$(dialog)" ] && break
-        sleep 0.1
-    done
-    [ -z "$(dialog)" ] || { echo "Alt+F4 did not close the ranking dialog" >&2; exit 1; }
+    within 50 dialog_closed || { echo "Alt+F4 did not close the ranking dialog" >&2; exit 1; }
     expect_size 800x600
     kill -0 $pid
 
@@ -150,11 +142,7 @@ bash -euo pipefail -c '
     xdotool mousemove --window "$(dialog)" 150 114 click 1 sleep 0.3 type hi
     xdotool mousemove --window "$(dialog)" 96 152 click 1
     requesting() { ss -Htn state established "( dport = :${SMOKE_RANKING##*:} )" | grep -q .; }
-    for _ in $(seq 50); do
-        requesting && break
-        sleep 0.1
-    done
-    requesting || { echo "the dialog sent no request" >&2; exit 1; }
+    within 50 requesting || { echo "the dialog sent no request" >&2; exit 1; }
     sleep 0.5
     kill -TERM $pid
     (sleep 1 && kill -9 $pid 2>/dev/null) &

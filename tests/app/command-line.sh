@@ -7,7 +7,7 @@ game=$(realpath "$1")
 version=$2
 work=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work"
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 fail() { echo "$*" >&2; exit 1; }
@@ -15,7 +15,7 @@ fail() { echo "$*" >&2; exit 1; }
 # Runs the game with the options until it has started, then ends it as the desktop does
 # (SIGTERM: the window closes and the table is saved); its status must be 0.
 run_a_while() {
-    timeout 60 "$game" "$@" >out.txt 2>err.txt & pid=$!
+    timeout -k 5 60 "$game" "$@" >out.txt 2>err.txt & pid=$!
     sleep 2
     kill -0 "$pid" 2>/dev/null || { cat err.txt >&2; fail "the game ended by itself: $*"; }
     kill -TERM "$pid"

@@ -225,13 +225,10 @@ void Application::translateSdlEvent(const SDL_Event& event) {
         return;
     }
     Window* window = windowById(windowIdOf(event));
-    if (window != nullptr && !window->enabled() && isInput(event)) {
-        return;
-    }
     // A window that draws its own controls still closes the way every window does.
     if (window != nullptr && window->onRawEvent && !isCloseRequest(event)) {
         // The window may be gone, or disabled, by the time the event is dispatched: look it up
-        // then.
+        // then. Input for a disabled window is dropped there, as other input is in dispatch().
         const std::uint32_t id = window->id();
         enqueue(Message{MessageKind::Task, 0, 0, {}, [this, id, event] {
                             Window* target = windowById(id);

@@ -423,8 +423,7 @@ TEST_F(RankingDialogTest, OnlyTheCloseButtonStoresTheTypedName) {
     )");
     EXPECT_EQ(field(printed.dumps[0], "player_name_hex"), "5461726f");  // Taro
     EXPECT_EQ(field(printed.dumps[1], "player_name_hex"), "89d48e71");  // 花子
-    std::ifstream saved("Name.dat", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "\x89\xd4\x8e\x71");
+    EXPECT_EQ(fileBytes("Name.dat"), "\x89\xd4\x8e\x71");
 }
 
 TEST_F(RankingDialogTest, TypingKeepsToTheLimitAndViewOpensTheRankingPage) {

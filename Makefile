@@ -95,7 +95,7 @@ clean:
 
 # Every C++ file of ours under the checks of .clang-tidy; any finding fails. The generated
 # headers must exist first, hence the build.
-TIDY_FOLDERS := app|bench|fuzz|game|media|net|platform|ranking|server|tests|text|tools
+TIDY_FOLDERS := app|bench|core|fuzz|game|media|net|platform|protocol|ranking|server|tests|text|tools
 tidy: build
 	$(call install-missing,clang-tidy)
 	@run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet '^$(CURDIR)/($(TIDY_FOLDERS))/' \

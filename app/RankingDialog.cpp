@@ -1,7 +1,7 @@
 #include "app/RankingDialog.h"
 
-#include "game/WrappingArithmetic.h"
 #include "platform/DisabledWindow.h"
+#include "protocol/RankingProtocol.h"
 #include "ranking/Form2.h"
 
 namespace app {
@@ -9,10 +9,11 @@ namespace app {
 namespace {
 
 ranking::RankingOwner ownerOf(game::TForm1& form) {
-    game::GameGlobals& g = form.Globals();
-    const game::THiScoreEntry& best = g.BestTen[0];
+    core::GameGlobals& g = form.Globals();
+    const core::THiScoreEntry& best = g.BestTen[0];
     return {form.Window(),
-            {best.Score, best.Level, best.Blocks, game::passValueOf(best)},
+            {best.Score, best.Level, best.Blocks,
+             protocol::passValueOf(best.Score, best.Level, best.Blocks)},
             g.PassValue,
             form.PlayerName};
 }

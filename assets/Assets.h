@@ -8,21 +8,16 @@
 #include <span>
 #include <string_view>
 
+#include "core/Sounds.h"
+
 namespace assets {
+
+// The sounds by their position in the sound list, as the rules call for them.
+using core::SoundCount;
+using core::SoundIndex;
 
 // The pictures by their position in the picture list.
 enum PictureIndex : int { LogoPicture, TitlePicture, BlockPicture, PictureCount };
-// The sounds by their position in the sound list.
-enum SoundIndex : int {
-    MakerSound,     // the maker's chime, as the opening's countdown runs out
-    TitleSound,     // the game's name called on the title
-    ReadySound,     // a new game's call
-    RightSound,     // a right answer
-    WrongSound,     // a wrong answer or a time-out
-    KnockSound,     // a block that refills the board
-    GameOverSound,  // the game-over phrase
-    SoundCount
-};
 
 // The picture data stream (length byte, "TDIB", bitmap) of picture index: 0 the maker's logo,
 // 1 the title, 2 the block sheet. Throws std::out_of_range for any other index.

@@ -12,38 +12,22 @@ namespace game {
 
 namespace {
 
-constexpr float DriftLimit = 20;
 constexpr int BlocksPerRow = 42;
 
 constexpr const char* Heading = "歴代ランキング　BEST10";
 constexpr const char* ColumnHeading = "順位      スコア      レベル　　　消した数";
 constexpr const char* Footer = "Push Enter Key to RETURN";
 
-bool outOfDrift(float value) {
-    return value < -DriftLimit || value > DriftLimit;
-}
-
 int ceiling(float value) {
     return static_cast<int>(std::ceil(value));
 }
 
-// Row index m shows colour m + 1. A row that drifts too far snaps back to its place rather
-// than stopping at the limit.
-void driftAndDrawRow(GameGlobals& g, int m, media::TSurface& surface,
-                     const media::TPictureCollectionItem& blocks) {
-    float& offset = g.RowOffset[m];
-    float& velocity = g.RowVelocity[m];
-    offset = offset + velocity;
-    if (outOfDrift(offset)) {
-        offset = 0;
-    }
-    velocity = static_cast<float>(g.Random.nextReal() + velocity - 0.5);
-    if (outOfDrift(velocity)) {
-        velocity = 0;
-    }
+// Row index m shows colour m + 1.
+void drawRow(const core::GameGlobals& g, int m, media::TSurface& surface,
+             const media::TPictureCollectionItem& blocks) {
     const int colour = m + 1;
-    const int left = ceiling(offset) - CellPixels;
-    const int y = ceiling(velocity) + 45 * colour + 58;
+    const int left = ceiling(g.RowOffset[m]) - CellPixels;
+    const int y = ceiling(g.RowVelocity[m]) + 45 * colour + 58;
     for (int k = 0; k < BlocksPerRow; ++k) {
         blocks.Draw(surface, left + CellPixels * k, y, colour);
     }
@@ -63,7 +47,8 @@ void drawHeading(media::TSurfaceCanvas& canvas) {
 
 // Pass 0 draws a grey copy on black boxes that hide the rows behind the numbers; pass 1 the
 // green copy one pixel left and up, without background.
-void drawEntryPass(media::TSurfaceCanvas& canvas, int rank, const THiScoreEntry& entry, int pass) {
+void drawEntryPass(media::TSurfaceCanvas& canvas, int rank, const core::THiScoreEntry& entry,
+                   int pass) {
     if (pass == 0) {
         canvas.Brush.SetColor(Black);
         canvas.Font.Color = Grey;
@@ -79,8 +64,8 @@ void drawEntryPass(media::TSurfaceCanvas& canvas, int rank, const THiScoreEntry&
 }
 
 // The red copy first and the blue one over it, one pixel left and up.
-void drawFooter(GameGlobals& g, media::TSurfaceCanvas& canvas) {
-    canvas.Font.Color = static_cast<std::uint32_t>(g.Random.next(100) + 100);
+void drawFooter(const core::GameGlobals& g, media::TSurfaceCanvas& canvas) {
+    canvas.Font.Color = static_cast<std::uint32_t>(g.Draws.footerRed);
     textOutCentred(canvas, 400, 550, Footer);
     canvas.Font.Color = Blue;
     textOutCentred(canvas, 399, 549, Footer);
@@ -88,10 +73,11 @@ void drawFooter(GameGlobals& g, media::TSurfaceCanvas& canvas) {
 
 }  // namespace
 
-void drawBestTen(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
+void drawBestTen(const core::GameGlobals& g, media::TSurface& surface,
+                 const media::TPictureList& pictures) {
     const media::TPictureCollectionItem& blocks = pictures.Items(assets::BlockPicture);
     for (int m = 0; m < static_cast<int>(g.RowOffset.size()); ++m) {
-        driftAndDrawRow(g, m, surface, blocks);
+        drawRow(g, m, surface, blocks);
     }
     ScopedCanvas canvas(surface);
     canvas->Brush.SetColor(Black);

@@ -1,7 +1,5 @@
 #include "game/BestTenStore.h"
 
-#include "game/WrappingArithmetic.h"
-
 #include <cerrno>
 #include <cstdio>
 
@@ -115,13 +113,13 @@ void putInt32(std::string& bytes, std::size_t offset, std::int32_t value) {
     }
 }
 
-void putEntry(std::string& bytes, std::size_t offset, const THiScoreEntry& entry) {
+void putEntry(std::string& bytes, std::size_t offset, const core::THiScoreEntry& entry) {
     putInt32(bytes, offset, entry.Score);
     putInt32(bytes, offset + 4, entry.Level);
     putInt32(bytes, offset + 8, entry.Blocks);
 }
 
-void loadHisc(GameGlobals& g, FileSystem& fs, const std::string& path) {
+void loadHisc(core::GameGlobals& g, FileSystem& fs, const std::string& path) {
     HandleGuard file(fs, checked(fs.Open(path, FileSystem::OpenMode::Read)));
     char block[HiscBlockSize];
     for (std::size_t k = 0; k < 10; ++k) {
@@ -202,14 +200,7 @@ void replaceFile(FileSystem& fs, const std::string& path, const std::string& byt
 
 }  // namespace
 
-void fillDefaultBestTen(GameGlobals& g) {
-    for (int i = 1; i <= 10; ++i) {
-        g.BestTen[i - 1] = {5500 - 500 * i, 11 - i, 110 - 10 * i};
-    }
-    g.PassValue = 0;
-}
-
-std::string encodeHiscFile(const GameGlobals& g) {
+std::string encodeHiscFile(const core::GameGlobals& g) {
     std::string bytes(HiscFileSize, '\0');
     for (std::size_t k = 0; k < 10; ++k) {
         for (std::size_t e = k; e < 10; ++e) {
@@ -228,8 +219,8 @@ std::string decodeNameFile(std::string_view bytes) {
     return std::string(bytes.substr(0, end));
 }
 
-void LoadBestTen(GameGlobals& g, std::string& playerName, const std::filesystem::path& directory,
-                 FileSystem& fs) {
+void LoadBestTen(core::GameGlobals& g, std::string& playerName,
+                 const std::filesystem::path& directory, FileSystem& fs) {
     for (const char* file : {HiscFileName, NameFileName}) {
         fs.RemoveStaleTemporaries(fs.ResolveTarget(pathIn(directory, file)));
     }
@@ -240,27 +231,11 @@ void LoadBestTen(GameGlobals& g, std::string& playerName, const std::filesystem:
         loadName(playerName, fs, name);
     }
     if (g.BestTen[0].Score == 0) {
-        fillDefaultBestTen(g);
+        core::fillDefaultBestTen(g);
     }
 }
 
-void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::int32_t blocks) {
-    g.NewRank = 0;
-    for (int n = 10; n >= 1; --n) {
-        if (g.BestTen[n - 1].Score < score) {
-            g.NewRank = n;
-            if (n < 10) {
-                g.BestTen[n] = g.BestTen[n - 1];
-            }
-            g.BestTen[n - 1] = {score, level, blocks};
-        }
-    }
-    if (g.NewRank == 1) {
-        g.PassValue = passValueOf(g.BestTen[0]);
-    }
-}
-
-void SaveBestTen(const GameGlobals& g, const std::string& playerName,
+void SaveBestTen(const core::GameGlobals& g, const std::string& playerName,
                  const std::filesystem::path& directory, FileSystem& fs) {
     replaceFile(fs, pathIn(directory, HiscFileName), encodeHiscFile(g));
     replaceFile(fs, pathIn(directory, NameFileName), playerName);

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/Globals.h"
+#include "core/GameGlobals.h"
 
 namespace game {
 
@@ -90,24 +90,18 @@ FileSystem& defaultFileSystem();
 // first NameReadLimit bytes of `Name.dat` from `directory` when they are regular files, then
 // applies the default table when entry 1's score is 0. Throws EInOutError; values taken before
 // it stay.
-void LoadBestTen(GameGlobals& g, std::string& playerName,
+void LoadBestTen(core::GameGlobals& g, std::string& playerName,
                  const std::filesystem::path& directory = {}, FileSystem& fs = defaultFileSystem());
-
-// Offers one result to the table; sets `NewRank` and, for a new first place, `PassValue`.
-void EnterResult(GameGlobals& g, std::int32_t score, std::int32_t level, std::int32_t blocks);
 
 // Writes `Hisc.dat`, then `Name.dat`, into `directory`. Throws EInOutError; a failure in
 // `Hisc.dat` leaves `Name.dat` unwritten, and a failed file keeps its old contents. A name that
 // leads (through links) to something other than a regular file, such as a device or a FIFO, is
 // refused access and left untouched.
-void SaveBestTen(const GameGlobals& g, const std::string& playerName,
+void SaveBestTen(const core::GameGlobals& g, const std::string& playerName,
                  const std::filesystem::path& directory = {}, FileSystem& fs = defaultFileSystem());
 
-// The default table (`PassValue` 0) into `g`.
-void fillDefaultBestTen(GameGlobals& g);
-
 // The exact bytes of `Hisc.dat` for the table and `PassValue` (filler bytes 0).
-std::string encodeHiscFile(const GameGlobals& g);
+std::string encodeHiscFile(const core::GameGlobals& g);
 
 // The name held by the bytes of a `Name.dat`: up to the first CR or 0x1A, or the end.
 std::string decodeNameFile(std::string_view bytes);

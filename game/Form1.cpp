@@ -1,12 +1,11 @@
 #include "game/Form1.h"
 
 #include "assets/Assets.h"
+#include "core/StateSteps.h"
 #include "game/BestTenScreen.h"
 #include "game/BestTenStore.h"
 #include "game/OpeningScreen.h"
-#include "game/PlayRules.h"
 #include "game/PlayScreen.h"
-#include "game/StateSteps.h"
 #include "game/TitleScreen.h"
 
 namespace game {
@@ -42,10 +41,11 @@ void loadSoundItem(media::TWaveCollectionItem& item, int index) {
 
 }  // namespace
 
-TForm1::TForm1(platform::Application& application, GameGlobals& globals,
+TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
                const StartOptions& options)
     : application_(application),
-      g_(globals),
+      simulation_(simulation),
+      g_(simulation.state()),
       dataFolder_(options.dataFolder),
       window_(application, GameTitle, ScreenWidth, ScreenHeight),
       Display1(&window_),
@@ -142,16 +142,16 @@ void TForm1::SaveNow() {
 }
 
 void TForm1::FormCreate() {
-    g_.State = gsIntroInit;
+    g_.State = core::gsIntroInit;
     g_.ShowDebugInfo = 0;
     const platform::TimeOfDay now = application_.clock().utcTimeOfDay();
-    g_.Random.seed(timeOfDaySeed(now.hour, now.minute, now.second, now.millisecond));
+    g_.Random.seed(core::timeOfDaySeed(now.hour, now.minute, now.second, now.millisecond));
     LoadBestTen(g_, PlayerName, dataFolder_);
     PictureList1.Items().BuildColorTable();
     Display1.DefaultColorTable = PictureList1.Items().ColorTable;
     Display1.ColorTable = Display1.DefaultColorTable;
     window_.setCursorVisible(false);
-    g_.State = gsIntroInit;
+    g_.State = core::gsIntroInit;
 }
 
 void TForm1::FormDestroy() {
@@ -169,26 +169,26 @@ void TForm1::Display1Finalize(media::TDisplay&) {
 void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
     using namespace platform;
     if (key == vk::Space) {
-        if (g_.State == gsIntro) {
-            g_.PhaseClock = IntroEndClock;
+        if (g_.State == core::gsIntro) {
+            g_.PhaseClock = core::IntroEndClock;
         }
-        if (g_.State == gsTitle) {
-            g_.State = gsNewGame;
+        if (g_.State == core::gsTitle) {
+            g_.State = core::gsNewGame;
         }
-        if (g_.State == gsPlay && g_.GameOverPhase == 2) {
-            g_.State = gsIntroInit;
+        if (g_.State == core::gsPlay && g_.GameOverPhase == 2) {
+            g_.State = core::gsIntroInit;
         }
     }
     if (key == vk::Return) {
-        if (g_.State == gsTitle) {
+        if (g_.State == core::gsTitle) {
             if (!shift.shift) {
-                g_.State = gsBestTen;
+                g_.State = core::gsBestTen;
                 return;
             }
             RunRankingDialogSequence();
         }
-        if (g_.State == gsBestTen) {
-            g_.State = gsTitle;
+        if (g_.State == core::gsBestTen) {
+            g_.State = core::gsTitle;
         }
     }
     if (shift.alt && key == vk::F1) {
@@ -204,7 +204,7 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
 }
 
 void TForm1::FormKeyPress(char& key) {
-    keyPressAnswer(g_, key);
+    simulation_.keyPress(key);
 }
 
 void TForm1::SwitchDisplayMode() {
@@ -275,49 +275,42 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     if (!Display1.ReadyToDraw()) {
         return;
     }
-    Display1.BackSurface()->Fill(g_.State == gsPlay ? PlayFill : OtherFill);
+    Display1.BackSurface()->Fill(g_.State == core::gsPlay ? PlayFill : OtherFill);
     if (g_.PendingSound > 0 && SoundDevice1.Initialized()) {
-        WaveList1.Items(soundOfCue(g_.PendingSound)).Play(false);
+        WaveList1.Items(core::soundOfCue(g_.PendingSound)).Play(false);
         g_.PendingSound = 0;
     }
-    RunStateStep(lagCount);
+    const bool resultBefore = simulation_.resultEntered();
+    const core::GameState stepped = simulation_.step(lagCount);
+    if (!resultBefore && simulation_.resultEntered() && g_.NewRank > 0) {
+        SaveNow();
+    }
+    DrawScreen(stepped, lagCount);
     Display1.PresentFrame();
 }
 
-void TForm1::RunStateStep(std::int32_t lagCount) {
+void TForm1::DrawScreen(core::GameState stepped, std::int32_t lagCount) {
     media::TSurface& surface = *Display1.BackSurface();
-    switch (g_.State) {
-        case gsIntroInit:
-            stepIntroInit(g_);
-            break;
-        case gsIntro:
-            // The spiral uses the countdown's value from before this frame's decrement.
-            drawOpeningSpiral(g_.PhaseClock, surface, PictureList1);
-            stepIntroCountdown(g_, lagCount);
+    switch (stepped) {
+        case core::gsIntro:
+            drawOpeningSpiral(g_.Draws.spiralClock, surface, PictureList1);
             drawProducerCredit(g_.PhaseClock, surface);
             break;
-        case gsBestTen:
+        case core::gsBestTen:
             drawBestTen(g_, surface, PictureList1);
             break;
-        case gsTitle:
+        case core::gsTitle:
             drawTitle(g_, surface, PictureList1);
             break;
-        case gsNewGame:
-            stepNewGame(g_);
-            break;
-        case gsCurtain:
-            stepCurtain(g_);
+        case core::gsCurtain:
             drawCurtain(g_, surface, PictureList1);
             break;
-        case gsPlay: {
-            const bool overBefore = g_.GameOverPhase == 2;
-            stepPlayRules(g_, lagCount);
-            if (!overBefore && g_.GameOverPhase == 2 && g_.NewRank > 0) {
-                SaveNow();
-            }
+        case core::gsPlay:
             drawPlay(g_, surface, PictureList1, lagCount);
             break;
-        }
+        case core::gsIntroInit:
+        case core::gsNewGame:
+            break;  // these steps show nothing but the cleared surface
     }
 }
 

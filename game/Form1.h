@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "game/Globals.h"
+#include "core/Simulation.h"
 #include "game/StartOptions.h"
 #include "media/Display.h"
 #include "media/FrameTimer.h"
@@ -32,7 +32,7 @@ class TForm1 {
   public:
     // Creates the components from their stored settings, then runs FormCreate; a failure of
     // FormCreate is reported and the window is still created.
-    TForm1(platform::Application& application, GameGlobals& globals,
+    TForm1(platform::Application& application, core::Simulation& simulation,
            const StartOptions& options = {});
     ~TForm1();
     TForm1(const TForm1&) = delete;
@@ -46,7 +46,8 @@ class TForm1 {
     bool FinalSaveFailed() const { return finalSaveFailed_; }
 
     platform::Window& Window() { return window_; }
-    GameGlobals& Globals() { return g_; }
+    core::GameGlobals& Globals() { return g_; }
+    core::Simulation& Simulation() { return simulation_; }
 
     // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
     // changes nothing.
@@ -65,7 +66,8 @@ class TForm1 {
 
   private:
     void LoadStoredSettings();
-    void RunStateStep(std::int32_t lagCount);
+    // The screen of the state the frame stepped, from what the step decided.
+    void DrawScreen(core::GameState stepped, std::int32_t lagCount);
     void SwitchDisplayMode();
     // The window's look for each display mode; the display takes it at its next initialisation.
     void EnterWindow();
@@ -76,7 +78,8 @@ class TForm1 {
     void SaveNow();
 
     platform::Application& application_;
-    GameGlobals& g_;
+    core::Simulation& simulation_;
+    core::GameGlobals& g_;
     std::filesystem::path dataFolder_;
     platform::Window window_;
     bool closed_ = false;

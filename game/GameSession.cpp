@@ -15,7 +15,7 @@ platform::Application& titled(platform::Application& application) {
 
 GameSession::GameSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
                          RankingDialogRunner rankingDialog, const StartOptions& options)
-    : application_(clock, messageBoxes), form_(titled(application_), globals_, options) {
+    : application_(clock, messageBoxes), form_(titled(application_), simulation_, options) {
     form_.RunRankingDialog = std::move(rankingDialog);
 }
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "core/Simulation.h"
 #include "game/Form1.h"
-#include "game/Globals.h"
 #include "game/StartOptions.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
@@ -24,7 +24,8 @@ class GameSession {
 
     platform::Application& Application() { return application_; }
     TForm1& Form() { return form_; }
-    GameGlobals& Globals() { return globals_; }
+    core::GameGlobals& Globals() { return simulation_.state(); }
+    core::Simulation& Simulation() { return simulation_; }
 
     // The first show initialises the display.
     void Show() { form_.Show(); }
@@ -39,7 +40,7 @@ class GameSession {
 
   private:
     platform::Application application_;
-    GameGlobals globals_;
+    core::Simulation simulation_;
     TForm1 form_;
 };
 

@@ -4,24 +4,20 @@
 
 #include <cstdint>
 
-#include "game/Globals.h"
+#include "core/GameGlobals.h"
 #include "media/PictureList.h"
 #include "media/Surface.h"
 
 namespace game {
 
 inline constexpr int CellPixels = 20;
-// Empty cells pulse while life is below this and the game runs.
-inline constexpr std::int32_t LowLife = 21;
-
 // The board alone, in its curtain values.
-void drawCurtain(const GameGlobals& g, media::TSurface& surface,
+void drawCurtain(const core::GameGlobals& g, media::TSurface& surface,
                  const media::TPictureList& pictures);
 
-// Advances the pulse by the frame's play time, then draws the board, the banner once the game is
-// over, the panel and, when asked for, the debug overlay. The banner's colours are random draws.
-// lagCount >= 1.
-void drawPlay(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures,
-              std::int32_t lagCount);
+// The board (its empty cells pulsing at low life), the banner once the game is over, the panel
+// and, when asked for, the debug overlay (lagCount >= 1 gives its frame rate).
+void drawPlay(const core::GameGlobals& g, media::TSurface& surface,
+              const media::TPictureList& pictures, std::int32_t lagCount);
 
 }  // namespace game

@@ -29,7 +29,8 @@ void drawMenu(media::TSurfaceCanvas& canvas) {
 
 }  // namespace
 
-void drawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures) {
+void drawTitle(const core::GameGlobals& g, media::TSurface& surface,
+               const media::TPictureList& pictures) {
     pictures.Items(assets::TitlePicture).Draw(surface, 200, 10, 0);
     ScopedCanvas canvas(surface);
     canvas->Brush.SetStyle(media::bsClear);
@@ -37,7 +38,7 @@ void drawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureLi
     canvas->Font.Size = 18;
     drawMenu(*canvas);
     canvas->Font.Size = 28;
-    canvas->Font.Color = PaletteRelative + static_cast<std::uint32_t>(g.Random.next(255)) * 65535;
+    canvas->Font.Color = PaletteRelative + static_cast<std::uint32_t>(g.Draws.titleHue) * 65535;
     textOutCentred(*canvas, 400, 280, "[Space Ber] to start!!");
     canvas->Font.Color = Red;
     textOutCentred(*canvas, 400, 540, MakersLine);

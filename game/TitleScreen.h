@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "game/Globals.h"
+#include "core/GameGlobals.h"
 #include "media/PictureList.h"
 #include "media/Surface.h"
 
@@ -12,7 +12,8 @@ namespace game {
 
 inline constexpr std::string_view MakersLine = "(C) 2026 TSUBU SOFT";
 
-// The call's colour is one random draw, new each frame.
-void drawTitle(GameGlobals& g, media::TSurface& surface, const media::TPictureList& pictures);
+// The call's colour is the frame's draw.
+void drawTitle(const core::GameGlobals& g, media::TSurface& surface,
+               const media::TPictureList& pictures);
 
 }  // namespace game

@@ -3,12 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/support/MemcpyBaseline.h"
+#include "core/PlayRules.h"
+#include "core/ScreenSteps.h"
+#include "core/StateSteps.h"
 #include "game/BestTenScreen.h"
 #include "game/BestTenStore.h"
 #include "game/OpeningScreen.h"
-#include "game/PlayRules.h"
 #include "game/PlayScreen.h"
-#include "game/StateSteps.h"
 #include "game/TitleScreen.h"
 #include "tests/support/HeadlessGame.h"
 
@@ -23,20 +24,21 @@ BENCHMARK(benchsupport::memcpyBaseline);
 // A running game with every cell taken: all 900 blocks, the panel and both bars.
 void playFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
-    GameGlobals& g = game.g;
-    stepNewGame(g);
-    g.State = gsPlay;
-    for (int cell = 0; cell < CellCount; ++cell) {
+    core::GameGlobals& g = game.g;
+    core::stepNewGame(g);
+    g.State = core::gsPlay;
+    for (int cell = 0; cell < core::CellCount; ++cell) {
         const int colour = cell % 10 + 1;
         g.Board[cell] = static_cast<std::uint8_t>(colour);
         ++g.ColorCounts[colour];
     }
-    g.BlockCount = CellCount;
+    g.BlockCount = core::CellCount;
     g.Score = 1234567;
     for (auto _ : state) {
-        g.TimeLeft = FullTime;  // no time-out, so the game never ends
+        g.TimeLeft = core::FullTime;  // no time-out, so the game never ends
         game.surface().Fill(4);
-        stepPlayRules(g, Lag);
+        core::stepPlayRules(g, Lag);
+        core::stepPlayScreen(g, Lag);
         drawPlay(g, game.surface(), game.pictures(), Lag);
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
@@ -46,9 +48,10 @@ BENCHMARK(playFrame);
 // 420 blocks and 88 texts.
 void bestTenFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
-    fillDefaultBestTen(game.g);
+    core::fillDefaultBestTen(game.g);
     for (auto _ : state) {
         game.surface().Fill(0);
+        core::stepBestTenScreen(game.g);
         drawBestTen(game.g, game.surface(), game.pictures());
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
@@ -58,13 +61,13 @@ BENCHMARK(bestTenFrame);
 // Below 0 all 121 logos lie whole on the screen, and the credit line is drawn too.
 void openingFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
-    GameGlobals& g = game.g;
-    g.State = gsIntro;
+    core::GameGlobals& g = game.g;
+    g.State = core::gsIntro;
     for (auto _ : state) {
         g.PhaseClock = -1;
         game.surface().Fill(0);
         drawOpeningSpiral(g.PhaseClock, game.surface(), game.pictures());
-        stepIntroCountdown(g, Lag);
+        core::stepIntroCountdown(g, Lag);
         drawProducerCredit(g.PhaseClock, game.surface());
         benchmark::DoNotOptimize(game.surface().Pixels());
     }
@@ -75,6 +78,7 @@ void titleFrame(benchmark::State& state) {
     testsupport::HeadlessGame game;
     for (auto _ : state) {
         game.surface().Fill(0);
+        core::stepTitleScreen(game.g);
         drawTitle(game.g, game.surface(), game.pictures());
         benchmark::DoNotOptimize(game.surface().Pixels());
     }

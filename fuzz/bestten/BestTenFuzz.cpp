@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Load, and compare with what the file format says must have been taken.
-    game::GameGlobals g;
+    core::GameGlobals g;
     std::string playerName = "\x01unchanged";
     bool failed = false;
     try {
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(fs.openHandles == 0, "a handle left open");
     check(failed == (hiscFile && hiscBytes.size() < game::HiscFileSize), "short file not noticed");
 
-    game::GameGlobals expected;
+    core::GameGlobals expected;
     if (hiscFile) {
         for (std::size_t k = 0; k < 10; ++k) {
             if (hiscBytes.size() >= 128 * k + 12) {
@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Load again: the same table, check value and name.
     fs.failAt = -1;
-    game::GameGlobals reloaded;
+    core::GameGlobals reloaded;
     std::string reloadedName;
     game::LoadBestTen(reloaded, reloadedName, ".", fs);
     check(reloaded.BestTen == g.BestTen, "round trip changed the table");

@@ -1,5 +1,7 @@
 #include "game/BestTenScreen.h"
 
+#include "core/ScreenSteps.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -27,13 +29,14 @@ class BestTenScreenTest : public ::testing::Test {
   protected:
     // The default table over still rows.
     void SetUp() override {
-        fillDefaultBestTen(g);
+        core::fillDefaultBestTen(g);
         g.RowVelocity.fill(0);
         g.RowOffset.fill(0);
     }
 
     void draw() {
         game.surface().Fill(0);
+        core::stepBestTenScreen(g);
         drawBestTen(g, game.surface(), game.pictures());
     }
 
@@ -52,7 +55,7 @@ class BestTenScreenTest : public ::testing::Test {
     }
 
     testsupport::HeadlessGame game;
-    GameGlobals& g = game.g;
+    core::GameGlobals& g = game.g;
 };
 
 struct DriftCase {
@@ -87,7 +90,7 @@ TEST_F(BestTenScreenTest, RowsDriftSnapBackAndStandAtTheCeilings) {
 }
 
 TEST_F(BestTenScreenTest, EachRowTakesOneDrawAndTheFooterOne) {
-    RandomGenerator copy = g.Random;
+    core::RandomGenerator copy = g.Random;
     std::vector<float> velocities;
     for (int row = 0; row < 10; ++row) {
         velocities.push_back(static_cast<float>(copy.nextReal() - 0.5));

@@ -17,8 +17,8 @@
 #include <iterator>
 #include <string>
 
+#include "core/GameGlobals.h"
 #include "game/BestTenStore.h"
-#include "game/Globals.h"
 #include "game/PosixFileSystem.h"
 
 namespace game {
@@ -62,8 +62,8 @@ void expectInOutError(const std::function<void()>& action, const std::string& te
 }
 
 // A table unlike the default one, with negative and large values.
-GameGlobals sampleTable() {
-    GameGlobals g;
+core::GameGlobals sampleTable() {
+    core::GameGlobals g;
     for (int i = 0; i < 10; ++i) {
         g.BestTen[i] = {900000 - 70001 * i, 40 - 3 * i, -5 + 1000 * i};
     }
@@ -179,96 +179,24 @@ class BestTenStore : public ::testing::Test {
 // Default table and EnterResult.
 
 TEST_F(BestTenStore, NoFilesGiveTheDefaultTableAndAnEmptyName) {
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(g.BestTen[i - 1], (THiScoreEntry{5500 - 500 * i, 11 - i, 110 - 10 * i}));
+        EXPECT_EQ(g.BestTen[i - 1], (core::THiScoreEntry{5500 - 500 * i, 11 - i, 110 - 10 * i}));
     }
-    EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5000, 10, 100}));
-    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{500, 1, 10}));
+    EXPECT_EQ(g.BestTen[0], (core::THiScoreEntry{5000, 10, 100}));
+    EXPECT_EQ(g.BestTen[9], (core::THiScoreEntry{500, 1, 10}));
     EXPECT_EQ(g.PassValue, 0);
     EXPECT_EQ(playerName, "");
     EXPECT_TRUE(entries().empty());  // loading creates nothing
-}
-
-TEST(EnterResult, EqualToTheTenthDoesNotEnterOneMoreDoes) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
-    const auto table = g.BestTen;
-    g.NewRank = 5;
-    EnterResult(g, 500, 1, 1);
-    EXPECT_EQ(g.NewRank, 0);
-    EXPECT_EQ(g.BestTen, table);
-    EnterResult(g, 501, 2, 3);
-    EXPECT_EQ(g.NewRank, 10);
-    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{501, 2, 3}));
-    EXPECT_EQ(g.BestTen[8], table[8]);
-    EXPECT_EQ(g.PassValue, 0);
-}
-
-TEST(EnterResult, EqualToTheFirstEntersSecondOneMoreTakesFirst) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
-    g.PassValue = 17;
-    EnterResult(g, 5000, 4, 4);
-    EXPECT_EQ(g.NewRank, 2);
-    EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5000, 10, 100}));
-    EXPECT_EQ(g.BestTen[1], (THiScoreEntry{5000, 4, 4}));
-    EXPECT_EQ(g.BestTen[2], (THiScoreEntry{4500, 9, 90}));
-    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{1000, 2, 20}));  // the old tenth is dropped
-    EXPECT_EQ(g.PassValue, 17);
-    EnterResult(g, 5001, 6, 7);
-    EXPECT_EQ(g.NewRank, 1);
-    EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5001, 6, 7}));
-    EXPECT_EQ(g.BestTen[1], (THiScoreEntry{5000, 10, 100}));
-    EXPECT_EQ(g.PassValue, 5001 - 6 - 7);
-}
-
-TEST(EnterResult, DefaultTableExample) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
-    EnterResult(g, 5001, 3, 40);
-    EXPECT_EQ(g.NewRank, 1);
-    EXPECT_EQ(g.PassValue, 4958);
-}
-
-TEST(EnterResult, ZeroOrLessNeverEntersAPositiveTable) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
-    const auto table = g.BestTen;
-    for (std::int32_t score : {0, -1, INT_MIN}) {
-        g.NewRank = 3;
-        EnterResult(g, score, 1, 0);
-        EXPECT_EQ(g.NewRank, 0);
-        EXPECT_EQ(g.BestTen, table);
-    }
-}
-
-TEST(EnterResult, PassValueWrapsInTwosComplement) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
-    EnterResult(g, INT_MAX, -1, INT_MIN);
-    EXPECT_EQ(g.NewRank, 1);
-    EXPECT_EQ(g.PassValue, static_cast<std::int32_t>(0x7FFFFFFFu + 1u + 0x80000000u));
-}
-
-TEST(EnterResult, MiddleRankShiftsTheRestDown) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
-    EnterResult(g, 2750, 5, 55);
-    EXPECT_EQ(g.NewRank, 6);
-    EXPECT_EQ(g.BestTen[4], (THiScoreEntry{3000, 6, 60}));
-    EXPECT_EQ(g.BestTen[5], (THiScoreEntry{2750, 5, 55}));
-    EXPECT_EQ(g.BestTen[6], (THiScoreEntry{2500, 5, 50}));
-    EXPECT_EQ(g.BestTen[9], (THiScoreEntry{1000, 2, 20}));
 }
 
 // ---------------------------------------------------------------------------------------------
 // File format and round trip.
 
 TEST_F(BestTenStore, SavedBytesFollowTheLayout) {
-    GameGlobals g = sampleTable();
+    core::GameGlobals g = sampleTable();
     SaveBestTen(g, "abc", dir);
     const std::string bytes = readBytes(hisc());
     ASSERT_EQ(bytes.size(), 1408u);
@@ -297,7 +225,7 @@ TEST_F(BestTenStore, SavedBytesFollowTheLayout) {
 }
 
 TEST_F(BestTenStore, FirstRunWritesA1408ByteTableAndAnEmptyName) {
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     SaveBestTen(g, playerName, dir);
@@ -307,10 +235,10 @@ TEST_F(BestTenStore, FirstRunWritesA1408ByteTableAndAnEmptyName) {
 }
 
 TEST_F(BestTenStore, RoundTrip) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     const std::string savedName = "\x83\x76\x83\x68\x83\x8D\x83\x4E name\nline2";  // Shift-JIS, LF
     SaveBestTen(saved, savedName, dir);
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName = "old";
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen, saved.BestTen);
@@ -326,56 +254,56 @@ TEST_F(BestTenStore, RoundTrip) {
 TEST_F(BestTenStore, EmptyFileFailsInBlockOneAndSkipsTheRest) {
     writeBytes(hisc(), "");
     writeBytes(name(), "someone");
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
-    EXPECT_EQ(g.BestTen, GameGlobals{}.BestTen);  // zero table, no default check
+    EXPECT_EQ(g.BestTen, core::GameGlobals{}.BestTen);  // zero table, no default check
     EXPECT_EQ(g.PassValue, 0);
     EXPECT_EQ(playerName, "");  // Name.dat not read
 }
 
 TEST_F(BestTenStore, TwelveByteFileTakesEntryOne) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     writeBytes(hisc(), encodeHiscFile(saved).substr(0, 12));
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
     EXPECT_EQ(g.BestTen[0], saved.BestTen[0]);
     for (int i = 1; i < 10; ++i) {
-        EXPECT_EQ(g.BestTen[i], THiScoreEntry{});
+        EXPECT_EQ(g.BestTen[i], core::THiScoreEntry{});
     }
 }
 
 TEST_F(BestTenStore, ElevenByteFileTakesNothing) {
     writeBytes(hisc(), encodeHiscFile(sampleTable()).substr(0, 11));
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
-    EXPECT_EQ(g.BestTen, GameGlobals{}.BestTen);
+    EXPECT_EQ(g.BestTen, core::GameGlobals{}.BestTen);
 }
 
 TEST_F(BestTenStore, ThousandByteFileTakesEntriesOneToEight) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     writeBytes(hisc(), encodeHiscFile(saved).substr(0, 1000));
     writeBytes(name(), "x");
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(g.BestTen[i], saved.BestTen[i]) << i;
     }
-    EXPECT_EQ(g.BestTen[8], THiScoreEntry{});
-    EXPECT_EQ(g.BestTen[9], THiScoreEntry{});
+    EXPECT_EQ(g.BestTen[8], core::THiScoreEntry{});
+    EXPECT_EQ(g.BestTen[9], core::THiScoreEntry{});
     EXPECT_EQ(g.PassValue, 0);
     EXPECT_EQ(playerName, "");
 }
 
 TEST_F(BestTenStore, File1407BytesTakesEverythingThenFails) {
-    GameGlobals saved = sampleTable();
+    core::GameGlobals saved = sampleTable();
     saved.BestTen[0].Score = 0;  // would trigger the default table if the check ran
     writeBytes(hisc(), encodeHiscFile(saved).substr(0, 1407));
     writeBytes(name(), "x");
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
     EXPECT_EQ(g.BestTen, saved.BestTen);
@@ -384,9 +312,9 @@ TEST_F(BestTenStore, File1407BytesTakesEverythingThenFails) {
 }
 
 TEST_F(BestTenStore, BlockElevenNeedsFourBytesForPassValue) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     writeBytes(hisc(), encodeHiscFile(saved).substr(0, 1283));
-    GameGlobals g;
+    core::GameGlobals g;
     g.PassValue = 5;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir); }, kEndOfFile);
@@ -395,9 +323,9 @@ TEST_F(BestTenStore, BlockElevenNeedsFourBytesForPassValue) {
 }
 
 TEST_F(BestTenStore, File1408BytesLoads) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     writeBytes(hisc(), encodeHiscFile(saved));
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen, saved.BestTen);
@@ -405,7 +333,7 @@ TEST_F(BestTenStore, File1408BytesLoads) {
 }
 
 TEST_F(BestTenStore, OnlyTheFirstBytesOfEachBlockAreRead) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     std::string bytes = encodeHiscFile(saved);
     for (std::size_t k = 0; k < 11; ++k) {  // scribble over everything loading must not read
         for (std::size_t at = 128 * k + (k < 10 ? 12 : 4); at < 128 * (k + 1); ++at) {
@@ -413,7 +341,7 @@ TEST_F(BestTenStore, OnlyTheFirstBytesOfEachBlockAreRead) {
         }
     }
     writeBytes(hisc(), bytes);
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen, saved.BestTen);
@@ -421,9 +349,9 @@ TEST_F(BestTenStore, OnlyTheFirstBytesOfEachBlockAreRead) {
 }
 
 TEST_F(BestTenStore, File2000BytesLoadsAndIsCutBackAtTheNextSave) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     writeBytes(hisc(), encodeHiscFile(saved) + std::string(592, 'Z'));
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen, saved.BestTen);
@@ -433,15 +361,15 @@ TEST_F(BestTenStore, File2000BytesLoadsAndIsCutBackAtTheNextSave) {
 }
 
 TEST_F(BestTenStore, FirstScoreZeroGivesTheDefaultTable) {
-    GameGlobals saved = sampleTable();
+    core::GameGlobals saved = sampleTable();
     saved.BestTen[0].Score = 0;
     writeBytes(hisc(), encodeHiscFile(saved));
     writeBytes(name(), "kept");
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
-    GameGlobals defaults;
-    fillDefaultBestTen(defaults);
+    core::GameGlobals defaults;
+    core::fillDefaultBestTen(defaults);
     EXPECT_EQ(g.BestTen, defaults.BestTen);
     EXPECT_EQ(g.PassValue, 0);
     EXPECT_EQ(playerName, "kept");
@@ -452,7 +380,7 @@ TEST_F(BestTenStore, FirstScoreZeroGivesTheDefaultTable) {
 
 TEST_F(BestTenStore, NameStopsAtCarriageReturn) {
     writeBytes(name(), "abc\r\ndef");
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(playerName, "abc");
@@ -460,7 +388,7 @@ TEST_F(BestTenStore, NameStopsAtCarriageReturn) {
 
 TEST_F(BestTenStore, LineFeedStaysInTheNameAndIsWrittenBack) {
     writeBytes(name(), "abc\ndef");
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(playerName, "abc\ndef");
@@ -473,7 +401,7 @@ TEST_F(BestTenStore, NameStopsAtControlZ) {
     writeBytes(name(), std::string("ab\x1A"
                                    "cd\r",
                                    6));
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(playerName, "ab");
@@ -482,7 +410,7 @@ TEST_F(BestTenStore, NameStopsAtControlZ) {
 TEST_F(BestTenStore, NameKeepsZeroBytesAndHighBytes) {
     const std::string bytes("\x82\xa0\0\x82\xa2", 5);
     writeBytes(name(), bytes);
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(playerName, bytes);
@@ -491,7 +419,7 @@ TEST_F(BestTenStore, NameKeepsZeroBytesAndHighBytes) {
 TEST_F(BestTenStore, HugeNameFileLoadsAtOnceFromItsFirstFourKilobytes) {
     writeBytes(name(), std::string(5000, 'n'));
     fs::resize_file(name(), 100'000'000);  // sparse: the rest reads as zero bytes
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     const auto start = std::chrono::steady_clock::now();
     LoadBestTen(g, playerName, dir);
@@ -503,7 +431,7 @@ TEST_F(BestTenStore, HugeNameFileLoadsAtOnceFromItsFirstFourKilobytes) {
 
 TEST_F(BestTenStore, EmptyNameFileGivesAnEmptyName) {
     writeBytes(name(), "");
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName = "before";
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(playerName, "");
@@ -514,7 +442,7 @@ TEST_F(BestTenStore, EmptyNameFileGivesAnEmptyName) {
 
 TEST_F(BestTenStore, DirectoryNamedHiscCountsAsNoFileAndCannotBeReplaced) {
     fs::create_directory(hisc());
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen[0].Score, 5000);
@@ -526,7 +454,7 @@ TEST_F(BestTenStore, DirectoryNamedHiscCountsAsNoFileAndCannotBeReplaced) {
 
 TEST_F(BestTenStore, DirectoryNamedNameCountsAsNoFile) {
     fs::create_directory(name());
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(playerName, "");
@@ -544,7 +472,7 @@ TEST_F(BestTenStore, WriteProtectedFilesLoadWholeAndTheSaveIsRefused) {
     FaultyFileSystem readOnly;
     readOnly.openError = EACCES;
     readOnly.openMode = FileSystem::OpenMode::WriteExisting;
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir, readOnly);
     EXPECT_EQ(g.BestTen, sampleTable().BestTen);
@@ -563,7 +491,7 @@ TEST_F(BestTenStore, ReadOnlyHiscOnTheRealFileSystem) {
     }
     writeBytes(hisc(), encodeHiscFile(sampleTable()));
     fs::permissions(hisc(), fs::perms::owner_read);
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     EXPECT_EQ(g.BestTen, sampleTable().BestTen);
@@ -577,8 +505,8 @@ TEST_F(BestTenStore, WriteProtectedHiscIsNotReplacedBySave) {
     FaultyFileSystem faulty;
     faulty.openError = EACCES;
     faulty.openMode = FileSystem::OpenMode::WriteExisting;
-    GameGlobals g;
-    fillDefaultBestTen(g);
+    core::GameGlobals g;
+    core::fillDefaultBestTen(g);
     expectInOutError([&] { SaveBestTen(g, "me", dir, faulty); }, kAccessDenied);
     EXPECT_EQ(readBytes(hisc()), old);
     EXPECT_EQ(entries(), std::vector<std::string>{"Hisc.dat"});
@@ -590,7 +518,7 @@ TEST_F(BestTenStore, NameFileFailureAfterHiscKeepsTheTable) {
     FaultyFileSystem faulty;
     faulty.openError = EMFILE;
     faulty.openFile = "Name.dat";
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName = "before";
     expectInOutError([&] { LoadBestTen(g, playerName, dir, faulty); }, kTooManyFiles);
     EXPECT_EQ(g.BestTen, sampleTable().BestTen);
@@ -598,16 +526,16 @@ TEST_F(BestTenStore, NameFileFailureAfterHiscKeepsTheTable) {
 }
 
 TEST_F(BestTenStore, ReadErrorInTheMiddleOfHisc) {
-    const GameGlobals saved = sampleTable();
+    const core::GameGlobals saved = sampleTable();
     writeBytes(hisc(), encodeHiscFile(saved));
     FaultyFileSystem faulty;
     faulty.readBudget = 128 * 3;
     faulty.readError = EIO;
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     expectInOutError([&] { LoadBestTen(g, playerName, dir, faulty); }, "I/O エラー (5)");
     EXPECT_EQ(g.BestTen[2], saved.BestTen[2]);
-    EXPECT_EQ(g.BestTen[3], THiScoreEntry{});
+    EXPECT_EQ(g.BestTen[3], core::THiScoreEntry{});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -619,7 +547,7 @@ class FailingSave : public BestTenStore {
         BestTenStore::SetUp();
         SaveBestTen(sampleTable(), "old name", dir);
         oldHisc = readBytes(hisc());
-        fillDefaultBestTen(changed);
+        core::fillDefaultBestTen(changed);
     }
     void expectOldFilesWhole() {
         EXPECT_EQ(readBytes(hisc()), oldHisc);
@@ -628,7 +556,7 @@ class FailingSave : public BestTenStore {
     }
 
     std::string oldHisc;
-    GameGlobals changed;
+    core::GameGlobals changed;
 };
 
 TEST_F(FailingSave, DiskFullHalfWayLeavesTheOldFileIntact) {
@@ -696,8 +624,8 @@ TEST_F(FailingSave, ShortWritesStillWriteEveryByte) {
 }
 
 TEST_F(BestTenStore, MissingDirectoryIsNotFound) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
+    core::GameGlobals g;
+    core::fillDefaultBestTen(g);
     expectInOutError([&] { SaveBestTen(g, "", dir / "missing"); }, kNotFound);
 }
 
@@ -707,8 +635,8 @@ TEST_F(BestTenStore, SaveKeepsPermissionsAndWritesThroughSymbolicLinks) {
     fs::permissions(dir / "real" / "scores",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("real/scores", hisc());
-    GameGlobals g;
-    fillDefaultBestTen(g);
+    core::GameGlobals g;
+    core::fillDefaultBestTen(g);
     SaveBestTen(g, "", dir);
     EXPECT_TRUE(fs::is_symlink(hisc()));
     EXPECT_EQ(readBytes(dir / "real" / "scores"), encodeHiscFile(g));
@@ -757,7 +685,7 @@ TEST_F(BestTenStore, LinksToADeviceOrAFifoAreLeftUntouched) {
     fs::create_symlink(dir / "fifo", hisc());
     fs::create_symlink("/dev/null", name());
     ConfinedFileSystem confined(fs::canonical(dir));
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir, confined);  // neither counts as a file: nothing is read
     EXPECT_EQ(g.BestTen[0].Score, 5000);
@@ -798,7 +726,7 @@ TEST_F(BestTenStore, StaleTemporaryFilesOfEndedProcessesAreRemovedAtStart) {
     for (const auto& file : kept) {
         writeBytes(dir / file, "foreign");
     }
-    GameGlobals g;
+    core::GameGlobals g;
     std::string playerName;
     LoadBestTen(g, playerName, dir);
     std::vector<std::string> expected = kept;
@@ -826,9 +754,9 @@ TEST_F(FailingSave, FileSizeLimitFailsTheSaveAndLeavesNoTemporaryFile) {
 TEST_F(BestTenStore, DefaultDirectoryIsTheWorkingDirectory) {
     const fs::path previous = fs::current_path();
     fs::current_path(dir);
-    GameGlobals g = sampleTable();
+    core::GameGlobals g = sampleTable();
     SaveBestTen(g, "cwd");
-    GameGlobals loaded;
+    core::GameGlobals loaded;
     std::string playerName;
     LoadBestTen(loaded, playerName);
     fs::current_path(previous);
@@ -840,7 +768,7 @@ TEST_F(BestTenStore, DefaultDirectoryIsTheWorkingDirectory) {
 // ---------------------------------------------------------------------------------------------
 // Error texts.
 
-TEST(InOutErrorText, MapsSystemCodesOntoThePartsTable) {
+TEST(InOutErrorText, MapsSystemCodesOntoTheGamesTexts) {
     EXPECT_EQ(inOutErrorText(EInOutError::EndOfFile), kEndOfFile);
     for (int code : {EACCES, EPERM, EROFS, EISDIR}) {
         EXPECT_EQ(inOutErrorText(code), kAccessDenied) << code;

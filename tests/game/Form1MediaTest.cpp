@@ -40,7 +40,7 @@ class Form1MediaTest : public ::testing::Test {
     platform::RecordedMessageBoxes boxes;
     std::optional<GameSession> session;
     platform::Application* app = nullptr;
-    GameGlobals* g = nullptr;
+    core::GameGlobals* g = nullptr;
     TForm1* form = nullptr;
     std::vector<int> started;
 };

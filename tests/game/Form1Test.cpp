@@ -47,7 +47,7 @@ class Form1Test : public ::testing::Test {
         frame();
         press(vk::Space);
         frame();
-        ASSERT_EQ(g->State, gsTitle);
+        ASSERT_EQ(g->State, core::gsTitle);
     }
 
     bool fullScreen() const { return form->Display1.Options().contains(media::doFullScreen); }
@@ -57,14 +57,14 @@ class Form1Test : public ::testing::Test {
     platform::RecordedMessageBoxes boxes;
     std::optional<GameSession> session;
     platform::Application* app = nullptr;
-    GameGlobals* g = nullptr;
+    core::GameGlobals* g = nullptr;
     TForm1* form = nullptr;
 };
 
 TEST_F(Form1Test, StartUpSeedsLoadsAndInitialisesTheDisplayOnShow) {
     start();
-    EXPECT_EQ(g->State, gsIntroInit);
-    EXPECT_EQ(g->Random.state(), timeOfDaySeed(1, 2, 3, 4));
+    EXPECT_EQ(g->State, core::gsIntroInit);
+    EXPECT_EQ(g->Random.state(), core::timeOfDaySeed(1, 2, 3, 4));
     EXPECT_EQ(g->BestTen[0].Score, 5000);
     EXPECT_FALSE(form->Window().cursorVisible());
     EXPECT_TRUE(form->Display1.Initialized());
@@ -80,18 +80,18 @@ TEST_F(Form1Test, ABrokenBestTenFileIsReportedAndSkipsTheRestOfStartUp) {
     EXPECT_EQ(boxes.shown()[0].caption, "プドロク");
     EXPECT_EQ(boxes.shown()[0].text, "ファイルの末尾以降を読み込みました.");
     EXPECT_TRUE(form->Window().cursorVisible());
-    EXPECT_EQ(g->State, gsIntroInit);
+    EXPECT_EQ(g->State, core::gsIntroInit);
     EXPECT_TRUE(form->Display1.Initialized());
 }
 
 TEST_F(Form1Test, TheOpeningCountsDownToTheTitle) {
     start();
     frame();
-    EXPECT_EQ(g->State, gsIntro);
+    EXPECT_EQ(g->State, core::gsIntro);
     EXPECT_EQ(g->PhaseClock, 256);
     EXPECT_EQ(g->IntroCueArmed, 1);
     frame(5000);
-    EXPECT_EQ(g->State, gsTitle);
+    EXPECT_EQ(g->State, core::gsTitle);
     EXPECT_EQ(g->PendingSound, 2);  // the cue of the same frame was replaced
     EXPECT_EQ(g->IntroCueArmed, 0);
 }
@@ -102,28 +102,29 @@ TEST_F(Form1Test, SpaceActsOnlyInTheOpeningTheTitleAndAfterGameOver) {
     press(vk::Space);
     EXPECT_EQ(g->PhaseClock, -200);
     frame(9);  // a lag under 10 does not move the countdown
-    EXPECT_EQ(g->State, gsIntro);
+    EXPECT_EQ(g->State, core::gsIntro);
     frame(10);
-    EXPECT_EQ(g->State, gsTitle);
+    EXPECT_EQ(g->State, core::gsTitle);
     press(vk::Space);
-    EXPECT_EQ(g->State, gsNewGame);
+    EXPECT_EQ(g->State, core::gsNewGame);
     frame();
-    EXPECT_EQ(g->State, gsCurtain);
+    EXPECT_EQ(g->State, core::gsCurtain);
     press(vk::Space);
-    EXPECT_EQ(g->State, gsCurtain);
-    g->State = gsPlay;
+    EXPECT_EQ(g->State, core::gsCurtain);
+    g->State = core::gsPlay;
     g->GameOverPhase = 0;
     press(vk::Space);
-    EXPECT_EQ(g->State, gsPlay);
+    EXPECT_EQ(g->State, core::gsPlay);
     g->GameOverPhase = 2;
     press(vk::Space, Ctrl);
-    EXPECT_EQ(g->State, gsIntroInit);
+    EXPECT_EQ(g->State, core::gsIntroInit);
 }
 
 TEST_F(Form1Test, EnterAlternatesBetweenTitleAndBestTenAsTheKeyRepeats) {
     start();
     toTitle();
-    for (GameState expected : {gsBestTen, gsTitle, gsBestTen, gsTitle}) {
+    for (core::GameState expected :
+         {core::gsBestTen, core::gsTitle, core::gsBestTen, core::gsTitle}) {
         press(vk::Return);
         EXPECT_EQ(g->State, expected);
     }
@@ -133,11 +134,11 @@ TEST_F(Form1Test, AltEnterOnTheTitleGoesToTheBoardWithoutSwitchingTheMode) {
     start();
     toTitle();
     press(vk::Return, Alt);
-    EXPECT_EQ(g->State, gsBestTen);
+    EXPECT_EQ(g->State, core::gsBestTen);
     EXPECT_TRUE(fullScreen());
     std::uint16_t key = vk::Return;
     form->FormKeyDown(key, Alt);
-    EXPECT_EQ(g->State, gsTitle);
+    EXPECT_EQ(g->State, core::gsTitle);
     EXPECT_FALSE(fullScreen());
     EXPECT_EQ(key, 0);
     EXPECT_TRUE(form->Display1.Initialized());
@@ -233,7 +234,7 @@ TEST_F(Form1Test, ShiftEnterWithoutADialogLeavesEverythingAsItWas) {
     start();
     toTitle();
     press(vk::Return, Shift);
-    EXPECT_EQ(g->State, gsTitle);
+    EXPECT_EQ(g->State, core::gsTitle);
     EXPECT_TRUE(fullScreen());
     EXPECT_TRUE(form->Display1.Initialized());
     EXPECT_TRUE(form->FrameTimer1.Enabled());
@@ -254,7 +255,7 @@ TEST_F(Form1Test, TheRankingDialogRunsInASmallWindowWithTheTimerOff) {
     };
     press(vk::Return, Shift);
     EXPECT_TRUE(ran);
-    EXPECT_EQ(g->State, gsTitle);
+    EXPECT_EQ(g->State, core::gsTitle);
     EXPECT_TRUE(fullScreen());
     EXPECT_TRUE(form->Display1.Initialized());
     EXPECT_TRUE(form->FrameTimer1.Enabled());
@@ -278,7 +279,7 @@ TEST_F(Form1Test, ShiftAltEnterOpensTheDialogThenSwitchesToAWindow) {
     form->RunRankingDialog = [&](TForm1&) { ++dialogs; };
     press(vk::Return, ShiftState{true, true, false});
     EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(g->State, gsTitle);
+    EXPECT_EQ(g->State, core::gsTitle);
     EXPECT_FALSE(fullScreen());
     EXPECT_EQ(form->Window().clientWidth(), 800);
 }
@@ -288,7 +289,7 @@ TEST_F(Form1Test, FramesDoNothingWhileTheDisplayCannotDraw) {
     toTitle();
     press(vk::Space);
     frame();  // new game
-    ASSERT_EQ(g->State, gsCurtain);
+    ASSERT_EQ(g->State, core::gsCurtain);
     const std::int32_t pending = g->PendingSound;
     const std::int32_t curtain = g->PhaseClock;
     form->Display1.Finalize();
@@ -302,7 +303,7 @@ TEST_F(Form1Test, TheFrameFillsWithIndexFourInPlayAndZeroElsewhere) {
     start();
     frame();
     EXPECT_EQ(form->Display1.BackSurface()->Pixel(799, 599), 0);
-    g->State = gsPlay;
+    g->State = core::gsPlay;
     g->Level = 1;
     g->Life = 100;
     g->TimeLeft = 12000;
@@ -317,10 +318,10 @@ class Form1SavingTest : public Form1Test {
     void toPlay() {
         toTitle();
         press(vk::Space);
-        for (int i = 0; i < 1000 && g->State != gsPlay; ++i) {
+        for (int i = 0; i < 1000 && g->State != core::gsPlay; ++i) {
             frame();
         }
-        ASSERT_EQ(g->State, gsPlay);
+        ASSERT_EQ(g->State, core::gsPlay);
     }
 
     void endGameWithScore(std::int32_t score) {
@@ -365,7 +366,7 @@ TEST_F(Form1SavingTest, AFailingSaveDuringPlayIsReportedAndTheFinalOneIsRemember
     toPlay();
     endGameWithScore(999'999);
     EXPECT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(g->State, gsPlay);
+    EXPECT_EQ(g->State, core::gsPlay);
     EXPECT_FALSE(form->FinalSaveFailed());
     form->Close();
     EXPECT_EQ(boxes.shown().size(), 2u);

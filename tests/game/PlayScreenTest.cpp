@@ -1,5 +1,7 @@
 #include "game/PlayScreen.h"
 
+#include "core/ScreenSteps.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +9,7 @@
 #include <vector>
 
 #include "assets/Assets.h"
-#include "game/PlayRules.h"
+#include "core/PlayRules.h"
 #include "media/SurfaceCanvas.h"
 #include "tests/support/HeadlessGame.h"
 #include "tests/support/SurfacePixels.h"
@@ -29,13 +31,14 @@ class PlayScreenTest : public ::testing::Test {
   protected:
     // A game just uncovered: empty board, full time and life.
     void SetUp() override {
-        stepNewGame(g);
+        core::stepNewGame(g);
         g.Board.fill(0);
-        g.State = gsPlay;
+        g.State = core::gsPlay;
     }
 
     void draw(std::int32_t lag = 16) {
         game.surface().Fill(PlayFill);
+        core::stepPlayScreen(g, lag);
         drawPlay(g, game.surface(), game.pictures(), lag);
     }
 
@@ -59,19 +62,19 @@ class PlayScreenTest : public ::testing::Test {
     std::uint8_t pixel(int x, int y) { return game.surface().Pixel(x, y); }
 
     testsupport::HeadlessGame game;
-    GameGlobals& g = game.g;
+    core::GameGlobals& g = game.g;
 };
 
 TEST_F(PlayScreenTest, EveryCellShowsThePatternOfItsValue) {
-    for (int c = 0; c < BoardSize; ++c) {
-        for (int r = 0; r < BoardSize; ++r) {
-            g.Board[c * BoardSize + r] = static_cast<std::uint8_t>((c + 2 * r) % 12);
+    for (int c = 0; c < core::BoardSize; ++c) {
+        for (int r = 0; r < core::BoardSize; ++r) {
+            g.Board[c * core::BoardSize + r] = static_cast<std::uint8_t>((c + 2 * r) % 12);
         }
     }
     game.surface().Fill(0);
     drawCurtain(g, game.surface(), game.pictures());
-    for (int c = 0; c < BoardSize; ++c) {
-        for (int r = 0; r < BoardSize; ++r) {
+    for (int c = 0; c < core::BoardSize; ++c) {
+        for (int r = 0; r < core::BoardSize; ++r) {
             ASSERT_EQ(shownPattern(c, r), (c + 2 * r) % 12) << "column " << c << ", row " << r;
         }
     }
@@ -200,7 +203,7 @@ class GameOverBannerTest : public PlayScreenTest {
         std::uint32_t red, rankShadow, push;
     };
     Colours expectedColours() {
-        RandomGenerator copy = g.Random;
+        core::RandomGenerator copy = g.Random;
         Colours colours{};
         colours.red = 0x000100EC + copy.next(20);
         for (std::uint32_t* green : {&colours.rankShadow, &colours.push}) {

@@ -1,5 +1,7 @@
 #include "game/TitleScreen.h"
 
+#include "core/ScreenSteps.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,11 +20,12 @@ class TitleScreenTest : public ::testing::Test {
   protected:
     void draw() {
         game.surface().Fill(0);
+        core::stepTitleScreen(g);
         drawTitle(g, game.surface(), game.pictures());
     }
 
     testsupport::HeadlessGame game;
-    GameGlobals& g = game.g;
+    core::GameGlobals& g = game.g;
 };
 
 TEST_F(TitleScreenTest, TheMenuLinesShareTheLeftEdgeOfTheFirstCentredOn320) {
@@ -41,7 +44,7 @@ TEST_F(TitleScreenTest, TheMenuLinesShareTheLeftEdgeOfTheFirstCentredOn320) {
 TEST_F(TitleScreenTest, TheCallToStartTakesOneDrawAndIsBlackWhenItIsZero) {
     const media::TRect callRows{0, 280, 800, 330};
     testsupport::nextWillBe(g.Random, 1, 255);
-    RandomGenerator copy = g.Random;
+    core::RandomGenerator copy = g.Random;
     copy.next(255);
     draw();
     EXPECT_EQ(g.Random.state(), copy.state());

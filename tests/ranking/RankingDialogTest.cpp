@@ -110,8 +110,8 @@ class RankingDialogTest : public ::testing::Test {
 
     // A best result of 5001 points at level 3 with 40 blocks, sendable or not.
     void storeBestResult(bool sendable) {
-        game::GameGlobals g;
-        game::fillDefaultBestTen(g);
+        core::GameGlobals g;
+        core::fillDefaultBestTen(g);
         g.BestTen[0] = {5001, 3, 40};
         g.PassValue = sendable ? 4958 : 0;
         std::ofstream("Hisc.dat", std::ios::binary) << game::encodeHiscFile(g);

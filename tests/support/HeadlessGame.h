@@ -59,7 +59,7 @@ class HeadlessGame {
     game::GameSession session_;
 
   public:
-    game::GameGlobals& g;
+    core::GameGlobals& g;
 };
 
 }  // namespace testsupport

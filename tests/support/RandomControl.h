@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "game/Random.h"
+#include "core/Random.h"
 
 namespace testsupport {
 
@@ -19,12 +19,12 @@ inline std::uint32_t stateBefore(std::uint32_t target) {
 }
 
 // The next Random real gives fraction (a multiple of 2^-32 is met exactly).
-inline void nextRealWillBe(game::RandomGenerator& random, double fraction) {
+inline void nextRealWillBe(core::RandomGenerator& random, double fraction) {
     random.seed(stateBefore(static_cast<std::uint32_t>(fraction * 4294967296.0)));
 }
 
 // The next Random(n) gives value.
-inline void nextWillBe(game::RandomGenerator& random, std::int32_t value, std::int32_t n) {
+inline void nextWillBe(core::RandomGenerator& random, std::int32_t value, std::int32_t n) {
     const std::uint64_t target = ((std::uint64_t{static_cast<std::uint32_t>(value)} << 32) +
                                   static_cast<std::uint32_t>(n) - 1) /
                                  static_cast<std::uint32_t>(n);

@@ -88,11 +88,11 @@ std::string hexOf(const std::string& bytes) {
     return hex;
 }
 
-std::string bestTenJson(const game::GameGlobals& g) {
+std::string bestTenJson(const core::GameGlobals& g) {
     std::ostringstream out;
     out << '[';
     const char* separator = "";
-    for (const game::THiScoreEntry& entry : g.BestTen) {
+    for (const core::THiScoreEntry& entry : g.BestTen) {
         out << separator << '[' << entry.Score << ',' << entry.Level << ',' << entry.Blocks << ']';
         separator = ",";
     }
@@ -103,7 +103,7 @@ std::string bestTenJson(const game::GameGlobals& g) {
 }  // namespace
 
 std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
-    const game::GameGlobals& g = form.Globals();
+    const core::GameGlobals& g = form.Globals();
     JsonLine json;
     json.number("state", g.State);
     json.number("phase_clock", g.PhaseClock);

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "game/Globals.h"
+#include "core/GameGlobals.h"
 
-namespace game {
+namespace core {
 
 inline constexpr std::int32_t FullTime = 12000;
 inline constexpr std::int32_t FullLife = 100;
@@ -32,4 +32,4 @@ constexpr char answerKeyOf(int colour) {
     return static_cast<char>('0' + colour % 10);
 }
 
-}  // namespace game
+}  // namespace core

@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "game/Globals.h"
+#include "core/GameGlobals.h"
 
-namespace game {
+namespace core {
 
 inline constexpr std::int32_t IntroStartClock = 256;
 inline constexpr std::int32_t IntroEndClock = -200;
@@ -17,4 +17,4 @@ void stepIntroInit(GameGlobals& g);
 // closed, and the title once the pause is over.
 void stepIntroCountdown(GameGlobals& g, std::int32_t lagCount);
 
-}  // namespace game
+}  // namespace core

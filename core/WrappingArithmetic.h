@@ -4,9 +4,7 @@
 
 #include <cstdint>
 
-#include "game/Globals.h"
-
-namespace game {
+namespace core {
 
 constexpr std::int32_t wrapAdd(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
@@ -20,9 +18,4 @@ constexpr std::int32_t wrapMul(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) * static_cast<std::uint32_t>(b));
 }
 
-// The check value that lets a first place be sent to the ranking once.
-constexpr std::int32_t passValueOf(const THiScoreEntry& entry) {
-    return wrapSub(wrapSub(entry.Score, entry.Level), entry.Blocks);
-}
-
-}  // namespace game
+}  // namespace core

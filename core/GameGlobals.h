@@ -5,10 +5,11 @@
 #include <array>
 #include <cstdint>
 
-#include "assets/Assets.h"
-#include "game/Random.h"
+#include "core/BestTen.h"
+#include "core/Random.h"
+#include "core/ScreenDraws.h"
 
-namespace game {
+namespace core {
 
 enum GameState : std::uint8_t {
     gsIntroInit = 0,
@@ -23,21 +24,6 @@ enum GameState : std::uint8_t {
 inline constexpr int BoardSize = 30;
 inline constexpr int CellCount = BoardSize * BoardSize;
 inline constexpr std::uint8_t CurtainCell = 11;
-
-struct THiScoreEntry {
-    std::int32_t Score = 0;
-    std::int32_t Level = 0;
-    std::int32_t Blocks = 0;
-    bool operator==(const THiScoreEntry&) const = default;
-};
-
-// `PendingSound` holds 0 for no sound, else a sound's cue: one above its list position.
-constexpr std::int32_t cueOf(assets::SoundIndex sound) {
-    return sound + 1;
-}
-constexpr int soundOfCue(std::int32_t cue) {
-    return cue - 1;
-}
 
 struct GameGlobals {
     // Loop and state machine.
@@ -74,10 +60,13 @@ struct GameGlobals {
     std::array<float, 10> RowOffset{};
 
     // Best-ten store.
-    std::array<THiScoreEntry, 10> BestTen{};
+    BestTenTable BestTen{};
     std::int32_t PassValue = 0;
 
     RandomGenerator Random;
+
+    // What the last frame drew for its screen.
+    ScreenDraws Draws;
 };
 
-}  // namespace game
+}  // namespace core

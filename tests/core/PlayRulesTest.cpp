@@ -5,19 +5,19 @@
 #include <algorithm>
 #include <random>
 
-#include "game/BestTenStore.h"
-#include "game/Globals.h"
-#include "game/PlayRules.h"
+#include "core/BestTen.h"
+#include "core/GameGlobals.h"
+#include "core/PlayRules.h"
 
-namespace game {
+namespace core {
 namespace {
 
 int cellIndex(int c, int r) {
-    return c * BoardSize + r;
+    return c * core::BoardSize + r;
 }
 
 // Places a block the way the spawner does, keeping the counters right.
-void put(GameGlobals& g, int c, int r, int colour) {
+void put(core::GameGlobals& g, int c, int r, int colour) {
     ASSERT_EQ(g.Board[cellIndex(c, r)], 0);
     g.Board[cellIndex(c, r)] = static_cast<std::uint8_t>(colour);
     g.ColorCounts[colour] += 1;
@@ -25,31 +25,31 @@ void put(GameGlobals& g, int c, int r, int colour) {
 }
 
 // Fills `count` cells (column-major from cell 0) with `colour`.
-void putMany(GameGlobals& g, int colour, int count) {
+void putMany(core::GameGlobals& g, int colour, int count) {
     for (int i = 0, placed = 0; placed < count; ++i) {
         if (g.Board[i] == 0) {
-            put(g, i / BoardSize, i % BoardSize, colour);
+            put(g, i / core::BoardSize, i % core::BoardSize, colour);
             ++placed;
         }
     }
 }
 
 // A game in `gsPlay` with the board just uncovered (no block yet).
-GameGlobals startedGame(std::uint32_t seed) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
+core::GameGlobals startedGame(std::uint32_t seed) {
+    core::GameGlobals g;
+    core::fillDefaultBestTen(g);
     g.Random.seed(seed);
-    g.State = gsNewGame;
-    stepNewGame(g);
-    for (int frame = 0; frame < CurtainFrames; ++frame) {
-        stepCurtain(g);
+    g.State = core::gsNewGame;
+    core::stepNewGame(g);
+    for (int frame = 0; frame < core::CurtainFrames; ++frame) {
+        core::stepCurtain(g);
     }
     g.PendingSound = 0;
     return g;
 }
 
 // Every value the rules touch, for "nothing else changes" checks.
-void expectSameState(const GameGlobals& a, const GameGlobals& b) {
+void expectSameState(const core::GameGlobals& a, const core::GameGlobals& b) {
     EXPECT_EQ(a.State, b.State);
     EXPECT_EQ(a.PendingSound, b.PendingSound);
     EXPECT_EQ(a.PhaseClock, b.PhaseClock);
@@ -76,7 +76,7 @@ void expectSameState(const GameGlobals& a, const GameGlobals& b) {
     EXPECT_EQ(a.Random.state(), b.Random.state());
 }
 
-int largestColour(const GameGlobals& g) {
+int largestColour(const core::GameGlobals& g) {
     return static_cast<int>(std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end()) -
                             g.ColorCounts.begin());
 }
@@ -85,12 +85,12 @@ int largestColour(const GameGlobals& g) {
 // New game and curtain.
 
 TEST(NewGame, SetsEveryValueWithOneDraw) {
-    GameGlobals g;
-    fillDefaultBestTen(g);
+    core::GameGlobals g;
+    core::fillDefaultBestTen(g);
     g.BestTen[3].Score = 1234;
     g.PassValue = 77;
     g.NewRank = 4;
-    g.State = gsNewGame;
+    g.State = core::gsNewGame;
     g.Random.seed(987654);
     g.Board.fill(3);
     g.ColorCounts.fill(9);
@@ -108,13 +108,13 @@ TEST(NewGame, SetsEveryValueWithOneDraw) {
     g.ClearedBlocks = 321;
     g.PulseTile = 16;
     g.PulseStep = -1;
-    const GameGlobals before = g;
-    RandomGenerator expected = g.Random;
+    const core::GameGlobals before = g;
+    core::RandomGenerator expected = g.Random;
     const int lucky = expected.next(2) + 1;
 
-    stepNewGame(g);
+    core::stepNewGame(g);
 
-    EXPECT_EQ(g.State, gsCurtain);
+    EXPECT_EQ(g.State, core::gsCurtain);
     EXPECT_EQ(g.PendingSound, 3);
     EXPECT_TRUE(std::all_of(g.Board.begin(), g.Board.end(), [](auto v) { return v == 11; }));
     EXPECT_TRUE(
@@ -143,19 +143,19 @@ TEST(NewGame, SetsEveryValueWithOneDraw) {
 
 TEST(NewGame, LuckyColourIsOneOrTwo) {
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
-        GameGlobals g;
+        core::GameGlobals g;
         g.Random.seed(seed * 7919u);
-        stepNewGame(g);
+        core::stepNewGame(g);
         EXPECT_TRUE(g.LuckyColor == 1 || g.LuckyColor == 2);
     }
 }
 
 TEST(Curtain, UncoversTwentyOneCellsRowDrawnFirst) {
-    GameGlobals g;
+    core::GameGlobals g;
     g.Random.seed(42);
-    stepNewGame(g);
-    RandomGenerator expected = g.Random;
-    std::array<std::uint8_t, CellCount> board;
+    core::stepNewGame(g);
+    core::RandomGenerator expected = g.Random;
+    std::array<std::uint8_t, core::CellCount> board;
     board.fill(11);
     for (int i = 0; i < 21; ++i) {
         const int r = expected.next(30);
@@ -163,27 +163,27 @@ TEST(Curtain, UncoversTwentyOneCellsRowDrawnFirst) {
         board[cellIndex(c, r)] = 0;
     }
 
-    stepCurtain(g);
+    core::stepCurtain(g);
 
     EXPECT_EQ(g.Board, board);
     EXPECT_EQ(g.Random.state(), expected.state());
     EXPECT_EQ(g.PhaseClock, 1);
-    EXPECT_EQ(g.State, gsCurtain);
+    EXPECT_EQ(g.State, core::gsCurtain);
     EXPECT_EQ(g.BlockCount, 0);
 }
 
 TEST(Curtain, LastsExactly141FramesAndLeavesAnEmptyBoard) {
-    GameGlobals g;
+    core::GameGlobals g;
     g.Random.seed(7);
-    stepNewGame(g);
+    core::stepNewGame(g);
     g.PendingSound = 0;
     for (int frame = 1; frame <= 140; ++frame) {
-        stepCurtain(g);
-        ASSERT_EQ(g.State, gsCurtain) << frame;
+        core::stepCurtain(g);
+        ASSERT_EQ(g.State, core::gsCurtain) << frame;
         ASSERT_EQ(g.PhaseClock, frame);
     }
-    stepCurtain(g);
-    EXPECT_EQ(g.State, gsPlay);
+    core::stepCurtain(g);
+    EXPECT_EQ(g.State, core::gsPlay);
     EXPECT_EQ(g.PhaseClock, 0);
     EXPECT_TRUE(std::all_of(g.Board.begin(), g.Board.end(), [](auto v) { return v == 0; }));
     EXPECT_EQ(g.BlockCount, 0);
@@ -195,8 +195,8 @@ TEST(Curtain, LastsExactly141FramesAndLeavesAnEmptyBoard) {
 // Play step.
 
 TEST(PlayStep, SpawnDrawsColumnThenRowThenColourThenLuck) {
-    GameGlobals g = startedGame(1234);
-    RandomGenerator expected = g.Random;
+    core::GameGlobals g = startedGame(1234);
+    core::RandomGenerator expected = g.Random;
     const int c = expected.next(30);
     const int r = expected.next(30);
     int colour = expected.next(2) + 1;
@@ -204,7 +204,7 @@ TEST(PlayStep, SpawnDrawsColumnThenRowThenColourThenLuck) {
         colour = g.LuckyColor;
     }
 
-    stepPlayRules(g, 16);
+    core::stepPlayRules(g, 16);
 
     EXPECT_EQ(g.Board[cellIndex(c, r)], colour);
     EXPECT_EQ(g.ColorCounts[colour], 1);
@@ -218,15 +218,15 @@ TEST(PlayStep, SpawnDrawsColumnThenRowThenColourThenLuck) {
 TEST(PlayStep, LuckyDrawReplacesTheColour) {
     // Find a seed whose first spawn takes the lucky colour and whose plain colour differs.
     for (std::uint32_t seed = 1; seed < 100000; ++seed) {
-        GameGlobals g = startedGame(seed);
-        RandomGenerator expected = g.Random;
+        core::GameGlobals g = startedGame(seed);
+        core::RandomGenerator expected = g.Random;
         const int c = expected.next(30);
         const int r = expected.next(30);
         const int plain = expected.next(2) + 1;
         if (expected.next(5) != 0 || plain == g.LuckyColor) {
             continue;
         }
-        stepPlayRules(g, 1);
+        core::stepPlayRules(g, 1);
         EXPECT_EQ(g.Board[cellIndex(c, r)], g.LuckyColor);
         return;
     }
@@ -234,12 +234,12 @@ TEST(PlayStep, LuckyDrawReplacesTheColour) {
 }
 
 TEST(PlayStep, SpawnRetriesOccupiedCellsInDrawOrder) {
-    GameGlobals g = startedGame(555);
-    RandomGenerator probe = g.Random;
+    core::GameGlobals g = startedGame(555);
+    core::RandomGenerator probe = g.Random;
     const int c1 = probe.next(30);
     const int r1 = probe.next(30);
     put(g, c1, r1, 2);
-    RandomGenerator expected = g.Random;
+    core::RandomGenerator expected = g.Random;
     expected.next(30);
     expected.next(30);  // the first try hits the occupied cell
     int c2, r2;
@@ -252,7 +252,7 @@ TEST(PlayStep, SpawnRetriesOccupiedCellsInDrawOrder) {
         colour = g.LuckyColor;
     }
 
-    stepPlayRules(g, 1);
+    core::stepPlayRules(g, 1);
 
     EXPECT_EQ(g.Board[cellIndex(c1, r1)], 2);
     EXPECT_EQ(g.Board[cellIndex(c2, r2)], colour);
@@ -261,16 +261,16 @@ TEST(PlayStep, SpawnRetriesOccupiedCellsInDrawOrder) {
 }
 
 TEST(PlayStep, FullBoardReceivesNothingAndTheGameGoesOn) {
-    GameGlobals g = startedGame(99);
+    core::GameGlobals g = startedGame(99);
     putMany(g, 1, 450);
     putMany(g, 2, 450);
     g.PhaseClock = 1000;
-    RandomGenerator expected = g.Random;
+    core::RandomGenerator expected = g.Random;
     expected.next(30);
     expected.next(30);  // one try, then the full board ends the repetition
     const auto board = g.Board;
 
-    stepPlayRules(g, 1);
+    core::stepPlayRules(g, 1);
 
     EXPECT_EQ(g.Board, board);
     EXPECT_EQ(g.BlockCount, 900);
@@ -279,62 +279,62 @@ TEST(PlayStep, FullBoardReceivesNothingAndTheGameGoesOn) {
     EXPECT_EQ(g.GameOverPhase, 0);
     EXPECT_EQ(g.Random.state(), expected.state());
     // And answers still work on it: both colours tie.
-    keyPressAnswer(g, '2');
+    core::keyPressAnswer(g, '2');
     EXPECT_EQ(g.PendingSound, 4);
     EXPECT_EQ(g.BlockCount, 450);
 }
 
 TEST(PlayStep, FirstTenFramesEachAddABlockThenOnePerSecondOfLag) {
-    GameGlobals g = startedGame(2024);
+    core::GameGlobals g = startedGame(2024);
     for (int frame = 1; frame <= 10; ++frame) {
-        stepPlayRules(g, 1);
+        core::stepPlayRules(g, 1);
         ASSERT_EQ(g.BlockCount, frame);
         ASSERT_EQ(g.PendingSound, 6);
         g.PendingSound = 0;
     }
     for (int frame = 1; frame <= 4; ++frame) {
-        stepPlayRules(g, 250);
+        core::stepPlayRules(g, 250);
         EXPECT_EQ(g.BlockCount, 10);
         EXPECT_EQ(g.PhaseClock, 250 * frame);
     }
     EXPECT_EQ(g.PendingSound, 0);
-    stepPlayRules(g, 250);  // the sum 1250 exceeds 1000
+    core::stepPlayRules(g, 250);  // the sum 1250 exceeds 1000
     EXPECT_EQ(g.BlockCount, 11);
     EXPECT_EQ(g.PhaseClock, 0);
 }
 
 TEST(PlayStep, SpawnThresholdAndDrainFollowTheLevel) {
-    GameGlobals g = startedGame(31);
+    core::GameGlobals g = startedGame(31);
     g.Level = 12;  // drain 2 + lag; spawn over 900
     putMany(g, 1, 30);
     g.PhaseClock = 899;
-    stepPlayRules(g, 1);
+    core::stepPlayRules(g, 1);
     EXPECT_EQ(g.TimeLeft, 12000 - 3);
     EXPECT_EQ(g.PhaseClock, 900);
     EXPECT_EQ(g.BlockCount, 30);
-    stepPlayRules(g, 1);
+    core::stepPlayRules(g, 1);
     EXPECT_EQ(g.BlockCount, 31);
     EXPECT_EQ(g.PhaseClock, 0);
 }
 
 TEST(PlayStep, FromLevel100ABlockEveryFrame) {
-    GameGlobals g = startedGame(8);
+    core::GameGlobals g = startedGame(8);
     g.Level = 100;
     g.ColorRange = 1;
     putMany(g, 1, 200);
     for (int frame = 1; frame <= 5; ++frame) {
-        stepPlayRules(g, 1);
+        core::stepPlayRules(g, 1);
         EXPECT_EQ(g.BlockCount, 200 + frame);
     }
 }
 
 // A time-out costs 20 life: 25 gives 5; 15 ends the game in the same frame.
 TEST(PlayStep, TimeOutAtFifteenLifeEndsTheGameInTheSameFrame) {
-    GameGlobals g = startedGame(3);
+    core::GameGlobals g = startedGame(3);
     putMany(g, 1, 10);
     g.Life = 15;
     g.TimeLeft = 10;
-    stepPlayRules(g, 10);
+    core::stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 0);
     EXPECT_EQ(g.TimeLeft, 12000);
     EXPECT_EQ(g.GameOverPhase, 2);
@@ -342,12 +342,12 @@ TEST(PlayStep, TimeOutAtFifteenLifeEndsTheGameInTheSameFrame) {
 }
 
 TEST(PlayStep, TimeOutCostsTwentyLifeAndRefills) {
-    GameGlobals g = startedGame(3);
+    core::GameGlobals g = startedGame(3);
     putMany(g, 1, 10);
     g.Life = 25;
     g.TimeLeft = 10;
     g.Combo = 4;
-    stepPlayRules(g, 10);
+    core::stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 5);
     EXPECT_EQ(g.TimeLeft, 12000);
     EXPECT_EQ(g.Combo, 0);
@@ -355,80 +355,80 @@ TEST(PlayStep, TimeOutCostsTwentyLifeAndRefills) {
     EXPECT_EQ(g.GameOverPhase, 0);
     // A further wrong answer takes life to -5; the game ends in the next frame with life 0.
     put(g, 5, 5, 2);
-    keyPressAnswer(g, '2');
+    core::keyPressAnswer(g, '2');
     EXPECT_EQ(g.Life, -5);
     EXPECT_EQ(g.GameOverPhase, 0);
     g.Score = 4500;  // equals rank 2 of the default table: enters at rank 3
     g.ClearedBlocks = 12;
-    stepPlayRules(g, 10);
+    core::stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 0);
     EXPECT_EQ(g.GameOverPhase, 2);
     EXPECT_EQ(g.PendingSound, 7);
     EXPECT_EQ(g.NewRank, 3);
-    EXPECT_EQ(g.BestTen[2], (THiScoreEntry{4500, 1, 12}));
-    EXPECT_EQ(g.BestTen[3], (THiScoreEntry{4000, 8, 80}));
+    EXPECT_EQ(g.BestTen[2], (core::THiScoreEntry{4500, 1, 12}));
+    EXPECT_EQ(g.BestTen[3], (core::THiScoreEntry{4000, 8, 80}));
     EXPECT_EQ(g.PassValue, 0);
 }
 
 TEST(PlayStep, TimeOutAndSpawnInOneFramePlaysTheBlockSound) {
-    GameGlobals g = startedGame(4);
+    core::GameGlobals g = startedGame(4);
     putMany(g, 1, 10);
     g.TimeLeft = 5;
     g.PhaseClock = 995;
-    stepPlayRules(g, 10);
+    core::stepPlayRules(g, 10);
     EXPECT_EQ(g.Life, 80);
     EXPECT_EQ(g.BlockCount, 11);
     EXPECT_EQ(g.PendingSound, 6);
 }
 
 TEST(PlayStep, GameEndWithBlockAddedPlaysTheBlockSound) {
-    GameGlobals g = startedGame(5);
+    core::GameGlobals g = startedGame(5);
     g.Life = -5;
-    stepPlayRules(g, 10);
+    core::stepPlayRules(g, 10);
     EXPECT_EQ(g.GameOverPhase, 2);
     EXPECT_EQ(g.BlockCount, 1);  // refill: fewer than Level + 9 blocks
     EXPECT_EQ(g.PendingSound, 6);
 }
 
 TEST(PlayStep, GameEndOffersTheResultOnceAndSetsRank) {
-    GameGlobals g = startedGame(6);
+    core::GameGlobals g = startedGame(6);
     putMany(g, 1, 20);
     g.Score = 5001;
     g.Level = 3;
     g.ClearedBlocks = 40;
     g.Life = 0;
     g.NewRank = 9;
-    stepPlayRules(g, 1);
+    core::stepPlayRules(g, 1);
     EXPECT_EQ(g.NewRank, 1);
     EXPECT_EQ(g.PassValue, 4958);
-    EXPECT_EQ(g.BestTen[0], (THiScoreEntry{5001, 3, 40}));
+    EXPECT_EQ(g.BestTen[0], (core::THiScoreEntry{5001, 3, 40}));
     const auto table = g.BestTen;
     for (int i = 0; i < 50; ++i) {
-        stepPlayRules(g, 1000);
+        core::stepPlayRules(g, 1000);
     }
     EXPECT_EQ(g.BestTen, table);  // entered only once
     EXPECT_EQ(g.NewRank, 1);
 }
 
 TEST(PlayStep, AfterGameOverTimeAndSpawnClockStopButRefillGoesOn) {
-    GameGlobals g = startedGame(10);
+    core::GameGlobals g = startedGame(10);
     putMany(g, 3, 3);
     g.Life = 0;
     g.TimeLeft = 700;
-    stepPlayRules(g, 50);  // ends the game; refill adds the 4th block
+    core::stepPlayRules(g, 50);  // ends the game; refill adds the 4th block
     ASSERT_EQ(g.GameOverPhase, 2);
     EXPECT_EQ(g.TimeLeft, 700 - 50);  // the drain ran before the end test
     EXPECT_EQ(g.BlockCount, 4);
     for (int frame = 5; frame <= 10; ++frame) {
         g.PendingSound = 0;
-        stepPlayRules(g, 50);
+        core::stepPlayRules(g, 50);
         EXPECT_EQ(g.BlockCount, frame);
         EXPECT_EQ(g.PendingSound, 6);
         EXPECT_EQ(g.TimeLeft, 650);
     }
     for (int frame = 0; frame < 100; ++frame) {
         g.PendingSound = 0;
-        stepPlayRules(g, 500);
+        core::stepPlayRules(g, 500);
         EXPECT_EQ(g.BlockCount, 10);
         EXPECT_EQ(g.PendingSound, 0);
         EXPECT_EQ(g.PhaseClock, 0);
@@ -441,29 +441,29 @@ TEST(PlayStep, AfterGameOverTimeAndSpawnClockStopButRefillGoesOn) {
 
 TEST(Answer, TiesForTheLargestCountAreAccepted) {
     for (char key : {'1', '3'}) {
-        GameGlobals g = startedGame(11);
+        core::GameGlobals g = startedGame(11);
         putMany(g, 1, 5);
         putMany(g, 3, 5);
-        keyPressAnswer(g, key);
+        core::keyPressAnswer(g, key);
         EXPECT_EQ(g.PendingSound, 4) << key;
         EXPECT_EQ(g.BlockCount, 5);
     }
-    GameGlobals g = startedGame(11);
+    core::GameGlobals g = startedGame(11);
     putMany(g, 1, 5);
     putMany(g, 3, 5);
-    keyPressAnswer(g, '2');
+    core::keyPressAnswer(g, '2');
     EXPECT_EQ(g.PendingSound, 5);
     EXPECT_EQ(g.BlockCount, 10);
 }
 
 TEST(Answer, EmptyBoardAcceptsAnyDigit) {
     for (char key = '0'; key <= '9'; ++key) {
-        GameGlobals g = startedGame(12);
+        core::GameGlobals g = startedGame(12);
         g.TimeLeft = 9000;
         g.Combo = 3;
         g.Level = 2;
         g.Life = 50;
-        keyPressAnswer(g, key);
+        core::keyPressAnswer(g, key);
         const int k = key == '0' ? 10 : key - '0';
         EXPECT_EQ(g.LastPoints, 9000 / 120 + 4 * 2) << key;
         EXPECT_EQ(g.Score, 83);
@@ -474,7 +474,7 @@ TEST(Answer, EmptyBoardAcceptsAnyDigit) {
 }
 
 TEST(Answer, ColourTenScoringExample) {
-    GameGlobals g = startedGame(13);
+    core::GameGlobals g = startedGame(13);
     putMany(g, 10, 7);
     putMany(g, 4, 6);
     g.TimeLeft = 6000;
@@ -483,7 +483,7 @@ TEST(Answer, ColourTenScoringExample) {
     g.ColorRange = 4;
     g.Life = 50;
     g.Score = 1000;
-    keyPressAnswer(g, '0');
+    core::keyPressAnswer(g, '0');
     EXPECT_EQ(g.LastPoints, 129);
     EXPECT_EQ(g.Score, 1129);
     EXPECT_EQ(g.Life, 60);
@@ -496,10 +496,10 @@ TEST(Answer, ColourTenScoringExample) {
 }
 
 TEST(Answer, LifeIsCappedAt100) {
-    GameGlobals g = startedGame(14);
+    core::GameGlobals g = startedGame(14);
     g.Life = 95;
     putMany(g, 9, 2);
-    keyPressAnswer(g, '9');
+    core::keyPressAnswer(g, '9');
     EXPECT_EQ(g.Life, 100);
 }
 
@@ -507,16 +507,16 @@ TEST(Answer, LuckyColourIsDrawnFromTheRangeBeforeTheLevelUp) {
     // A seed whose draw from range 10 is not 1, so that drawing from the new range (1) would
     // differ.
     for (std::uint32_t seed = 1; seed < 1000; ++seed) {
-        GameGlobals g = startedGame(seed);
+        core::GameGlobals g = startedGame(seed);
         g.Level = 9;
         g.ColorRange = 10;
         g.ClearsThisLevel = 4;
-        RandomGenerator expected = g.Random;
+        core::RandomGenerator expected = g.Random;
         const int lucky = expected.next(10) + 1;
         if (lucky == 1) {
             continue;
         }
-        keyPressAnswer(g, '1');
+        core::keyPressAnswer(g, '1');
         EXPECT_EQ(g.Level, 10);
         EXPECT_EQ(g.ColorRange, 1);
         EXPECT_EQ(g.ClearsThisLevel, 0);
@@ -524,7 +524,7 @@ TEST(Answer, LuckyColourIsDrawnFromTheRangeBeforeTheLevelUp) {
         EXPECT_EQ(g.Random.state(), expected.state());
         // From then on new blocks are colour 1 or the lucky colour.
         for (int frame = 0; frame < 300; ++frame) {
-            stepPlayRules(g, 200);
+            core::stepPlayRules(g, 200);
         }
         for (int k = 2; k <= 10; ++k) {
             if (k != lucky) {
@@ -539,77 +539,78 @@ TEST(Answer, LuckyColourIsDrawnFromTheRangeBeforeTheLevelUp) {
 }
 
 TEST(Answer, FiveCorrectAnswersRaiseTheLevel) {
-    GameGlobals g = startedGame(15);
+    core::GameGlobals g = startedGame(15);
     for (int i = 1; i <= 4; ++i) {
-        keyPressAnswer(g, '1');
+        core::keyPressAnswer(g, '1');
         EXPECT_EQ(g.ClearsThisLevel, i);
         EXPECT_EQ(g.Level, 1);
     }
-    keyPressAnswer(g, '1');
+    core::keyPressAnswer(g, '1');
     EXPECT_EQ(g.Level, 2);
     EXPECT_EQ(g.ColorRange, 3);
     EXPECT_EQ(g.ClearsThisLevel, 0);
 }
 
 TEST(Answer, WrongAnswerChangesOnlyComboLifeAndSound) {
-    GameGlobals g = startedGame(16);
+    core::GameGlobals g = startedGame(16);
     putMany(g, 1, 4);
     putMany(g, 2, 3);
     g.Combo = 6;
     g.Score = 300;
     g.TimeLeft = 4000;
-    GameGlobals expected = g;
+    core::GameGlobals expected = g;
     expected.Combo = 0;
     expected.Life = 90;
     expected.PendingSound = 5;
-    keyPressAnswer(g, '2');
+    core::keyPressAnswer(g, '2');
     expectSameState(g, expected);
 }
 
 TEST(Answer, IgnoredOutsidePlayAfterGameOverAndForOtherKeys) {
-    GameGlobals g = startedGame(17);
+    core::GameGlobals g = startedGame(17);
     putMany(g, 1, 4);
     for (char key : {'a', '/', ':', ' ', '\r', '\0', static_cast<char>(0xB1)}) {
-        const GameGlobals before = g;
-        keyPressAnswer(g, key);
+        const core::GameGlobals before = g;
+        core::keyPressAnswer(g, key);
         expectSameState(g, before);
     }
-    for (GameState state : {gsIntroInit, gsIntro, gsBestTen, gsTitle, gsNewGame, gsCurtain}) {
-        GameGlobals other = g;
+    for (core::GameState state : {core::gsIntroInit, core::gsIntro, core::gsBestTen, core::gsTitle,
+                                  core::gsNewGame, core::gsCurtain}) {
+        core::GameGlobals other = g;
         other.State = state;
-        const GameGlobals before = other;
-        keyPressAnswer(other, '1');
+        const core::GameGlobals before = other;
+        core::keyPressAnswer(other, '1');
         expectSameState(other, before);
     }
     g.GameOverPhase = 2;
-    const GameGlobals before = g;
-    keyPressAnswer(g, '1');
+    const core::GameGlobals before = g;
+    core::keyPressAnswer(g, '1');
     expectSameState(g, before);
 }
 
 TEST(Answer, AnswerBetweenFramesCanSaveTheGame) {
-    GameGlobals g = startedGame(18);
+    core::GameGlobals g = startedGame(18);
     putMany(g, 9, 12);
     putMany(g, 1, 3);
     g.Life = 5;
-    keyPressAnswer(g, '1');  // wrong
+    core::keyPressAnswer(g, '1');  // wrong
     EXPECT_EQ(g.Life, -5);
-    keyPressAnswer(g, '9');  // still judged: correct, +9 life
+    core::keyPressAnswer(g, '9');  // still judged: correct, +9 life
     EXPECT_EQ(g.Life, 4);
     EXPECT_EQ(g.PendingSound, 4);
-    stepPlayRules(g, 16);
+    core::stepPlayRules(g, 16);
     EXPECT_EQ(g.GameOverPhase, 0);
     EXPECT_EQ(g.Life, 4);
 }
 
 TEST(Answer, ClearingTheLastColourLeavesAnEmptyBoardThatAcceptsAnything) {
-    GameGlobals g = startedGame(19);
+    core::GameGlobals g = startedGame(19);
     putMany(g, 2, 3);
-    keyPressAnswer(g, '2');
+    core::keyPressAnswer(g, '2');
     EXPECT_EQ(g.BlockCount, 0);
     g.TimeLeft = 1200;
     g.Combo = 1;
-    keyPressAnswer(g, '7');
+    core::keyPressAnswer(g, '7');
     EXPECT_EQ(g.LastPoints, 10 + 2 * 1);
     EXPECT_EQ(g.Combo, 2);
 }
@@ -617,7 +618,7 @@ TEST(Answer, ClearingTheLastColourLeavesAnEmptyBoardThatAcceptsAnything) {
 // ---------------------------------------------------------------------------------------------
 // Property: random seeds, random keys and lags.
 
-void checkInvariants(const GameGlobals& g, bool afterFrame) {
+void checkInvariants(const core::GameGlobals& g, bool afterFrame) {
     std::array<std::int32_t, 11> counts{};
     int blocks = 0;
     int bad = 0;
@@ -657,7 +658,7 @@ void checkInvariants(const GameGlobals& g, bool afterFrame) {
 
 struct RandomRun {
     unsigned skill = 8;  // in tenths: how often the player gives the right answer
-    GameGlobals g;
+    core::GameGlobals g;
     int games = 0;
     int endings = 0;
     int maxLevel = 0;
@@ -666,17 +667,17 @@ struct RandomRun {
 void randomRun(std::uint32_t seed, RandomRun& run, bool check) {
     std::mt19937 engine(seed);
     auto events = [&engine] { return static_cast<std::uint32_t>(engine()); };
-    GameGlobals& g = run.g;
-    fillDefaultBestTen(g);
+    core::GameGlobals& g = run.g;
+    core::fillDefaultBestTen(g);
     g.Random.seed(seed * 2654435761u);
-    g.State = gsNewGame;
+    g.State = core::gsNewGame;
     for (int event = 0; event < 2500; ++event) {
-        if (g.State == gsNewGame) {
-            stepNewGame(g);
+        if (g.State == core::gsNewGame) {
+            core::stepNewGame(g);
             ++run.games;
         }
-        if (g.State == gsCurtain) {
-            stepCurtain(g);
+        if (g.State == core::gsCurtain) {
+            core::stepCurtain(g);
             ASSERT_TRUE(std::all_of(g.Board.begin(), g.Board.end(),
                                     [](auto cell) { return cell == 0 || cell == 11; }));
             ASSERT_EQ(g.BlockCount, 0);
@@ -688,7 +689,7 @@ void randomRun(std::uint32_t seed, RandomRun& run, bool check) {
                 static_cast<int>(events() % 10 == 0 ? 1 + events() % 6000 : 1 + events() % 40);
             const auto rank = g.NewRank;
             const bool wasOver = g.GameOverPhase == 2;
-            stepPlayRules(g, lag);
+            core::stepPlayRules(g, lag);
             if (wasOver) {
                 ASSERT_EQ(g.NewRank, rank);
             } else if (g.GameOverPhase == 2) {
@@ -701,19 +702,19 @@ void randomRun(std::uint32_t seed, RandomRun& run, bool check) {
                 }
             }
             if (g.GameOverPhase == 2 && events() % 20 == 0) {
-                g.State = gsNewGame;  // Space, the opening, the title, Space
+                g.State = core::gsNewGame;  // Space, the opening, the title, Space
             }
         } else {
             char key;
             const unsigned kind = events() % 10;
             if (kind < run.skill) {
-                key = answerKeyOf(largestColour(g));
+                key = core::answerKeyOf(largestColour(g));
             } else if (kind < 9) {
                 key = static_cast<char>('0' + events() % 10);
             } else {
                 key = static_cast<char>(events() % 256);
             }
-            keyPressAnswer(g, key);
+            core::keyPressAnswer(g, key);
             if (check) {
                 checkInvariants(g, false);
                 if (::testing::Test::HasFatalFailure()) {
@@ -757,4 +758,4 @@ TEST(PlayProperty, OneSeedAndOneInputGiveOneGame) {
 }
 
 }  // namespace
-}  // namespace game
+}  // namespace core

@@ -1,6 +1,8 @@
-#include "game/StateSteps.h"
+#include "core/StateSteps.h"
 
-namespace game {
+#include "core/Sounds.h"
+
+namespace core {
 
 void stepIntroInit(GameGlobals& g) {
     g.PhaseClock = IntroStartClock;
@@ -15,13 +17,13 @@ void stepIntroInit(GameGlobals& g) {
 void stepIntroCountdown(GameGlobals& g, std::int32_t lagCount) {
     g.PhaseClock -= lagCount / 10;
     if (g.PhaseClock < 0 && g.IntroCueArmed == 1) {
-        g.PendingSound = cueOf(assets::MakerSound);
+        g.PendingSound = cueOf(MakerSound);
         g.IntroCueArmed = 0;
     }
     if (g.PhaseClock < IntroEndClock) {
         g.State = gsTitle;
-        g.PendingSound = cueOf(assets::TitleSound);
+        g.PendingSound = cueOf(TitleSound);
     }
 }
 
-}  // namespace game
+}  // namespace core

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace game {
+namespace core {
 
 class RandomGenerator {
   public:
@@ -33,4 +33,4 @@ class RandomGenerator {
 // The seed: the UTC time of day in milliseconds since midnight.
 std::uint32_t timeOfDaySeed(int hour, int minute, int second, int millisecond);
 
-}  // namespace game
+}  // namespace core

@@ -1,11 +1,12 @@
-#include "game/PlayRules.h"
+#include "core/PlayRules.h"
 
 #include <algorithm>
 
-#include "game/BestTenStore.h"
-#include "game/WrappingArithmetic.h"
+#include "core/BestTen.h"
+#include "core/Sounds.h"
+#include "core/WrappingArithmetic.h"
 
-namespace game {
+namespace core {
 
 namespace {
 
@@ -25,7 +26,7 @@ void spawnBlock(GameGlobals& g) {
             cell = static_cast<std::uint8_t>(colour);
             g.ColorCounts[colour] += 1;
             g.BlockCount += 1;
-            g.PendingSound = cueOf(assets::KnockSound);
+            g.PendingSound = cueOf(KnockSound);
             placed = true;
         }
     } while (!placed && g.BlockCount != CellCount);
@@ -56,7 +57,7 @@ void stepNewGame(GameGlobals& g) {
     g.Board.fill(CurtainCell);
     // 3.
     g.State = gsCurtain;
-    g.PendingSound = cueOf(assets::ReadySound);
+    g.PendingSound = cueOf(ReadySound);
 }
 
 void stepCurtain(GameGlobals& g) {
@@ -83,7 +84,7 @@ void stepPlayRules(GameGlobals& g, std::int32_t lagCount) {
         g.Life = wrapSub(g.Life, 20);
         g.TimeLeft = FullTime;
         g.Combo = 0;
-        g.PendingSound = cueOf(assets::WrongSound);
+        g.PendingSound = cueOf(WrongSound);
     }
     // 3. End test.
     if (g.Life < 1 && g.GameOverPhase == 0) {
@@ -92,7 +93,7 @@ void stepPlayRules(GameGlobals& g, std::int32_t lagCount) {
     // 4. End step.
     if (g.GameOverPhase == 1) {
         g.Life = 0;
-        g.PendingSound = cueOf(assets::GameOverSound);
+        g.PendingSound = cueOf(GameOverSound);
         g.GameOverPhase = 2;
         g.NewRank = 0;
         EnterResult(g, g.Score, g.Level, g.ClearedBlocks);
@@ -150,13 +151,13 @@ void keyPressAnswer(GameGlobals& g, char key) {
                 g.ColorRange = 1;
             }
         }
-        g.PendingSound = cueOf(assets::RightSound);
+        g.PendingSound = cueOf(RightSound);
     } else {
         // 5. Wrong answer.
         g.Combo = 0;
         g.Life = wrapSub(g.Life, 10);
-        g.PendingSound = cueOf(assets::WrongSound);
+        g.PendingSound = cueOf(WrongSound);
     }
 }
 
-}  // namespace game
+}  // namespace core

@@ -49,10 +49,8 @@ server: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pudorock-ranking-server
 	$(BUILD)/server/pudorock-ranking-server
 
-# Benchmarks run once, briefly, and clang-tidy checks the tree; the test results come last.
+# Every test; CI also runs `make tidy` and the brief benchmarks (.ci/run).
 test: build
-	$(MAKE) --no-print-directory bench
-	$(MAKE) --no-print-directory tidy
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Headless, like the tests: SDL's dummy video and audio drivers. The ranking server's phases

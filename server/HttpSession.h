@@ -8,7 +8,7 @@
 #include <string>
 
 #include "server/Beast.h"
-#include "server/Exchange.h"
+#include "server/Request.h"
 
 namespace server {
 

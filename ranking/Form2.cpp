@@ -9,6 +9,7 @@
 #include "net/NetErrors.h"
 #include "platform/Font.h"
 #include "platform/ScopedFlag.h"
+#include "protocol/EntryQuery.h"
 #include "ranking/ClassicControls.h"
 #include "text/ShiftJis.h"
 
@@ -57,9 +58,9 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
       Label8{{235, 32, 29, 12}, "Block"},
       LBlock{{270, 32, 35, 12}, ""},
       Label3{{8, 72, 60, 24}, "名前\r（10字以内）"},
-      Edit1{{72, 72, 89, 20}, 10, ""},
+      Edit1{{72, 72, 89, 20}, protocol::NameCharacters, ""},
       Label5{{8, 104, 56, 24}, "コメント\r(40字以内)"},
-      Edit2{{72, 104, 233, 20}, 40, ""},
+      Edit2{{72, 104, 233, 20}, protocol::CommentCharacters, ""},
       Button1{{48, 136, 97, 33}, "送信", true, [this] { Button1Click(); }},
       Button2{{176, 136, 89, 33}, "閉じる", true, [this] { Button2Click(); }},
       Button3{
@@ -161,9 +162,9 @@ void TForm2::Button1Click() {
 }
 
 std::string TForm2::Query() const {
-    return "command=entry&name=" + queryValue(Edit1.Text) + "&score=" + LScore.Caption +
-           "&level=" + LLevel.Caption + "&tama=" + LBlock.Caption +
-           "&pass_s=" + std::to_string(owner_.PassValue) + "&comment=" + queryValue(Edit2.Text);
+    return protocol::entryQuery({queryValue(Edit1.Text), LScore.Caption, LLevel.Caption,
+                                 LBlock.Caption, std::to_string(owner_.PassValue),
+                                 queryValue(Edit2.Text)});
 }
 
 void TForm2::HttpClient1Success(net::CmdType) {

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "protocol/RankingProtocol.h"
+
 namespace ranking {
 
 std::string defaultRankingHost() {
@@ -12,7 +14,7 @@ std::string defaultRankingHost() {
 }
 
 std::string rankingCgiUrl(const std::string& host) {
-    return "http://" + host + std::string(RankingCgiPath);
+    return "http://" + host + std::string(protocol::RankingPath);
 }
 
 void openInBrowser(const std::string& url) {

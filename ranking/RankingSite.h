@@ -3,16 +3,13 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 namespace ranking {
-
-inline constexpr std::string_view RankingCgiPath = "/~mirel/soft/pudorock/ra_pudorock/ranking.cgi";
 
 // The ranking server's host: the environment's PUDOROCK_RANKING_HOST (HOST or HOST:PORT), else
 // the build's setting of that name.
 std::string defaultRankingHost();
-// "http://", the host (a port may follow it after ":"), the CGI's path.
+// "http://", the host (a port may follow it after ":"), the CGI's path (protocol::RankingPath).
 std::string rankingCgiUrl(const std::string& host);
 // Hands a URL to the desktop's web browser; whether one starts is not reported.
 void openInBrowser(const std::string& url);

@@ -3,8 +3,6 @@
 #include <iostream>
 #include <vector>
 
-#include "server/HttpSession.h"
-
 namespace server {
 
 namespace {
@@ -18,9 +16,8 @@ HttpServer::HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint,
                        RankingService& service, RequestLog& log, HttpLimits limits)
     : acceptor_(context, endpoint),
       retry_(context),
-      service_(service),
-      log_(log),
-      limits_(limits) {}
+      limits_(limits),
+      sessionContext_{service, log, limits_, *this} {}
 
 void HttpServer::start() {
     accept();
@@ -65,7 +62,7 @@ void HttpServer::onAccepted(const boost::system::error_code& error, Tcp::socket 
         });
         return;
     }
-    std::make_shared<HttpSession>(std::move(socket), *this)->start();
+    std::make_shared<HttpSession>(std::move(socket), sessionContext_)->start();
     accept();
 }
 

@@ -3,29 +3,18 @@
 // connections handled at once, request line and headers of at most 8 KB, no request bodies, a
 // silent connection dropped.
 
-#include <chrono>
-#include <cstddef>
 #include <unordered_set>
 
 #include "server/Beast.h"
+#include "server/HttpLimits.h"
+#include "server/HttpSession.h"
 #include "server/RankingService.h"
 #include "server/RequestLog.h"
 
 namespace server {
 
-class HttpSession;
-
-struct HttpLimits {
-    // Below the usual 1024 open files, with room for the database's.
-    std::size_t connections = 900;
-    // Waiting for a request, or for the client to take an answer.
-    std::chrono::milliseconds silence{10'000};
-};
-
-class HttpServer {
+class HttpServer : private SessionRegistry {
   public:
-    static constexpr std::size_t HeaderLimit = 8 * 1024;
-
     // Listens at once; throws boost::system::system_error when it cannot.
     HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint, RankingService& service,
                RequestLog& log, HttpLimits limits = {});
@@ -36,18 +25,15 @@ class HttpServer {
     void stop();
 
   private:
-    friend class HttpSession;
-
     void accept();
     void onAccepted(const boost::system::error_code& error, Tcp::socket socket);
-    void opened(HttpSession* session);
-    void closed(HttpSession* session);
+    void opened(HttpSession* session) override;
+    void closed(HttpSession* session) override;
 
     Tcp::acceptor acceptor_;
     asio::steady_timer retry_;
-    RankingService& service_;
-    RequestLog& log_;
     HttpLimits limits_;
+    HttpSessionContext sessionContext_;
     std::unordered_set<HttpSession*> sessions_;
     bool accepting_ = false;
     bool stopping_ = false;

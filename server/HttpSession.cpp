@@ -1,7 +1,6 @@
 #include "server/HttpSession.h"
 
 #include "server/ClientAddress.h"
-#include "server/HttpServer.h"
 
 namespace server {
 
@@ -19,16 +18,16 @@ std::string_view view(beast::string_view text) {
 
 }  // namespace
 
-HttpSession::HttpSession(Tcp::socket socket, HttpServer& server)
-    : server_(server),
+HttpSession::HttpSession(Tcp::socket socket, const HttpSessionContext& context)
+    : context_(context),
       stream_(std::move(socket)),
       peer_(peerAddress(stream_.socket())),
-      buffer_(HttpServer::HeaderLimit) {
-    server_.opened(this);
+      buffer_(HeaderLimit) {
+    context_.registry.opened(this);
 }
 
 HttpSession::~HttpSession() {
-    server_.closed(this);
+    context_.registry.closed(this);
 }
 
 void HttpSession::start() {
@@ -44,8 +43,8 @@ void HttpSession::stopWhenIdle() {
 
 void HttpSession::readRequest() {
     parser_.emplace();
-    parser_->header_limit(HttpServer::HeaderLimit);
-    stream_.expires_after(server_.limits_.silence);
+    parser_->header_limit(HeaderLimit);
+    stream_.expires_after(context_.limits.silence);
     http::async_read(stream_, buffer_, *parser_,
                      [self = shared_from_this()](const beast::error_code& error, std::size_t) {
                          self->onRead(error);
@@ -63,7 +62,7 @@ void HttpSession::onRead(const beast::error_code& error) {
         return refuseUnreadable(error);
     }
     request_ = readRequestLine();
-    server_.service_.handle(request_, [self = shared_from_this()](Response response) {
+    context_.service.handle(request_, [self = shared_from_this()](Response response) {
         self->answer(std::move(response));
     });
 }
@@ -104,7 +103,7 @@ void HttpSession::answer(Response response) {
         response_.body() = {body_->data(), body_->size()};
     }
     response_.keep_alive(!stopping_ && parser_->get().keep_alive());
-    stream_.expires_after(server_.limits_.silence);
+    stream_.expires_after(context_.limits.silence);
     http::async_write(
         stream_, response_,
         [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
@@ -114,7 +113,7 @@ void HttpSession::answer(Response response) {
 
 void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
     answering_ = false;
-    server_.log_.write({std::chrono::system_clock::now(), request_.client, request_.method,
+    context_.log.write({std::chrono::system_clock::now(), request_.client, request_.method,
                         request_.target, static_cast<int>(response_.result_int()), bytes,
                         std::chrono::duration_cast<std::chrono::microseconds>(
                             std::chrono::steady_clock::now() - started_)});

@@ -8,15 +8,36 @@
 #include <string>
 
 #include "server/Beast.h"
-#include "server/Exchange.h"
+#include "server/HttpLimits.h"
+#include "server/RankingService.h"
+#include "server/Request.h"
+#include "server/RequestLog.h"
 
 namespace server {
 
-class HttpServer;
+class HttpSession;
+
+// Keeps account of the open connections: told by each when it opens and when it is gone.
+class SessionRegistry {
+  public:
+    virtual void opened(HttpSession* session) = 0;
+    virtual void closed(HttpSession* session) = 0;
+
+  protected:
+    ~SessionRegistry() = default;
+};
+
+// What a connection reaches of the server that accepted it; all of it outlives the connection.
+struct HttpSessionContext {
+    RankingService& service;
+    RequestLog& log;
+    const HttpLimits& limits;
+    SessionRegistry& registry;
+};
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
   public:
-    HttpSession(Tcp::socket socket, HttpServer& server);
+    HttpSession(Tcp::socket socket, const HttpSessionContext& context);
     ~HttpSession();
 
     void start();
@@ -33,7 +54,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     void onWritten(const beast::error_code& error, std::size_t bytes);
     void close();
 
-    HttpServer& server_;
+    HttpSessionContext context_;
     beast::tcp_stream stream_;
     asio::ip::address peer_;
     beast::flat_buffer buffer_;

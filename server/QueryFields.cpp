@@ -5,14 +5,17 @@
 #include <optional>
 #include <vector>
 
+#include "protocol/RankingProtocol.h"
 #include "server/Refusal.h"
 
 namespace server {
 
 namespace {
 
-constexpr std::array<std::string_view, 8> KnownKeys{"command", "name",   "score",   "level",
-                                                    "tama",    "pass_s", "comment", "page"};
+namespace field = protocol::field;
+
+constexpr std::array KnownKeys{field::Command, field::Name,  field::Score,   field::Level,
+                               field::Blocks,  field::Check, field::Comment, field::Page};
 
 bool isKnownKey(std::string_view key) {
     return std::find(KnownKeys.begin(), KnownKeys.end(), key) != KnownKeys.end();
@@ -20,7 +23,7 @@ bool isKnownKey(std::string_view key) {
 
 // A raw text may hold "&": a piece that names no field of ours belongs to the text before it.
 bool takesRawAmpersand(std::string_view key) {
-    return key == "name" || key == "comment";
+    return key == field::Name || key == field::Comment;
 }
 
 std::optional<int> hexValue(char digit) {

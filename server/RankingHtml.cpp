@@ -1,5 +1,6 @@
 #include "server/RankingHtml.h"
 
+#include "protocol/RankingProtocol.h"
 #include "server/EntryDate.h"
 #include "server/TextEscape.h"
 
@@ -38,7 +39,10 @@ std::string head(std::string_view title) {
 }
 
 std::string pageLink(std::string_view pagePath, int number) {
-    return std::string(pagePath) + "?command=view&amp;page=" + std::to_string(number);
+    using namespace protocol;
+    return std::string(pagePath) + "?" + std::string(field::Command) + "=" +
+           std::string(ViewCommand) + "&amp;" + std::string(field::Page) + "=" +
+           std::to_string(number);
 }
 
 std::string navigation(const RankingPage& page, std::string_view pagePath) {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <utility>
 
+#include "protocol/RankingProtocol.h"
 #include "server/RankingHtml.h"
 #include "server/RankingJson.h"
 #include "server/Refusal.h"
@@ -12,6 +13,9 @@ namespace server {
 
 namespace {
 
+// Ours, beside the dialog's commands: the page as data.
+constexpr std::string_view JsonCommand = "json";
+
 std::string_view fieldOr(const QueryFields& fields, std::string_view key,
                          std::string_view otherwise) {
     const auto found = fields.find(key);
@@ -19,11 +23,11 @@ std::string_view fieldOr(const QueryFields& fields, std::string_view key,
 }
 
 int pageNumber(const QueryFields& fields) {
-    const std::string_view text = fieldOr(fields, "page", "1");
+    const std::string_view text = fieldOr(fields, protocol::field::Page, "1");
     int number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end != text.data() + text.size() || number < 1) {
-        throw Refusal(400, "\"page\" is not a page number.");
+        throw Refusal(400, "\"" + std::string(protocol::field::Page) + "\" is not a page number.");
     }
     return number;
 }
@@ -42,12 +46,12 @@ RankingService::RankingService(RankingStore& reader, SubmissionWriter& writer, R
       writer_(writer),
       limiter_(limiter),
       wallClock_(std::move(wallClock)),
-      thanks_(std::make_shared<const std::string>(renderThanksHtml(RankingPath))) {}
+      thanks_(std::make_shared<const std::string>(renderThanksHtml(protocol::RankingPath))) {}
 
 void RankingService::handle(const Request& request, Respond respond) {
     const std::string_view target = request.target;
     const std::size_t question = target.find('?');
-    if (target.substr(0, question) != RankingPath) {
+    if (target.substr(0, question) != protocol::RankingPath) {
         return respond(textResponse(404, "Nothing is here."));
     }
     if (request.method != "GET" && request.method != "HEAD") {
@@ -65,15 +69,16 @@ void RankingService::handle(const Request& request, Respond respond) {
 }
 
 void RankingService::dispatch(const Request& request, const QueryFields& fields, Respond& respond) {
-    const std::string_view command = fieldOr(fields, "command", "view");
-    if (command == "entry") {
+    const std::string_view command =
+        fieldOr(fields, protocol::field::Command, protocol::ViewCommand);
+    if (command == protocol::EntryCommand) {
         if (request.method != "GET") {
             return respond(methodNotAllowed("GET"));
         }
         return submit(request, fields, respond);
     }
-    if (command == "view" || command == "json") {
-        return respond(view(fields, command == "json" ? Json : Html));
+    if (command == protocol::ViewCommand || command == JsonCommand) {
+        return respond(view(fields, command == JsonCommand ? Json : Html));
     }
     throw Refusal(400, "Unknown command.");
 }
@@ -113,7 +118,7 @@ std::shared_ptr<const std::string> RankingService::render(int number, Format for
         throw Refusal(404, "The ranking has no page " + std::to_string(number) + ".");
     }
     auto rendered = std::make_shared<const std::string>(
-        format == Json ? renderRankingJson(page) : renderRankingHtml(page, RankingPath));
+        format == Json ? renderRankingJson(page) : renderRankingHtml(page, protocol::RankingPath));
     if (number == 1) {
         firstPage_[format] = rendered;
     }

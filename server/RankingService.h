@@ -7,17 +7,14 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 
-#include "server/Exchange.h"
 #include "server/QueryFields.h"
 #include "server/RankingStore.h"
 #include "server/RateLimiter.h"
+#include "server/Request.h"
 #include "server/SubmissionWriter.h"
 
 namespace server {
-
-inline constexpr std::string_view RankingPath = "/~mirel/soft/pudorock/ra_pudorock/ranking.cgi";
 
 class RankingService {
   public:

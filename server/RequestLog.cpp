@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "protocol/RankingProtocol.h"
 #include "server/QueryFields.h"
 #include "server/Refusal.h"
 #include "text/ShiftJis.h"
@@ -34,7 +35,8 @@ std::string printable(std::string_view bytes, bool keepUtf8) {
 std::string shownPiece(std::string_view piece) {
     const std::size_t equals = piece.find('=');
     const std::string_view key = piece.substr(0, equals);
-    if (equals == std::string_view::npos || (key != "name" && key != "comment")) {
+    if (equals == std::string_view::npos ||
+        (key != protocol::field::Name && key != protocol::field::Comment)) {
         return printable(piece, false);
     }
     try {

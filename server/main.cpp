@@ -4,6 +4,7 @@
 #include <csignal>
 #include <iostream>
 
+#include "protocol/RankingProtocol.h"
 #include "server/Beast.h"
 #include "server/HttpServer.h"
 #include "server/RankingService.h"
@@ -48,8 +49,8 @@ int serve(const ServerOptions& options) {
     RequestLog log(std::cout);
     HttpServer server(context, resolve(context, options), service, log);
     const std::string address = shownEndpoint(server.localEndpoint());
-    std::cout << "listening on " << address << " (ranking page: http://" << address << RankingPath
-              << ")" << std::endl;
+    std::cout << "listening on " << address << " (ranking page: http://" << address
+              << protocol::RankingPath << ")" << std::endl;
 
     // In-flight answers go out (the writer's last batch included) before the loop runs dry.
     asio::signal_set signals(context, SIGINT, SIGTERM);

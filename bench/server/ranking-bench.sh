@@ -3,6 +3,7 @@
 # (100 entries, about 20 KB), (b) the same bytes as a static file from nginx for reference,
 # (c) submissions of distinct genuine entries, each answered once durable.
 # Usage: ranking-bench.sh SERVER [SECONDS_PER_PHASE] [CONNECTIONS]
+# SERVER is the program in a build folder, whose bench/server/ranking-request tells what to ask.
 # The database lives in a temporary folder under the current directory: on disk, as in use.
 set -euo pipefail
 
@@ -10,7 +11,13 @@ SERVER=$(realpath "$1")
 SECONDS_PER_PHASE=${2:-10}
 CONNECTIONS=${3:-64}
 HERE=$(cd "$(dirname "$0")" && pwd)
-PAGE=/~mirel/soft/pudorock/ra_pudorock/ranking.cgi
+REQUEST=$(dirname "$SERVER")/../bench/server/ranking-request
+if [ ! -x "$REQUEST" ]; then
+    echo "$REQUEST is missing: build the target ranking-request" >&2
+    exit 1
+fi
+PAGE=$("$REQUEST" page)
+ENTRY=$("$REQUEST" entry)
 WORK=$(mktemp -d "$PWD/ranking-bench-XXXXXX")
 chmod 755 "$WORK"  # nginx's workers run as another user when started as root
 SERVER_PID=
@@ -82,11 +89,11 @@ CONF
 }
 
 RESULTS=()
-# measure NAME URL [WRK_OPTION...]: one wrk run; its requests a second and 99th percentile.
+# measure NAME URL [WRK_ARGUMENT...]: one wrk run; its requests a second and 99th percentile.
 measure() {
     local name=$1 url=$2
     shift 2
-    wrk -t2 -c"$CONNECTIONS" -d"${SECONDS_PER_PHASE}s" --latency "$@" "$url" >"$name.wrk"
+    wrk -t2 -c"$CONNECTIONS" -d"${SECONDS_PER_PHASE}s" --latency "$url" "$@" >"$name.wrk"
     if grep -q "Non-2xx" "$name.wrk"; then
         cat "$name.wrk" >&2
         echo "$name: some answers were not 2xx" >&2
@@ -119,7 +126,7 @@ kill "$NGINX_PID"
 wait "$NGINX_PID" 2>/dev/null || true
 NGINX_PID=
 before=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries')
-measure "(c) durable submissions" "http://$ADDRESS$PAGE" -s "$HERE/submit.lua"
+measure "(c) durable submissions" "http://$ADDRESS$PAGE" -s "$HERE/submit.lua" -- "$ENTRY"
 stop_server
 after=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries')
 printf '%s\n' "${RESULTS[@]}"

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "protocol/EntryQuery.h"
+#include "protocol/RankingProtocol.h"
 #include "server/QueryFields.h"
 #include "server/Refusal.h"
 #include "server/RequestLog.h"
@@ -34,10 +36,10 @@ bool holdsOnlyText(const std::u32string& characters) {
 }
 
 void checkAccepted(const server::Entry& entry) {
-    const std::u32string name = text::DecodeUtf8(entry.name);
-    const std::u32string comment = text::DecodeUtf8(entry.comment);
-    require(!name.empty() && name.size() <= server::NameCharacters && holdsOnlyText(name));
-    require(!comment.empty() && comment.size() <= server::CommentCharacters &&
+    const std::u32string name = text::decodeUtf8(entry.name);
+    const std::u32string comment = text::decodeUtf8(entry.comment);
+    require(!name.empty() && name.size() <= protocol::NameCharacters && holdsOnlyText(name));
+    require(!comment.empty() && comment.size() <= protocol::CommentCharacters &&
             holdsOnlyText(comment));
     require(entry.score > 0 && entry.level >= 1 && entry.blocks >= 0);
 }
@@ -58,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     checkQuery(input);
     const std::size_t split = std::min(input.find('\0'), input.size());
-    checkQuery("command=entry&name=" + std::string(input.substr(0, split)) +
-               "&score=1000&level=5&tama=40&pass_s=955&comment=" +
-               std::string(input.substr(std::min(split + 1, input.size()))));
+    const std::string check = std::to_string(protocol::passValueOf(1000, 5, 40));
+    checkQuery(protocol::entryQuery({input.substr(0, split), "1000", "5", "40", check,
+                                     input.substr(std::min(split + 1, input.size()))}));
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "protocol/RankingProtocol.h"
 #include "server/HttpServer.h"
 #include "tests/support/TempDirectory.h"
 
@@ -16,7 +17,7 @@ namespace {
 using namespace server;
 using namespace std::chrono_literals;
 
-const std::string Page(RankingPath);
+const std::string Page(protocol::RankingPath);
 
 class HttpServerTest : public ::testing::Test {
   protected:

@@ -5,6 +5,7 @@
 
 #include <future>
 
+#include "protocol/RankingProtocol.h"
 #include "server/RankingService.h"
 #include "tests/server/SubmissionQuery.h"
 #include "tests/support/TempDirectory.h"
@@ -15,7 +16,7 @@ using namespace server;
 using servertest::entryQuery;
 using servertest::Sent;
 
-const std::string Page(RankingPath);
+const std::string Page(protocol::RankingPath);
 
 class RankingServiceTest : public ::testing::Test {
   protected:

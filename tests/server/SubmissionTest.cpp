@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <limits>
-
 #include "server/QueryFields.h"
 #include "server/Refusal.h"
 #include "server/Submission.h"
@@ -104,16 +101,8 @@ TEST(SubmissionTest, NumbersAreDecimal32BitIntegers) {
     EXPECT_EQ(verdictOn(sent), "400 \"pass_s\" is not a 32-bit decimal number.");
 }
 
+// The arithmetic itself is tested with the protocol; here, that the server applies it.
 TEST(SubmissionTest, TheCheckValueWrapsAs32BitTwosComplement) {
-    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
-    EXPECT_TRUE(isGenuine(1000, 5, 40, 955));
-    EXPECT_FALSE(isGenuine(1000, 5, 40, 956));
-    EXPECT_TRUE(isGenuine(Min, 1, 0, Max));
-    EXPECT_TRUE(isGenuine(Max, -1, 0, Min));
-    EXPECT_TRUE(isGenuine(Max, Min, Min, Max));
-    EXPECT_TRUE(isGenuine(1, Max, Max, 3));
-
     Sent sent;
     sent.score = "2147483647";
     sent.level = "1";

@@ -1,4 +1,4 @@
-#include "server/Exchange.h"
+#include "server/Request.h"
 
 namespace server {
 

@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     if (!failed && expected.BestTen[0].Score == 0) {
-        game::FillDefaultBestTen(expected);
+        core::fillDefaultBestTen(expected);
     }
     check(g.BestTen == expected.BestTen, "table differs from the file");
     check(g.PassValue == expected.PassValue, "PassValue differs from the file");
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     check(noTemporaries(fs), "a temporary file left behind");
     check(!hiscDirectory || saveFailed, "a directory named Hisc.dat was replaced");
-    const std::string newHisc = game::EncodeHiscFile(g);
+    const std::string newHisc = game::encodeHiscFile(g);
     const auto hisc = fs.nodes.find(hiscPath);
     const auto name = fs.nodes.find(namePath);
     const bool hiscWritten =

@@ -9,7 +9,7 @@
 
 #include "net/Base64.h"
 #include "net/NetErrors.h"
-#include "net/NetText.h"
+#include "net/NetMessages.h"
 #include "net/OutputFile.h"
 #include "net/TextFields.h"
 
@@ -84,7 +84,7 @@ std::int32_t portOfScheme(const std::string& scheme) {
         return 21;
     }
     if (scheme == "https") {
-        throw EHttpError(HttpFailure::BadRequest, text::SecureSocketNotSupported);
+        throw EHttpError(HttpFailure::BadRequest, messages::SecureSocketNotSupported);
     }
     return DefaultHttpPort;
 }
@@ -92,7 +92,7 @@ std::int32_t portOfScheme(const std::string& scheme) {
 std::int32_t portNumber(const std::string& text) {
     auto port = decimalNumber<std::int32_t>(text);
     if (!port || *port < 1 || *port > 65535) {
-        throw EHttpError(HttpFailure::BadRequest, text::invalidPort(text));
+        throw EHttpError(HttpFailure::BadRequest, messages::invalidPort(text));
     }
     return *port;
 }
@@ -214,13 +214,13 @@ void THttpClient::RunRequest() {
                 return;
             }
             if (redirects == MaxRepeats) {
-                throw EHttpError(HttpFailure::TooManyRedirects, text::TooManyRedirects);
+                throw EHttpError(HttpFailure::TooManyRedirects, messages::TooManyRedirects);
             }
         }
     } catch (...) {
         // Whatever the bound cut short, its passing is the reason.
         if (requestTimedOut_) {
-            throw EHttpError(HttpFailure::TimedOut, text::RequestTimedOut);
+            throw EHttpError(HttpFailure::TimedOut, messages::RequestTimedOut);
         }
         throw;
     }
@@ -229,7 +229,7 @@ void THttpClient::RunRequest() {
 void THttpClient::ParseUrl() {
     const std::string& url = requestUrl_;
     if (url.empty()) {
-        throw EHttpError(HttpFailure::BadRequest, text::EmptyUrl);
+        throw EHttpError(HttpFailure::BadRequest, messages::EmptyUrl);
     }
     if (Port == 0) {
         Port = DefaultHttpPort;
@@ -291,7 +291,7 @@ void THttpClient::BuildRequestHeader() {
     }
     headerLines_.Add("Content-type: application/x-www-form-urlencoded");
     if (std::ranges::any_of(headerLines_.Lines(), hasControlByte)) {
-        throw EHttpError(HttpFailure::BadRequest, text::ControlCharacterInRequest);
+        throw EHttpError(HttpFailure::BadRequest, messages::ControlCharacterInRequest);
     }
 }
 
@@ -316,7 +316,7 @@ void THttpClient::ReadReplyHeader() {
         kept += line.size();
         if (kept > MaxHeaderSize) {
             std::string().swap(Header);
-            throw EHttpError(HttpFailure::ReplyTooLarge, text::ReplyTooLarge);
+            throw EHttpError(HttpFailure::ReplyTooLarge, messages::ReplyTooLarge);
         }
         if (file) {
             file->write(line);
@@ -329,7 +329,7 @@ void THttpClient::ReadReplyHeader() {
     std::optional<int> status = statusOfLine(statusLine);
     if (!status) {
         throw EHttpError(HttpFailure::BadReply,
-                         statusLine.empty() ? text::NoStatusLine : text::MalformedStatusLine);
+                         statusLine.empty() ? messages::NoStatusLine : messages::MalformedStatusLine);
     }
     statusCode_ = static_cast<std::int16_t>(*status);
     for (;;) {
@@ -357,7 +357,7 @@ void THttpClient::ReadReplyBody() {
         if (!InputFileMode) {
             std::string().swap(Body);
         }
-        throw EHttpError(HttpFailure::ReplyTooLarge, text::ReplyTooLarge);
+        throw EHttpError(HttpFailure::ReplyTooLarge, messages::ReplyTooLarge);
     }
 }
 
@@ -407,15 +407,15 @@ bool THttpClient::JudgeStatus() {
     if (isRedirection(statusCode_)) {
         return FollowRedirect();
     }
-    throw EHttpError(HttpFailure::BadReply, text::unexpectedStatus(statusCode_));
+    throw EHttpError(HttpFailure::BadReply, messages::unexpectedStatus(statusCode_));
 }
 
 bool THttpClient::FollowRedirect() {
     if (redirectLocation_.empty()) {
-        throw EHttpError(HttpFailure::BadRedirect, text::RedirectWithoutLocation);
+        throw EHttpError(HttpFailure::BadRedirect, messages::RedirectWithoutLocation);
     }
     if (!isHttpLocation(redirectLocation_)) {
-        throw EHttpError(HttpFailure::BadRedirect, text::RedirectNotHttp);
+        throw EHttpError(HttpFailure::BadRedirect, messages::RedirectNotHttp);
     }
     requestUrl_ = redirectLocation_;
     if (!receivedCookie_.empty()) {

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "net/NetErrors.h"
-#include "net/NetText.h"
+#include "net/NetMessages.h"
 #include "net/OutputFile.h"
 #include "net/SocketErrorCode.h"
 
@@ -125,7 +125,7 @@ std::string TSocketClient::ReadLn() {
         WaitTurn(ReadableEvents);
         if (cancelRequested_) {
             cancelRequested_ = false;
-            throw EAbortError(text::ReadLnAborted);
+            throw EAbortError(messages::ReadLnAborted);
         }
     }
 }
@@ -139,7 +139,7 @@ void TSocketClient::CaptureString(std::string& target, std::int64_t limit) {
                     return limit == -1 || static_cast<std::int64_t>(target.size()) < limit;
                 });
     if (cancelled) {
-        throw EAbortError(text::CaptureAborted);
+        throw EAbortError(messages::CaptureAborted);
     }
 }
 
@@ -150,7 +150,7 @@ void TSocketClient::CaptureFile(const std::string& fileName, std::int64_t limit)
                              [this, limit] { return limit == -1 || bytesReceived_ < limit; });
     file.close();
     if (cancelled) {
-        throw EAbortError(text::SendAborted);
+        throw EAbortError(messages::SendAborted);
     }
 }
 
@@ -353,7 +353,7 @@ void TSocketClient::SendBuffer(std::string_view data) {
     }
     if (cancelRequested_) {
         cancelRequested_ = false;
-        throw EAbortError(text::SendAborted);
+        throw EAbortError(messages::SendAborted);
     }
 }
 

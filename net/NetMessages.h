@@ -5,7 +5,7 @@
 
 #include "net/NetErrors.h"
 
-namespace net::text {
+namespace net::messages {
 
 // Socket client.
 inline constexpr const char* AlreadyConnected = "Already connected";
@@ -47,4 +47,4 @@ const char* sockFailureText(SockFailure failure);
 // "10061:Connection refused" for a known socket error code, "Unknown Error No. 5" otherwise.
 std::string socketErrorText(int code);
 
-}  // namespace net::text
+}  // namespace net::messages

@@ -1,10 +1,10 @@
-#include "net/NetText.h"
+#include "net/NetMessages.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-namespace net::text {
+namespace net::messages {
 
 namespace {
 
@@ -120,4 +120,4 @@ std::string socketErrorText(int code) {
     return std::to_string(code) + ":" + found->second;
 }
 
-}  // namespace net::text
+}  // namespace net::messages

@@ -199,7 +199,7 @@ void TSocketClient::ReplaceSocket() {
 }
 
 void TSocketClient::SelectEvents() {
-    watcher_.watch(socket_.get(), [this](platform::SocketEvent event, int error) {
+    watcher_.watch(socket_.get(), [this](SocketEvent event, int error) {
         HandleSocketEvent(event, error);
     });
 }
@@ -221,14 +221,14 @@ void TSocketClient::RequestCloseSocket() {
     }
 }
 
-void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
+void TSocketClient::HandleSocketEvent(SocketEvent event, int error) {
     lastEventOk_ = error == 0;
     try {
         switch (event) {
-            case platform::SocketEvent::Accept:
+            case SocketEvent::Accept:
                 isConnected_ = true;
                 break;
-            case platform::SocketEvent::Connect:
+            case SocketEvent::Connect:
                 if (lastEventOk_) {
                     isConnected_ = true;
                     if (OnConnect) {
@@ -236,7 +236,7 @@ void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
                     }
                 }
                 break;
-            case platform::SocketEvent::Close:
+            case SocketEvent::Close:
                 if (error != 0) {
                     brokenError_ = socketErrorCode(error);
                 }
@@ -362,7 +362,7 @@ long TSocketClient::Receive(char* buffer, std::size_t size, int flags) {
     if (received < 0) {
         TakeSocketError();
     }
-    watcher_.reenable(socket_.get(), platform::SocketEvent::Read);
+    watcher_.reenable(socket_.get(), SocketEvent::Read);
     return static_cast<long>(received);
 }
 

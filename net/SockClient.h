@@ -16,9 +16,9 @@
 
 #include "net/HostLookup.h"
 #include "net/SocketHandle.h"
+#include "net/SocketWatcher.h"
 #include "net/TimeoutTimer.h"
 #include "platform/Application.h"
-#include "platform/SocketWatcher.h"
 
 namespace net {
 
@@ -111,7 +111,7 @@ class TSocketClient {
     void ReplaceSocket();
     void SelectEvents();
     void RequestCloseSocket();
-    void HandleSocketEvent(platform::SocketEvent event, int error);
+    void HandleSocketEvent(SocketEvent event, int error);
     void HandleLookupFinished(std::uint32_t address, int errorCode);
 
     void ResolveRemoteAddress();
@@ -147,7 +147,7 @@ class TSocketClient {
     [[noreturn]] void RaiseSocketError(int code);
 
     platform::Application& application_;
-    platform::SocketWatcher watcher_;
+    SocketWatcher watcher_;
     SocketHandle socket_;
     sockaddr_in remoteAddress_{};
     std::uint32_t resolvedAddress_ = 0;

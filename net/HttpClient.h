@@ -9,6 +9,7 @@
 #include <string>
 
 #include "net/HeaderList.h"
+#include "net/HttpReply.h"
 #include "net/SockClient.h"
 #include "net/TimeoutTimer.h"
 
@@ -32,8 +33,8 @@ class THttpClient : public TSocketClient {
     // Redirections followed within one Get.
     static constexpr int MaxRepeats = 20;
     // The most of a reply that is kept: status line and header lines together, and body.
-    static constexpr std::size_t MaxHeaderSize = 64 * 1024;
-    static constexpr std::size_t MaxBodySize = 1024 * 1024;
+    static constexpr std::size_t MaxHeaderSize = MaxReplyHeaderSize;
+    static constexpr std::size_t MaxBodySize = MaxReplyBodySize;
 
     explicit THttpClient(platform::Application& application);
 
@@ -82,8 +83,8 @@ class THttpClient : public TSocketClient {
     const std::string& RequestUrl() const { return requestUrl_; }
     const std::string& RequestPath() const { return requestPath_; }
     const THeaderList& HeaderLines() const { return headerLines_; }
-    const std::string& RedirectLocation() const { return redirectLocation_; }
-    const std::string& ReceivedCookie() const { return receivedCookie_; }
+    const std::string& RedirectLocation() const { return reply_.location(); }
+    const std::string& ReceivedCookie() const { return reply_.cookie(); }
 
   protected:
     void PacketReceived() override;
@@ -97,15 +98,13 @@ class THttpClient : public TSocketClient {
     // True when the request goes out again, to the redirection's location.
     bool JudgeStatus();
     bool FollowRedirect();
-    void InterpretHeaderLine(const std::string& line);
     void RequestTimerTriggered();
 
     CmdType currentCmd_ = cmdGet;
     std::string requestUrl_;
     std::string requestPath_;
     THeaderList headerLines_;
-    std::string redirectLocation_;
-    std::string receivedCookie_;
+    ReplyHeader reply_{MaxHeaderSize};
     TTimeoutTimer requestTimer_;
     bool requestTimedOut_ = false;
 };

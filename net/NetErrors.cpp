@@ -8,7 +8,9 @@ ESockError::ESockError(SockFailure failure)
     : std::runtime_error(messages::sockFailureText(failure)), failure_(failure), code_(0) {}
 
 ESockError::ESockError(int code)
-    : std::runtime_error(messages::socketErrorText(code)), failure_(SockFailure::System), code_(code) {}
+    : std::runtime_error(messages::socketErrorText(code)),
+      failure_(SockFailure::System),
+      code_(code) {}
 
 ERequestTooLong::ERequestTooLong()
     : EHttpError(HttpFailure::BadRequest, messages::RequestTargetTooLong) {}

@@ -199,9 +199,8 @@ void TSocketClient::ReplaceSocket() {
 }
 
 void TSocketClient::SelectEvents() {
-    watcher_.watch(socket_.get(), [this](SocketEvent event, int error) {
-        HandleSocketEvent(event, error);
-    });
+    watcher_.watch(socket_.get(),
+                   [this](SocketEvent event, int error) { HandleSocketEvent(event, error); });
 }
 
 void TSocketClient::RequestCloseSocket() {

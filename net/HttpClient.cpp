@@ -28,35 +28,7 @@ void release(std::string& kept, bool isFileName) {
 
 }  // namespace
 
-// Runs the bound of one whole request for as long as it lasts.
-class THttpClient::RequestBound {
-  public:
-    explicit RequestBound(THttpClient& client) : timer_(client.requestTimer_) {
-        client.requestTimedOut_ = false;
-        // Off first, so that switching on always starts a fresh countdown.
-        timer_.SetEnabled(false);
-        timer_.SetInterval(client.TimeOut == 0 ? DefaultTimeOutMs
-                                               : static_cast<std::uint32_t>(client.TimeOut));
-        try {
-            timer_.SetEnabled(true);
-        } catch (...) {
-            timer_.SetEnabled(false);
-            throw;
-        }
-    }
-    ~RequestBound() { timer_.SetEnabled(false); }
-    RequestBound(const RequestBound&) = delete;
-    RequestBound& operator=(const RequestBound&) = delete;
-
-  private:
-    TTimeoutTimer& timer_;
-};
-
-THttpClient::THttpClient(platform::Application& application)
-    : TSocketClient(application), requestTimer_(application) {
-    requestTimer_.SetEnabled(false);
-    requestTimer_.OnTimer = [this](TTimeoutTimer&) { RequestTimerTriggered(); };
-}
+THttpClient::THttpClient(platform::Application& application) : TSocketClient(application) {}
 
 void THttpClient::Get(const std::string& url) {
     currentCmd_ = cmdGet;
@@ -64,13 +36,8 @@ void THttpClient::Get(const std::string& url) {
     RunRequest();
 }
 
-void THttpClient::Abort() {
-    MarkLookupFinished();
-    TSocketClient::Abort();
-}
-
 void THttpClient::RunRequest() {
-    RequestBound bound(*this);
+    auto bound = Waits().bound(TimeOut);
     try {
         for (int redirects = 0;; ++redirects) {
             ParseUrl();
@@ -87,7 +54,7 @@ void THttpClient::RunRequest() {
         }
     } catch (...) {
         // Whatever the bound cut short, its passing is the reason.
-        if (requestTimedOut_) {
+        if (Waits().boundPassed()) {
             throw EHttpError(HttpFailure::TimedOut, messages::RequestTimedOut);
         }
         throw;
@@ -254,12 +221,6 @@ bool THttpClient::FollowRedirect() {
     }
     requestUrl_ = resolveLocation(requestUrl_, Host, static_cast<std::uint16_t>(Port));
     return true;
-}
-
-void THttpClient::RequestTimerTriggered() {
-    requestTimer_.SetEnabled(false);
-    requestTimedOut_ = true;
-    Abort();
 }
 
 }  // namespace net

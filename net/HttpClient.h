@@ -11,7 +11,6 @@
 #include "net/HeaderList.h"
 #include "net/HttpReply.h"
 #include "net/SockClient.h"
-#include "net/TimeoutTimer.h"
 
 namespace net {
 
@@ -68,7 +67,6 @@ class THttpClient : public TSocketClient {
     // "Too many redirects", "Reply too large"), EHttpStatusError for a status of 400 and above,
     // "Request timed out", and the socket errors; the connection is closed first.
     void Get(const std::string& url);
-    void Abort() override;
 
     // The steps of Get.
     void RunRequest();
@@ -90,23 +88,18 @@ class THttpClient : public TSocketClient {
     void PacketReceived() override;
 
   private:
-    class RequestBound;
-
     // Connect, send, read and judge; the connection is closed however it ends. True when a
     // redirection is to be followed.
     bool Exchange();
     // True when the request goes out again, to the redirection's location.
     bool JudgeStatus();
     bool FollowRedirect();
-    void RequestTimerTriggered();
 
     CmdType currentCmd_ = cmdGet;
     std::string requestUrl_;
     std::string requestPath_;
     THeaderList headerLines_;
     ReplyHeader reply_{MaxHeaderSize};
-    TTimeoutTimer requestTimer_;
-    bool requestTimedOut_ = false;
 };
 
 }  // namespace net

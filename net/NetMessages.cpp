@@ -93,8 +93,6 @@ const char* sockFailureText(SockFailure failure) {
             return HostLookupTimedOut;
         case SockFailure::HostLookupCanceled:
             return HostLookupCanceled;
-        case SockFailure::HostLookupFailed:
-            return HostLookupFailed;
         case SockFailure::ConnectionTimedOut:
             return ConnectionTimedOut;
         case SockFailure::ConnectionCanceled:

@@ -12,7 +12,6 @@ inline constexpr const char* AlreadyConnected = "Already connected";
 inline constexpr const char* NullRemoteAddress = "Null Remote Address";
 inline constexpr const char* HostLookupTimedOut = "Host Lookup Timed Out";
 inline constexpr const char* HostLookupCanceled = "Host Lookup Canceled";
-inline constexpr const char* HostLookupFailed = "Host Lookup Failed";
 inline constexpr const char* ConnectionTimedOut = "Connection Timed out";
 inline constexpr const char* ConnectionCanceled = "Connection Canceled";
 inline constexpr const char* ConnectionFailed = "Connection Failed";

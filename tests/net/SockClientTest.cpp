@@ -202,11 +202,24 @@ TEST_F(NetTest, CancelFromAnotherHandlerEndsCaptureWhileTheLoopRuns) {
     EXPECT_FALSE(client.TimeOutFired());
 }
 
-TEST_F(NetTest, NegativeTimeOutIsRefused) {
+TEST_F(NetTest, NegativeTimeOutIsRefusedByEveryWait) {
     LoopbackServer server = talker(silent());
     TSocketClient client(app);
     client.TimeOut = -1;
     expectError<ESockError>([&] { pointAt(client, server).Connect(); }, "No Timer");
+    TSocketClient named(app);
+    named.Host = "localhost";
+    named.Port = server.port();
+    named.TimeOut = -1;
+    expectError<ESockError>([&] { named.Connect(); }, "No Timer");
+
+    LoopbackServer late = talker(Reply{{"", "late\n"}, 200});
+    TSocketClient reader(app);
+    pointAt(reader, late).Connect();
+    reader.TimeOut = -1;
+    for (int wait = 0; wait < 2; ++wait) {
+        expectError<ESockError>([&] { reader.ReadLn(); }, "No Timer");
+    }
 }
 
 TEST_F(NetTest, WriteStopsAtTheFirstZeroByte) {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "net/TimeoutTimer.h"
+
 namespace net {
 
 // A countdown on the platform's timers that, when it passes, stops and ends the wait.

@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "net/TimeoutTimer.h"
 #include "platform/Application.h"
 
 namespace net {
@@ -67,7 +66,7 @@ class SocketWait {
     bool boundPassed() const;
 
   private:
-    // Cancelled already, the wait ends without another abort.
+    // Ends the wait through the abort, unless it is cancelled already.
     void end();
 
     platform::Application& application_;

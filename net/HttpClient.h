@@ -9,8 +9,8 @@
 #include <string>
 
 #include "net/HeaderList.h"
+#include "net/HttpReply.h"
 #include "net/SockClient.h"
-#include "net/TimeoutTimer.h"
 
 namespace net {
 
@@ -32,8 +32,8 @@ class THttpClient : public TSocketClient {
     // Redirections followed within one Get.
     static constexpr int MaxRepeats = 20;
     // The most of a reply that is kept: status line and header lines together, and body.
-    static constexpr std::size_t MaxHeaderSize = 64 * 1024;
-    static constexpr std::size_t MaxBodySize = 1024 * 1024;
+    static constexpr std::size_t MaxHeaderSize = MaxReplyHeaderSize;
+    static constexpr std::size_t MaxBodySize = MaxReplyBodySize;
 
     explicit THttpClient(platform::Application& application);
 
@@ -67,7 +67,6 @@ class THttpClient : public TSocketClient {
     // "Too many redirects", "Reply too large"), EHttpStatusError for a status of 400 and above,
     // "Request timed out", and the socket errors; the connection is closed first.
     void Get(const std::string& url);
-    void Abort() override;
 
     // The steps of Get.
     void RunRequest();
@@ -82,32 +81,25 @@ class THttpClient : public TSocketClient {
     const std::string& RequestUrl() const { return requestUrl_; }
     const std::string& RequestPath() const { return requestPath_; }
     const THeaderList& HeaderLines() const { return headerLines_; }
-    const std::string& RedirectLocation() const { return redirectLocation_; }
-    const std::string& ReceivedCookie() const { return receivedCookie_; }
+    const std::string& RedirectLocation() const { return reply_.location(); }
+    const std::string& ReceivedCookie() const { return reply_.cookie(); }
 
   protected:
     void PacketReceived() override;
 
   private:
-    class RequestBound;
-
     // Connect, send, read and judge; the connection is closed however it ends. True when a
     // redirection is to be followed.
     bool Exchange();
     // True when the request goes out again, to the redirection's location.
     bool JudgeStatus();
     bool FollowRedirect();
-    void InterpretHeaderLine(const std::string& line);
-    void RequestTimerTriggered();
 
     CmdType currentCmd_ = cmdGet;
     std::string requestUrl_;
     std::string requestPath_;
     THeaderList headerLines_;
-    std::string redirectLocation_;
-    std::string receivedCookie_;
-    TTimeoutTimer requestTimer_;
-    bool requestTimedOut_ = false;
+    ReplyHeader reply_{MaxHeaderSize};
 };
 
 }  // namespace net

@@ -14,7 +14,6 @@ enum class SockFailure {
     NullRemoteAddress,
     HostLookupTimedOut,
     HostLookupCanceled,
-    HostLookupFailed,
     ConnectionTimedOut,
     ConnectionCanceled,
     ConnectionFailed,

@@ -1,7 +1,7 @@
 #include "net/SockClient.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "net/NetErrors.h"
-#include "net/NetText.h"
+#include "net/NetMessages.h"
 #include "net/OutputFile.h"
 #include "net/SocketErrorCode.h"
 
@@ -22,28 +22,13 @@ constexpr short ReadableEvents = POLLIN | POLLRDHUP;
 
 }  // namespace
 
-// Runs the time-out for the length of one wait.
-class TSocketClient::TimeOutScope {
-  public:
-    explicit TimeOutScope(TSocketClient& client) : client_(client) { client_.TimerOn(); }
-    ~TimeOutScope() { client_.TimerOff(); }
-    TimeOutScope(const TimeOutScope&) = delete;
-    TimeOutScope& operator=(const TimeOutScope&) = delete;
-
-  private:
-    TSocketClient& client_;
-};
-
 TSocketClient::TSocketClient(platform::Application& application)
-    : application_(application),
-      watcher_(application),
+    : watcher_(application),
       ioBuffer_(IoBufferSize),
-      timer_(application),
-      lookup_(application, [this](std::uint32_t address, int errorCode) {
-          HandleLookupFinished(address, errorCode);
-      }) {
-    timer_.SetEnabled(false);
-    timer_.OnTimer = [this](TTimeoutTimer&) { TimerTriggered(); };
+      wait_(
+          application, [this] { Abort(); },
+          [this](const std::string& status) { Report(8, status); }),
+      resolver_(application, wait_) {
     socket_ = OpenSocket();
     // The first socket resets its connection on close instead of lingering.
     linger noLinger{1, 0};
@@ -56,14 +41,13 @@ TSocketClient::TSocketClient(platform::Application& application)
 
 void TSocketClient::Connect() {
     Report(8, "Connecting");
-    cancelRequested_ = false;
+    wait_.takeCancel();
     if (isConnected_) {
         throw ESockError(SockFailure::AlreadyConnected);
     }
     ResolveRemoteAddress();
     remoteAddress_.sin_family = AF_INET;
     remoteAddress_.sin_port = htons(static_cast<std::uint16_t>(Proxy.empty() ? Port : ProxyPort));
-    lookupFinished_ = false;
     lastEventOk_ = true;
     brokenError_ = 0;
     SelectEvents();
@@ -72,7 +56,7 @@ void TSocketClient::Connect() {
         CheckSocketError(InProgressCode);
     }
     WaitConnected();
-    if (!isConnected_ || timeOutFired_ || cancelRequested_ || !lastEventOk_) {
+    if (!isConnected_ || wait_.timedOut() || wait_.cancelled() || !lastEventOk_) {
         RaiseConnectFailure();
     }
 }
@@ -89,7 +73,7 @@ void TSocketClient::Abort() {
 
 void TSocketClient::Cancel() {
     Report(8, "Canceling");
-    cancelRequested_ = true;
+    wait_.cancel();
 }
 
 void TSocketClient::Write(std::string_view text) {
@@ -104,28 +88,22 @@ void TSocketClient::Writeln(std::string_view text) {
 
 std::string TSocketClient::ReadLn() {
     Report(8, "ReadLn");
-    TimeOutScope timeOut(*this);
+    auto timeOut = wait_.timeOut(TimeOut);
     std::string line;
     for (;;) {
         if (line.size() == IoBufferSize) {
             return line;
         }
         long peeked = Receive(ioBuffer_.data(), IoBufferSize - line.size(), MSG_PEEK);
-        if (peeked == 0 || (peeked < 0 && lastSocketError_ == NotConnectedCode)) {
-            RaiseIfBroken();
+        if (ConnectionEnded(peeked)) {
             return {};
         }
-        if (peeked > 0) {
-            if (TakeLinePart(line, static_cast<std::size_t>(peeked))) {
-                return line;
-            }
-        } else if (lastSocketError_ != WouldBlockCode) {
-            RaiseSocketError(lastSocketError_);
+        if (peeked > 0 && TakeLinePart(line, static_cast<std::size_t>(peeked))) {
+            return line;
         }
         WaitTurn(ReadableEvents);
-        if (cancelRequested_) {
-            cancelRequested_ = false;
-            throw EAbortError(text::ReadLnAborted);
+        if (wait_.takeCancel()) {
+            throw EAbortError(messages::ReadLnAborted);
         }
     }
 }
@@ -139,7 +117,7 @@ void TSocketClient::CaptureString(std::string& target, std::int64_t limit) {
                     return limit == -1 || static_cast<std::int64_t>(target.size()) < limit;
                 });
     if (cancelled) {
-        throw EAbortError(text::CaptureAborted);
+        throw EAbortError(messages::CaptureAborted);
     }
 }
 
@@ -150,7 +128,7 @@ void TSocketClient::CaptureFile(const std::string& fileName, std::int64_t limit)
                              [this, limit] { return limit == -1 || bytesReceived_ < limit; });
     file.close();
     if (cancelled) {
-        throw EAbortError(text::SendAborted);
+        throw EAbortError(messages::SendAborted);
     }
 }
 
@@ -199,9 +177,8 @@ void TSocketClient::ReplaceSocket() {
 }
 
 void TSocketClient::SelectEvents() {
-    watcher_.watch(socket_.get(), [this](platform::SocketEvent event, int error) {
-        HandleSocketEvent(event, error);
-    });
+    watcher_.watch(socket_.get(),
+                   [this](SocketEvent event, int error) { HandleSocketEvent(event, error); });
 }
 
 void TSocketClient::RequestCloseSocket() {
@@ -221,14 +198,14 @@ void TSocketClient::RequestCloseSocket() {
     }
 }
 
-void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
+void TSocketClient::HandleSocketEvent(SocketEvent event, int error) {
     lastEventOk_ = error == 0;
     try {
         switch (event) {
-            case platform::SocketEvent::Accept:
+            case SocketEvent::Accept:
                 isConnected_ = true;
                 break;
-            case platform::SocketEvent::Connect:
+            case SocketEvent::Connect:
                 if (lastEventOk_) {
                     isConnected_ = true;
                     if (OnConnect) {
@@ -236,7 +213,7 @@ void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
                     }
                 }
                 break;
-            case platform::SocketEvent::Close:
+            case SocketEvent::Close:
                 if (error != 0) {
                     brokenError_ = socketErrorCode(error);
                 }
@@ -253,26 +230,9 @@ void TSocketClient::HandleSocketEvent(platform::SocketEvent event, int error) {
     }
 }
 
-void TSocketClient::HandleLookupFinished(std::uint32_t address, int errorCode) {
-    lastEventOk_ = errorCode == 0;
-    if (errorCode != 0) {
-        lastSocketError_ = errorCode;
-    }
-    resolvedAddress_ = address;
-    lookupFinished_ = true;
-}
-
 void TSocketClient::ResolveRemoteAddress() {
     for (bool firstAttempt = true;; firstAttempt = false) {
-        try {
-            ResolveHost();
-        } catch (const ESockError& error) {
-            // A failed lookup shows as the null address below; only the end of a wait counts.
-            if (error.failure() == SockFailure::HostLookupTimedOut ||
-                error.failure() == SockFailure::HostLookupCanceled) {
-                throw;
-            }
-        }
+        remoteAddress_.sin_addr.s_addr = ResolveHost();
         if (remoteAddress_.sin_addr.s_addr != 0) {
             return;
         }
@@ -286,51 +246,34 @@ void TSocketClient::ResolveRemoteAddress() {
     }
 }
 
-void TSocketClient::ResolveHost() {
+std::uint32_t TSocketClient::ResolveHost() {
     Report(8, "Resolve Host");
-    const std::string& name = Proxy.empty() ? Host : Proxy;
-    if (inet_pton(AF_INET, name.c_str(), &remoteAddress_.sin_addr) == 1) {
-        return;
+    AddressResolver::Answer answer = resolver_.resolve(Proxy.empty() ? Host : Proxy, TimeOut);
+    if (answer.lookedUp) {
+        lastEventOk_ = answer.errorCode == 0;
+        if (!lastEventOk_) {
+            lastSocketError_ = answer.errorCode;
+        } else if (OnHostResolved) {
+            OnHostResolved(*this);
+        }
     }
-    remoteAddress_.sin_addr.s_addr = 0;
-    {
-        TimeOutScope timeOut(*this);
-        lookupFinished_ = false;
-        lookup_.start(name);
-        // The answer comes as a message: nothing on the socket to wait for.
-        WaitUntil(-1, 0, [this] { return lookupFinished_ || timeOutFired_ || cancelRequested_; });
-        lookup_.forget();
-    }
-    if (timeOutFired_) {
-        throw ESockError(SockFailure::HostLookupTimedOut);
-    }
-    if (cancelRequested_) {
-        throw ESockError(SockFailure::HostLookupCanceled);
-    }
-    if (!lastEventOk_) {
-        throw ESockError(SockFailure::HostLookupFailed);
-    }
-    remoteAddress_.sin_addr.s_addr = resolvedAddress_;
-    if (OnHostResolved) {
-        OnHostResolved(*this);
-    }
+    return answer.address;
 }
 
 void TSocketClient::WaitConnected() {
-    TimeOutScope timeOut(*this);
-    WaitUntil(socket_.get(), POLLOUT, [this] {
-        return isConnected_ || timeOutFired_ || cancelRequested_ || !lastEventOk_;
-    });
+    auto timeOut = wait_.timeOut(TimeOut);
+    wait_.until(socket_.get(), POLLOUT,
+                [this] { return isConnected_ || wait_.cancelled() || !lastEventOk_; });
 }
 
 void TSocketClient::RaiseConnectFailure() {
     if (OnConnectionFailed) {
         OnConnectionFailed(*this);
     }
-    if (timeOutFired_) {
+    if (wait_.timedOut()) {
         throw ESockError(SockFailure::ConnectionTimedOut);
     }
-    if (cancelRequested_) {
+    if (wait_.cancelled()) {
         throw ESockError(SockFailure::ConnectionCanceled);
     }
     throw ESockError(SockFailure::ConnectionFailed);
@@ -338,8 +281,8 @@ void TSocketClient::RaiseConnectFailure() {
 
 void TSocketClient::SendBuffer(std::string_view data) {
     Report(4, "Sending Buffer");
-    TimeOutScope timeOut(*this);
-    while (!cancelRequested_ && !data.empty()) {
+    auto timeOut = wait_.timeOut(TimeOut);
+    while (!wait_.cancelled() && !data.empty()) {
         ssize_t sent = ::send(socket_.get(), data.data(), data.size(), MSG_NOSIGNAL);
         if (sent > 0) {
             data.remove_prefix(static_cast<std::size_t>(sent));
@@ -351,9 +294,8 @@ void TSocketClient::SendBuffer(std::string_view data) {
             WaitTurn(POLLOUT);
         }
     }
-    if (cancelRequested_) {
-        cancelRequested_ = false;
-        throw EAbortError(text::SendAborted);
+    if (wait_.takeCancel()) {
+        throw EAbortError(messages::SendAborted);
     }
 }
 
@@ -362,7 +304,7 @@ long TSocketClient::Receive(char* buffer, std::size_t size, int flags) {
     if (received < 0) {
         TakeSocketError();
     }
-    watcher_.reenable(socket_.get(), platform::SocketEvent::Read);
+    watcher_.reenable(socket_.get(), SocketEvent::Read);
     return static_cast<long>(received);
 }
 
@@ -381,74 +323,37 @@ bool TSocketClient::TakeLinePart(std::string& line, std::size_t peeked) {
 bool TSocketClient::Capture(const std::function<void(std::string_view chunk)>& sink,
                             const std::function<bool()>& wantMore) {
     bytesReceived_ = 0;
-    TimeOutScope timeOut(*this);
-    while (!cancelRequested_ && wantMore()) {
+    auto timeOut = wait_.timeOut(TimeOut);
+    while (!wait_.cancelled() && wantMore()) {
         long received = Receive(ioBuffer_.data(), IoBufferSize, 0);
-        if (received == 0) {
-            RaiseIfBroken();
+        if (ConnectionEnded(received)) {
             break;
         }
         if (received > 0) {
             sink(std::string_view(ioBuffer_.data(), static_cast<std::size_t>(received)));
             bytesReceived_ += received;
             PacketReceived();
-            TimerOn();
-        } else if (lastSocketError_ == NotConnectedCode) {
-            RaiseIfBroken();
-            break;
-        } else if (lastSocketError_ != WouldBlockCode) {
-            RaiseSocketError(lastSocketError_);
         }
         WaitTurn(ReadableEvents);
     }
-    bool cancelled = cancelRequested_;
-    cancelRequested_ = false;
-    return cancelled;
-}
-
-void TSocketClient::TimerOn() {
-    Report(8, "Timer On");
-    timeOutFired_ = false;
-    // A negative TimeOut becomes an interval the timer refuses.
-    timer_.SetInterval(TimeOut == 0 ? DefaultTimeOutMs : static_cast<std::uint32_t>(TimeOut));
-    timer_.SetEnabled(true);
-}
-
-void TSocketClient::TimerOff() {
-    Report(8, "Timer Off");
-    timer_.SetEnabled(false);
-}
-
-void TSocketClient::TimerTriggered() {
-    Report(8, "Timer Triggered");
-    timer_.SetEnabled(false);
-    timeOutFired_ = true;
-    lookupFinished_ = true;
-    Abort();
+    return wait_.takeCancel();
 }
 
 void TSocketClient::WaitTurn(short events) {
-    WaitTurnOn(socket_.get(), events);
+    wait_.turn(socket_.get(), events);
 }
 
-void TSocketClient::WaitTurnOn(int fd, short events) {
-    application_.waitForEvent(fd, events);
-    // A quitting program takes no more time for the network.
-    if (application_.terminated() && !cancelRequested_) {
-        Abort();
+bool TSocketClient::ConnectionEnded(long received) {
+    if (received == 0 || (received < 0 && lastSocketError_ == NotConnectedCode)) {
+        if (brokenError_ != 0) {
+            RaiseSocketError(std::exchange(brokenError_, 0));
+        }
+        return true;
     }
-}
-
-void TSocketClient::WaitUntil(int fd, short events, const std::function<bool()>& done) {
-    do {
-        WaitTurnOn(fd, events);
-    } while (!done());
-}
-
-void TSocketClient::RaiseIfBroken() {
-    if (brokenError_ != 0) {
-        RaiseSocketError(std::exchange(brokenError_, 0));
+    if (received < 0 && lastSocketError_ != WouldBlockCode) {
+        RaiseSocketError(lastSocketError_);
     }
+    return false;
 }
 
 int TSocketClient::TakeSocketError() {

@@ -14,18 +14,18 @@
 #include <string_view>
 #include <vector>
 
-#include "net/HostLookup.h"
+#include "net/AddressResolver.h"
 #include "net/SocketHandle.h"
-#include "net/TimeoutTimer.h"
+#include "net/SocketWait.h"
+#include "net/SocketWatcher.h"
 #include "platform/Application.h"
-#include "platform/SocketWatcher.h"
 
 namespace net {
 
 class TSocketClient {
   public:
     // Every wait ends after this long when TimeOut is 0, so a silent server cannot hang it.
-    static constexpr std::uint32_t DefaultTimeOutMs = 30'000;
+    static constexpr std::uint32_t DefaultTimeOutMs = SocketWait::DefaultTimeOutMs;
     static constexpr std::size_t IoBufferSize = 65'536;
 
     // Raises ESockError "Initializaton of POSIX sockets failed" when no socket can be made.
@@ -83,8 +83,8 @@ class TSocketClient {
     void AttachConnected(SocketHandle connected);
 
     bool IsConnected() const { return isConnected_; }
-    bool CancelRequested() const { return cancelRequested_; }
-    bool TimeOutFired() const { return timeOutFired_; }
+    bool CancelRequested() const { return wait_.cancelled(); }
+    bool TimeOutFired() const { return wait_.timedOut(); }
     bool LastEventOk() const { return lastEventOk_; }
     int LastSocketError() const { return lastSocketError_; }
     std::int64_t BytesReceived() const { return bytesReceived_; }
@@ -96,8 +96,8 @@ class TSocketClient {
 
   protected:
     void Report(int level, const std::string& text);
-    // Ends a host lookup wait as if the answer had come.
-    void MarkLookupFinished() { lookupFinished_ = true; }
+    // The waits, for a bound that spans several of them.
+    SocketWait& Waits() { return wait_; }
     // Called after each chunk a capture receives.
     virtual void PacketReceived() {}
 
@@ -105,17 +105,15 @@ class TSocketClient {
     std::int32_t contentLength_ = 0;
 
   private:
-    class TimeOutScope;
-
     SocketHandle OpenSocket();
     void ReplaceSocket();
     void SelectEvents();
     void RequestCloseSocket();
-    void HandleSocketEvent(platform::SocketEvent event, int error);
-    void HandleLookupFinished(std::uint32_t address, int errorCode);
+    void HandleSocketEvent(SocketEvent event, int error);
 
     void ResolveRemoteAddress();
-    void ResolveHost();
+    // The address of the host or the proxy; 0 when it does not resolve.
+    std::uint32_t ResolveHost();
     void WaitConnected();
     void RaiseConnectFailure();
 
@@ -130,36 +128,26 @@ class TSocketClient {
     bool Capture(const std::function<void(std::string_view chunk)>& sink,
                  const std::function<bool()>& wantMore);
 
-    void TimerOn();
-    void TimerOff();
-    void TimerTriggered();
-    // One turn of the application's wait on this socket; aborts when the application quits.
+    // One turn of the wait on this socket.
     void WaitTurn(short events);
-    void WaitTurnOn(int fd, short events);
-    // Turns of the wait on fd (-1: none) until done holds; at least one.
-    void WaitUntil(int fd, short events, const std::function<bool()>& done);
-    // Raises the error that broke the connection, once, if one did.
-    void RaiseIfBroken();
+    // After a receive: true when the connection has ended, raising the error that broke it (once)
+    // if one did; raises any other error but that of an empty buffer.
+    bool ConnectionEnded(long received);
 
     int TakeSocketError();
     // Raises the error of the failed call unless its code is tolerated.
     void CheckSocketError(int toleratedCode);
     [[noreturn]] void RaiseSocketError(int code);
 
-    platform::Application& application_;
-    platform::SocketWatcher watcher_;
+    SocketWatcher watcher_;
     SocketHandle socket_;
     sockaddr_in remoteAddress_{};
-    std::uint32_t resolvedAddress_ = 0;
     std::vector<char> ioBuffer_;
-    TTimeoutTimer timer_;
-    HostLookup lookup_;
+    SocketWait wait_;
+    AddressResolver resolver_;
 
     bool isConnected_ = false;
-    bool cancelRequested_ = false;
-    bool timeOutFired_ = false;
     bool lastEventOk_ = true;
-    bool lookupFinished_ = false;
     int lastSocketError_ = 0;
     // The socket error code of a connection the peer broke, until it is raised.
     int brokenError_ = 0;

@@ -1,5 +1,8 @@
 #include "net/TextFields.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace net {
 
 std::string NthField(std::string_view text, char delimiter, int n) {
@@ -29,6 +32,19 @@ std::size_t NthCharPos(std::string_view text, char character, int n) {
         return notFound;
     }
     return index + 1;
+}
+
+std::optional<std::int32_t> decimalNumber(std::string_view digits) {
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (digits.empty() || !std::ranges::all_of(digits, isDigit)) {
+        return std::nullopt;
+    }
+    std::int32_t value = 0;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace net

@@ -1,12 +1,9 @@
-// Feeds arbitrary reply bytes through a socket pair into the HTTP client's header and body
-// reading, in pieces whose size the first input byte chooses, one piece per turn of the wait
-// loops. The second byte repeats the rest up to 2 MB, so that replies pass the client's bounds.
-// Checks that what is kept stays within the bounds, is exactly the bytes sent, and is released
-// when a reply is too large.
-
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
+// Feeds arbitrary reply bytes through the HTTP client's reading of a reply, as text: the lines
+// the socket client's ReadLn would give go through the reply header within its bound, the
+// Location found through the redirection rules and the URL split, and what follows the header is
+// the body against its bound. The first input byte repeats the rest up to 2 MB, so that replies
+// pass both bounds. Checks that what is kept stays within the bounds and is exactly the bytes
+// received, and that the bounds refuse exactly the replies that pass them.
 
 #include <algorithm>
 #include <cstddef>
@@ -15,52 +12,22 @@
 #include <string>
 #include <string_view>
 
-#include "net/HttpClient.h"
+#include "net/HttpReply.h"
+#include "net/HttpUrl.h"
 #include "net/NetErrors.h"
-#include "net/SocketHandle.h"
-#include "platform/Application.h"
-#include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
 
 namespace {
 
 constexpr std::size_t RepeatStep = 8 * 1024;
-// Pieces per reply at least, so that a long reply is not fed a byte at a time.
-constexpr std::size_t MaxPieces = 16;
+// The socket client's buffer: ReadLn gives a longer line in pieces of this size.
+constexpr std::size_t LinePieceSize = 64 * 1024;
+constexpr std::size_t MaxValueLength = 256;
 
-// The server's end: writes one piece each time the loop polls, then closes.
-class PieceWriter final : public platform::EventSource {
-  public:
-    PieceWriter(int fd, std::string_view reply, std::size_t pieceSize)
-        : fd_(fd), reply_(reply), pieceSize_(pieceSize) {}
-
-    void poll() override {
-        if (!fd_.valid()) {
-            return;
-        }
-        std::size_t length = std::min(pieceSize_, reply_.size());
-        ssize_t written = length == 0 ? 0 : ::send(fd_.get(), reply_.data(), length, MSG_NOSIGNAL);
-        reply_.remove_prefix(static_cast<std::size_t>(std::max<ssize_t>(written, 0)));
-        if (reply_.empty()) {
-            fd_.close();
-        }
+void check(bool holds) {
+    if (!holds) {
+        std::abort();
     }
-    std::uint32_t pollIntervalMs() const override { return 1; }
-
-  private:
-    net::SocketHandle fd_;
-    std::string_view reply_;
-    std::size_t pieceSize_;
-};
-
-struct Harness {
-    platform::SystemClock clock;
-    platform::RecordedMessageBoxes boxes;
-    platform::Application application{clock, boxes};
-    net::THttpClient client{application};
-
-    Harness() { client.TimeOut = 2000; }
-};
+}
 
 // The rest of the input, repeated until it reaches repeatByte steps.
 std::string replyOf(std::string_view rest, std::uint8_t repeatByte) {
@@ -71,59 +38,67 @@ std::string replyOf(std::string_view rest, std::uint8_t repeatByte) {
     return reply;
 }
 
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
+// The next line ReadLn gives: up to and including a line feed, or a whole piece; empty, and
+// nothing left, once the connection ended inside a line.
+std::string_view readLine(std::string_view& rest) {
+    std::size_t lineFeed = rest.substr(0, LinePieceSize).find('\n');
+    std::size_t length = lineFeed != std::string_view::npos ? lineFeed + 1
+                         : rest.size() >= LinePieceSize     ? LinePieceSize
+                                                            : 0;
+    std::string_view line = rest.substr(0, length);
+    rest = length == 0 ? std::string_view() : rest.substr(length);
+    return line;
+}
+
+void followLocation(const std::string& location) {
+    try {
+        net::checkRedirectLocation(location);
+        net::HttpUrl url = net::splitUrl(net::resolveLocation(location, "ranking.example", 8080));
+        check(url.target.starts_with('/') && url.target.size() <= net::MaxTargetLength);
+        check(!url.port || (*url.port >= 1 && *url.port <= 65535));
+    } catch (const net::EHttpError&) {
+        // A location the client refuses to follow.
     }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 2) {
+    if (size < 1) {
         return 0;
     }
-    static Harness harness;
     const std::string reply =
-        replyOf(std::string_view(reinterpret_cast<const char*>(data) + 2, size - 2), data[1]);
-    std::size_t pieceSize =
-        data[0] == 0 ? reply.size() : std::max<std::size_t>(data[0], reply.size() / MaxPieces);
-
-    int ends[2];
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-        std::abort();
-    }
-    fcntl(ends[1], F_SETFL, O_NONBLOCK);
-    PieceWriter writer(ends[1], reply, std::max<std::size_t>(pieceSize, 1));
-    writer.poll();
-    harness.application.addEventSource(writer);
-
-    net::THttpClient& client = harness.client;
-    client.AttachConnected(net::SocketHandle(ends[0]));
-    bool tooLarge = false;
-    bool ended = false;
+        replyOf(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1), data[0]);
+    std::string_view rest = reply;
+    std::string header;
+    net::ReplyHeader reading(net::MaxReplyHeaderSize);
+    bool headerEnded = false;
     try {
-        client.ReadReplyHeader();
-        client.ReadReplyBody();
-        ended = true;
+        while (reading.take(readLine(rest), [&header](std::string_view line) { header += line; })) {
+        }
+        headerEnded = true;
     } catch (const net::EHttpError& error) {
-        tooLarge = error.failure() == net::HttpFailure::ReplyTooLarge;
+        if (error.failure() == net::HttpFailure::ReplyTooLarge) {
+            check(reply.size() > net::MaxReplyHeaderSize);
+        }
     }
-    client.Disconnect();
-    harness.application.removeEventSource(writer);
-
-    check(client.Header.size() <= net::THttpClient::MaxHeaderSize);
-    check(client.Body.size() <= net::THttpClient::MaxBodySize);
-    if (tooLarge) {
-        check(client.Body.empty());
-        check(client.Header.empty() ||
-              reply.size() > client.Header.size() + net::THttpClient::MaxBodySize);
+    check(header.size() <= net::MaxReplyHeaderSize);
+    check(reply.starts_with(header));
+    check(reading.location().size() <= MaxValueLength && reading.cookie().size() <= MaxValueLength);
+    check(reading.contentLength() >= 0);
+    if (!headerEnded) {
+        return 0;
     }
-    // The header is what came first; the body is the rest, or nothing when the reply ended
-    // inside the header.
-    if (ended) {
-        check(reply.starts_with(client.Header));
-        check(client.Header + client.Body == reply || client.Body.empty());
+    followLocation(reading.location());
+    // The body is the rest; a capture takes one byte past its bound.
+    check(header.size() + rest.size() == reply.size() || rest.empty());
+    bool bodyTooLarge = false;
+    try {
+        net::checkBodySize(
+            static_cast<std::int64_t>(std::min(rest.size(), net::MaxReplyBodySize + 1)));
+    } catch (const net::EHttpError& error) {
+        bodyTooLarge = error.failure() == net::HttpFailure::ReplyTooLarge;
     }
+    check(bodyTooLarge == (rest.size() > net::MaxReplyBodySize));
     return 0;
 }

@@ -100,17 +100,28 @@ TEST_F(NetTest, ReplyAtTheBoundsIsKeptWholeAndOneByteMoreIsRefused) {
     EXPECT_TRUE(client.Body.empty());
 }
 
-TEST_F(NetTest, BodyWrittenToAFileIsBoundedToo) {
-    const std::string name = testing::TempDir() + "net-bounds-body.bin";
-    LoopbackServer server = replying(endless(Ok + "\r\n", std::string(65536, 'b')));
+TEST_F(NetTest, ReplyWrittenToFilesIsBoundedTooAndTheFilesKeepTheirNames) {
+    const std::string headerName = testing::TempDir() + "net-bounds-header.txt";
+    const std::string bodyName = testing::TempDir() + "net-bounds-body.bin";
     THttpClient client(app);
+    client.OutputFileMode = true;
     client.InputFileMode = true;
-    client.Body = name;
-    EXPECT_EQ(failureOfGet(client, server.url("/")), HttpFailure::ReplyTooLarge);
-    std::ifstream file(name, std::ios::binary | std::ios::ate);
+    client.Header = headerName;
+    client.Body = bodyName;
+
+    LoopbackServer endlessHeader =
+        replying(endless(Ok, "X-Filler: " + std::string(100, 'f') + "\r\n"));
+    EXPECT_EQ(failureOfGet(client, endlessHeader.url("/")), HttpFailure::ReplyTooLarge);
+    EXPECT_EQ(client.Header, headerName);
+
+    LoopbackServer endlessBody = replying(endless(Ok + "\r\n", std::string(65536, 'b')));
+    EXPECT_EQ(failureOfGet(client, endlessBody.url("/")), HttpFailure::ReplyTooLarge);
+    EXPECT_EQ(client.Body, bodyName);
+    std::ifstream file(bodyName, std::ios::binary | std::ios::ate);
     EXPECT_LE(static_cast<std::size_t>(file.tellg()),
               THttpClient::MaxBodySize + net::TSocketClient::IoBufferSize);
-    std::remove(name.c_str());
+    std::remove(headerName.c_str());
+    std::remove(bodyName.c_str());
 }
 
 TEST_F(NetTest, OneLineNowAndThenCannotStretchTheRequestPastItsBound) {

@@ -8,7 +8,7 @@
 #include "LoopbackServer.h"
 #include "NetFixture.h"
 #include "net/NetErrors.h"
-#include "net/NetText.h"
+#include "net/NetMessages.h"
 #include "net/SocketErrorCode.h"
 
 namespace nettest {
@@ -202,11 +202,24 @@ TEST_F(NetTest, CancelFromAnotherHandlerEndsCaptureWhileTheLoopRuns) {
     EXPECT_FALSE(client.TimeOutFired());
 }
 
-TEST_F(NetTest, NegativeTimeOutIsRefused) {
+TEST_F(NetTest, NegativeTimeOutIsRefusedByEveryWait) {
     LoopbackServer server = talker(silent());
     TSocketClient client(app);
     client.TimeOut = -1;
     expectError<ESockError>([&] { pointAt(client, server).Connect(); }, "No Timer");
+    TSocketClient named(app);
+    named.Host = "localhost";
+    named.Port = server.port();
+    named.TimeOut = -1;
+    expectError<ESockError>([&] { named.Connect(); }, "No Timer");
+
+    LoopbackServer late = talker(Reply{{"", "late\n"}, 200});
+    TSocketClient reader(app);
+    pointAt(reader, late).Connect();
+    reader.TimeOut = -1;
+    for (int wait = 0; wait < 2; ++wait) {
+        expectError<ESockError>([&] { reader.ReadLn(); }, "No Timer");
+    }
 }
 
 TEST_F(NetTest, WriteStopsAtTheFirstZeroByte) {
@@ -233,7 +246,7 @@ TEST_F(DefaultBoundSocketTest, TimeOutZeroStillBoundsEveryWait) {
 
 TEST(SocketErrorText, SystemErrorsReadAsTheClassicTexts) {
     auto textOf = [](int posixErrno) {
-        return net::text::socketErrorText(net::socketErrorCode(posixErrno));
+        return net::messages::socketErrorText(net::socketErrorCode(posixErrno));
     };
     EXPECT_EQ(textOf(ECONNREFUSED), "10061:Connection refused");
     EXPECT_EQ(textOf(ETIMEDOUT), "10060:Connection timed out");
@@ -243,8 +256,8 @@ TEST(SocketErrorText, SystemErrorsReadAsTheClassicTexts) {
     EXPECT_EQ(textOf(ENOTCONN), "10057:Socket is not connected");
     EXPECT_EQ(textOf(EWOULDBLOCK), "10035:Operation would block");
     EXPECT_EQ(textOf(EIO), "Unknown Error No. " + std::to_string(EIO));
-    EXPECT_EQ(net::text::socketErrorText(11001), "11001:Host not found");
-    EXPECT_EQ(net::text::socketErrorText(10000), "Unknown Error No. 10000");
+    EXPECT_EQ(net::messages::socketErrorText(11001), "11001:Host not found");
+    EXPECT_EQ(net::messages::socketErrorText(10000), "Unknown Error No. 10000");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/SocketWatcher.h"
+#include "net/SocketWatcher.h"
 
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -13,7 +13,7 @@
 namespace nettest {
 namespace {
 
-using platform::SocketEvent;
+using net::SocketEvent;
 
 class SocketWatcherTest : public NetTest {
   protected:
@@ -30,7 +30,7 @@ class SocketWatcherTest : public NetTest {
 
     int ends[2] = {-1, -1};
     std::vector<SocketEvent> events;
-    platform::SocketWatcher watcher{app};
+    net::SocketWatcher watcher{app};
 };
 
 TEST_F(SocketWatcherTest, ReadIsPostedOnceUntilReenabledAndCloseFollowsThePeer) {

@@ -9,17 +9,17 @@
 
 #include "platform/Application.h"
 
-namespace platform {
+namespace net {
 
 enum class SocketEvent { Read, OutOfBand, Accept, Connect, Close };
 
-class SocketWatcher final : public EventSource {
+class SocketWatcher final : public platform::EventSource {
   public:
     // error: the errno of a failed connect or of a broken connection; 0 when there is none.
     using Handler = std::function<void(SocketEvent event, int error)>;
 
     // Registers with the application's loop for as long as it lives.
-    explicit SocketWatcher(Application& application);
+    explicit SocketWatcher(platform::Application& application);
     ~SocketWatcher() override;
     SocketWatcher(const SocketWatcher&) = delete;
     SocketWatcher& operator=(const SocketWatcher&) = delete;
@@ -45,8 +45,8 @@ class SocketWatcher final : public EventSource {
     void pollConnected(const std::shared_ptr<Watch>& watch, short revents);
     void post(const std::shared_ptr<Watch>& watch, SocketEvent event, int error = 0);
 
-    Application& application_;
+    platform::Application& application_;
     std::map<int, std::shared_ptr<Watch>> watches_;
 };
 
-}  // namespace platform
+}  // namespace net

@@ -11,14 +11,14 @@
 #include <string>
 #include <thread>
 
-#include "LoopbackServer.h"
+#include "tests/net/LoopbackServer.h"
 
 extern char** environ;
 
-namespace nettest {
 namespace {
 
 using namespace std::chrono_literals;
+using nettest::LoopbackServer;
 
 // Runs http-get on url with its output dropped; returns its process id.
 pid_t startHttpGet(const std::string& url) {
@@ -52,7 +52,7 @@ std::optional<int> waitForExit(pid_t pid, std::chrono::milliseconds timeout) {
 }
 
 TEST(HttpGetTool, InterruptOrTerminateEndsAWaitingRequestAtOnceWithAFailureStatus) {
-    LoopbackServer server([](int, const std::string&) { return silent(); });
+    LoopbackServer server([](int, const std::string&) { return nettest::silent(); });
     for (int signal : {SIGINT, SIGTERM}) {
         SCOPED_TRACE(signal);
         const int connectionsBefore = server.connections();
@@ -72,4 +72,3 @@ TEST(HttpGetTool, InterruptOrTerminateEndsAWaitingRequestAtOnceWithAFailureStatu
 }
 
 }  // namespace
-}  // namespace nettest

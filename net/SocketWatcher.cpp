@@ -1,11 +1,11 @@
-#include "platform/SocketWatcher.h"
+#include "net/SocketWatcher.h"
 
 #include <poll.h>
 #include <sys/socket.h>
 
 #include <vector>
 
-namespace platform {
+namespace net {
 
 namespace {
 
@@ -54,7 +54,7 @@ struct SocketWatcher::Watch {
     bool closeReported = false;
 };
 
-SocketWatcher::SocketWatcher(Application& application) : application_(application) {
+SocketWatcher::SocketWatcher(platform::Application& application) : application_(application) {
     application_.addEventSource(*this);
 }
 
@@ -163,4 +163,4 @@ void SocketWatcher::post(const std::shared_ptr<Watch>& watch, SocketEvent event,
     });
 }
 
-}  // namespace platform
+}  // namespace net

@@ -5,14 +5,13 @@
 
 #include "net/NetErrors.h"
 
-namespace net::text {
+namespace net::messages {
 
 // Socket client.
 inline constexpr const char* AlreadyConnected = "Already connected";
 inline constexpr const char* NullRemoteAddress = "Null Remote Address";
 inline constexpr const char* HostLookupTimedOut = "Host Lookup Timed Out";
 inline constexpr const char* HostLookupCanceled = "Host Lookup Canceled";
-inline constexpr const char* HostLookupFailed = "Host Lookup Failed";
 inline constexpr const char* ConnectionTimedOut = "Connection Timed out";
 inline constexpr const char* ConnectionCanceled = "Connection Canceled";
 inline constexpr const char* ConnectionFailed = "Connection Failed";
@@ -47,4 +46,4 @@ const char* sockFailureText(SockFailure failure);
 // "10061:Connection refused" for a known socket error code, "Unknown Error No. 5" otherwise.
 std::string socketErrorText(int code);
 
-}  // namespace net::text
+}  // namespace net::messages

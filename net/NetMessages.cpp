@@ -1,10 +1,10 @@
-#include "net/NetText.h"
+#include "net/NetMessages.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-namespace net::text {
+namespace net::messages {
 
 namespace {
 
@@ -93,8 +93,6 @@ const char* sockFailureText(SockFailure failure) {
             return HostLookupTimedOut;
         case SockFailure::HostLookupCanceled:
             return HostLookupCanceled;
-        case SockFailure::HostLookupFailed:
-            return HostLookupFailed;
         case SockFailure::ConnectionTimedOut:
             return ConnectionTimedOut;
         case SockFailure::ConnectionCanceled:
@@ -120,4 +118,4 @@ std::string socketErrorText(int code) {
     return std::to_string(code) + ":" + found->second;
 }
 
-}  // namespace net::text
+}  // namespace net::messages

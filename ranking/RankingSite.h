@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/WebBrowser.h"
+
 namespace ranking {
 
 inline constexpr std::string_view RankingCgiPath = "/~mirel/soft/pudorock/ra_pudorock/ranking.cgi";
@@ -14,13 +16,11 @@ inline constexpr std::string_view RankingCgiPath = "/~mirel/soft/pudorock/ra_pud
 std::string defaultRankingHost();
 // "http://", the host (a port may follow it after ":"), the CGI's path.
 std::string rankingCgiUrl(const std::string& host);
-// Hands a URL to the desktop's web browser; whether one starts is not reported.
-void openInBrowser(const std::string& url);
 
 // What the dialog is set up with for a run of the program.
 struct RankingSettings {
     std::string Host = defaultRankingHost();
-    std::function<void(const std::string& url)> OpenUrl = openInBrowser;
+    std::function<void(const std::string& url)> OpenUrl = platform::openUrl;
 };
 
 }  // namespace ranking

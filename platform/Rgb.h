@@ -9,6 +9,8 @@ struct Rgb {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
+
+    constexpr bool operator==(const Rgb&) const = default;
 };
 
 }  // namespace platform

@@ -9,11 +9,6 @@ namespace {
 using platform::ShiftState;
 namespace vk = platform::vk;
 
-constexpr ShiftState None{};
-constexpr ShiftState Shift{true, false, false};
-constexpr ShiftState Alt{false, true, false};
-constexpr ShiftState Ctrl{false, false, true};
-
 struct Press {
     std::uint16_t key;
     ShiftState shift;
@@ -22,19 +17,19 @@ struct Press {
 
 TEST(DigitKeys, DigitRowAndKeypadTypeTheirDigitWithOrWithoutShiftButNotAsACommand) {
     const Press presses[] = {
-        {vk::Digit0, None, '0'},
-        {vk::Digit0 + 3, None, '3'},
-        {vk::Digit0 + 9, Shift, '9'},  // layouts such as AZERTY put the digits on Shift
-        {vk::Numpad0, None, '0'},      // the keypad by position, NumLock on or off
-        {vk::Numpad0 + 7, Shift, '7'},
-        {vk::Numpad0 + 9, None, '9'},
-        {vk::Digit0 + 3, Alt, std::nullopt},
-        {vk::Numpad0 + 3, Ctrl, std::nullopt},
-        {vk::Digit0 - 1, None, std::nullopt},
-        {vk::Numpad0 + 10, None, std::nullopt},  // the keypad's "*"
-        {vk::LetterA, None, std::nullopt},
-        {vk::Space, None, std::nullopt},
-        {0, None, std::nullopt},
+        {vk::Digit0, {}, '0'},
+        {vk::Digit0 + 3, {}, '3'},
+        {vk::Digit0 + 9, {.shift = true}, '9'},  // layouts such as AZERTY put the digits on Shift
+        {vk::Numpad0, {}, '0'},                  // the keypad by position, NumLock on or off
+        {vk::Numpad0 + 7, {.shift = true}, '7'},
+        {vk::Numpad0 + 9, {}, '9'},
+        {vk::Digit0 + 3, {.alt = true}, std::nullopt},
+        {vk::Numpad0 + 3, {.ctrl = true}, std::nullopt},
+        {vk::Digit0 - 1, {}, std::nullopt},
+        {vk::Numpad0 + 10, {}, std::nullopt},  // the keypad's "*"
+        {vk::LetterA, {}, std::nullopt},
+        {vk::Space, {}, std::nullopt},
+        {0, {}, std::nullopt},
     };
     for (const Press& press : presses) {
         EXPECT_EQ(game::typedDigitOf(press.key, press.shift), press.digit) << "key " << press.key;

@@ -1,7 +1,5 @@
 // プドロク: the program's start. The game window runs until the application terminates.
 
-#include <SDL.h>
-
 #include <iostream>
 #include <stdexcept>
 
@@ -33,8 +31,8 @@ int main(int argc, char** argv) {
     if (!options) {
         return exitCode;
     }
-    // Full screen stays up while another window (the ranking dialog, a message box) has focus.
-    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // The ranking dialog and message boxes show over the game's full screen.
+    platform::keepFullScreenWithoutFocus();
     platform::SystemClock clock;
     platform::DesktopMessageBoxes messageBoxes;
     ranking::RankingSettings rankingSettings;

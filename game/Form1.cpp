@@ -4,6 +4,7 @@
 #include "core/StateSteps.h"
 #include "game/BestTenScreen.h"
 #include "game/BestTenStore.h"
+#include "game/DigitKeys.h"
 #include "game/OpeningScreen.h"
 #include "game/PlayScreen.h"
 #include "game/TitleScreen.h"
@@ -77,6 +78,7 @@ void TForm1::LoadStoredSettings() {
         FormKeyDown(key, shift);
     };
     window_.onKeyPress = [this](char& key) { FormKeyPress(key); };
+    window_.typedByKey = typedDigitOf;
     window_.onClose = [this] { application_.terminate(); };
 
     Display1.BeginLoading();

@@ -3,7 +3,7 @@
 
 #include "media/Dib.h"
 #include "media/DibRunLength.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 
 namespace media {
 
@@ -138,7 +138,7 @@ std::vector<std::uint8_t> bottomUpToTopDown(const std::vector<std::uint8_t>& sto
 }  // namespace
 
 TDIB TDIB::readPictureData(std::span<const std::uint8_t> data) {
-    Reader in(data, text::InvalidDib);
+    Reader in(data, messages::InvalidDib);
     if (in.atEnd()) {
         return {};
     }
@@ -150,7 +150,7 @@ TDIB TDIB::readPictureData(std::span<const std::uint8_t> data) {
 }
 
 TDIB TDIB::readFile(std::span<const std::uint8_t> data) {
-    Reader in(data, text::InvalidDib);
+    Reader in(data, messages::InvalidDib);
     const auto fileHeader = in.bytes(FileHeaderSize);
     if (fileHeader[0] != 'B' || fileHeader[1] != 'M') {
         in.fail();

@@ -5,7 +5,7 @@
 #include "media/Dib.h"
 #include "media/LittleEndian.h"
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 
 namespace media {
 
@@ -18,7 +18,7 @@ constexpr std::uint8_t Delta = 2;
 class RunLengthDecoder {
   public:
     RunLengthDecoder(std::span<const std::uint8_t> data, int width, int rows, int bitCount)
-        : in_(data, text::InvalidDib),
+        : in_(data, messages::InvalidDib),
           width_(width),
           rows_(rows),
           bitCount_(bitCount),

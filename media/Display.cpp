@@ -5,7 +5,7 @@
 #include "media/EveryStep.h"
 #include "media/FireEvent.h"
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 #include "media/SurfaceCanvas.h"
 #include "platform/Application.h"
 #include "platform/FramePresenter.h"
@@ -61,7 +61,7 @@ void TDisplay::SetDisplaySize(int width, int height) {
 
 void TDisplay::SetDisplayBitCount(int bitCount) {
     if (!isValidBitCount(bitCount)) {
-        throw EDisplayDeviceError(text::InvalidBitCount);
+        throw EDisplayDeviceError(messages::InvalidBitCount);
     }
     mode_.BitCount = bitCount;
 }
@@ -139,7 +139,7 @@ void TDisplay::Initialize() {
     initializeCalled_ = true;
     Finalize();
     if (owner_ == nullptr) {
-        throw EDisplayError(text::FormNotFound);
+        throw EDisplayError(messages::FormNotFound);
     }
     {
         ScopedFlag initializing(initializing_);
@@ -186,8 +186,8 @@ void TDisplay::ChooseMode() {
         offered.push_back(OfferedMode{mode.width, mode.height, mode_.BitCount});
     }
     if (!chooseDisplayMode(mode_, offered)) {
-        throw EDisplayError(
-            formatText(text::CannotChangeDisplayMode, mode_.Width, mode_.Height, mode_.BitCount));
+        throw EDisplayError(formatText(messages::CannotChangeDisplayMode, mode_.Width, mode_.Height,
+                                       mode_.BitCount));
     }
 }
 
@@ -200,7 +200,7 @@ void TDisplay::CreateDevice() {
         presenter_ = std::make_unique<platform::FramePresenter>(*owner_, width, height,
                                                                 effective_.contains(doWaitVBlank));
     } catch (const std::exception&) {
-        throw EDisplayError(formatText(text::CannotCreate, text::PrimarySurfaceName));
+        throw EDisplayError(formatText(messages::CannotCreate, messages::PrimarySurfaceName));
     }
     backSurface_ = std::make_unique<TSurface>(width, height, palette_, glyphs_);
     // Without a system palette, all 256 entries come from the table.

@@ -4,7 +4,7 @@
 #include "media/Display.h"
 #include "media/ListIndex.h"
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 
 namespace media {
 
@@ -51,7 +51,7 @@ void TPictureCollection::Initialize(TDisplay& display) {
     Finalize();
     if (!display.Initialized()) {
         throw EPictureCollectionError(
-            formatText(text::CannotInitialize, text::PictureCollectionName));
+            formatText(messages::CannotInitialize, messages::PictureCollectionName));
     }
     display_ = &display;
     for (const auto& item : items_) {

@@ -5,7 +5,7 @@
 
 #include "media/Display.h"
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 #include "media/PictureCollection.h"
 
 namespace media {
@@ -105,7 +105,7 @@ std::unique_ptr<TSurface> TPictureCollectionItem::MakeSurface(const TRect& block
         surface = std::make_unique<TSurface>(block.Width(), block.Height(),
                                              display.CurrentPalette(), display.Glyphs());
     } catch (const std::bad_alloc&) {
-        throw ESurfaceError(formatText(text::CannotCreate, text::SurfaceName));
+        throw ESurfaceError(formatText(messages::CannotCreate, messages::SurfaceName));
     }
     ColorMatcher matcher(display.CurrentPalette());
     std::uint8_t* pixel = surface->Pixels();

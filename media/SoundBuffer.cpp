@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 
 namespace media {
 
@@ -29,7 +29,7 @@ std::shared_ptr<const platform::MixerChunk> chunkOf(platform::Mixer& mixer, cons
     try {
         return mixer.makeChunk(format, wave.samples());
     } catch (const platform::MixerFormatRefused&) {
-        throw ESoundBufferError(formatText(text::CannotCreate, text::SoundBufferName));
+        throw ESoundBufferError(formatText(messages::CannotCreate, messages::SoundBufferName));
     }
 }
 

@@ -5,7 +5,7 @@
 #include "media/EveryStep.h"
 #include "media/FireEvent.h"
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 #include "platform/ScopedFlag.h"
 
 namespace media {
@@ -38,7 +38,7 @@ void TSoundDevice::Loaded() {
 void TSoundDevice::Initialize() {
     Finalize();
     if (owner_ == nullptr) {
-        throw ESoundError(text::FormNotFound);
+        throw ESoundError(messages::FormNotFound);
     }
     Notify(snInitializing);
     fireEvent(OnInitializing, *this);
@@ -47,7 +47,7 @@ void TSoundDevice::Initialize() {
         mixer_ = std::make_unique<platform::Mixer>();
     } catch (const platform::MixerUnavailable&) {
         Finalize();
-        throw ESoundDeviceError(formatText(text::CannotInitialize, text::SoundDeviceName));
+        throw ESoundDeviceError(formatText(messages::CannotInitialize, messages::SoundDeviceName));
     }
     initialized_ = true;
     Notify(snInitialize);
@@ -83,7 +83,7 @@ void TSoundDevice::Restore() {
 
 platform::Mixer& TSoundDevice::Mixer() {
     if (!mixer_) {
-        throw ESoundDeviceError(formatText(text::NotCreated, text::SoundDeviceName));
+        throw ESoundDeviceError(formatText(messages::NotCreated, messages::SoundDeviceName));
     }
     return *mixer_;
 }

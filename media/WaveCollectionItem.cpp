@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 #include "media/SoundDevice.h"
 #include "media/WaveCollection.h"
 
@@ -70,7 +70,8 @@ void TWaveCollectionItem::Play(bool wait) {
     if (looped_) {
         TSoundBuffer* master = MasterBuffer();
         if (master == nullptr) {
-            throw ESoundBufferError(formatText(text::NotCreated, text::SoundBufferObjectName));
+            throw ESoundBufferError(
+                formatText(messages::NotCreated, messages::SoundBufferObjectName));
         }
         master->Stop();
         master->Play(true);

@@ -6,7 +6,7 @@
 
 #include "media/LittleEndian.h"
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 
 namespace media {
 
@@ -32,7 +32,7 @@ void putU32At(std::vector<std::uint8_t>& image, std::size_t offset, std::uint32_
 
 void TWaveStream::openRead(std::span<const std::uint8_t> image) {
     if (isOpen()) {
-        throw EWaveStreamError(text::StreamAlreadyOpen);
+        throw EWaveStreamError(messages::StreamAlreadyOpen);
     }
     scanChunks(image);
     image_ = image;
@@ -41,7 +41,7 @@ void TWaveStream::openRead(std::span<const std::uint8_t> image) {
 }
 
 void TWaveStream::scanChunks(std::span<const std::uint8_t> image) {
-    Reader in(image, text::InvalidWave);
+    Reader in(image, messages::InvalidWave);
     const auto riff = in.bytes(4);
     in.u32();  // total length - 8; the chunks themselves decide
     if (!isId(riff, "RIFF") || !isId(in.bytes(4), "WAVE")) {
@@ -79,10 +79,10 @@ void TWaveStream::scanChunks(std::span<const std::uint8_t> image) {
 
 void TWaveStream::openWrite(std::span<const std::uint8_t> format) {
     if (isOpen()) {
-        throw EWaveStreamError(text::StreamAlreadyOpen);
+        throw EWaveStreamError(messages::StreamAlreadyOpen);
     }
     if (format.empty()) {
-        throw EWaveStreamError(text::InvalidFormat);
+        throw EWaveStreamError(messages::InvalidFormat);
     }
     format_.assign(format.begin(), format.end());
     dataLength_ = 0;
@@ -101,7 +101,7 @@ void TWaveStream::openWrite(std::span<const std::uint8_t> format) {
 
 std::vector<std::uint8_t> TWaveStream::close() {
     if (!isOpen()) {
-        throw EWaveStreamError(text::StreamNotOpen);
+        throw EWaveStreamError(messages::StreamNotOpen);
     }
     const Mode mode = mode_;
     mode_ = Mode::Closed;
@@ -110,7 +110,7 @@ std::vector<std::uint8_t> TWaveStream::close() {
         return {};
     }
     if (written_.size() - ChunkHeaderSize > std::numeric_limits<std::uint32_t>::max()) {
-        throw EWaveStreamError(text::InvalidWave);
+        throw EWaveStreamError(messages::InvalidWave);
     }
     putU32At(written_, 4, static_cast<std::uint32_t>(written_.size() - ChunkHeaderSize));
     putU32At(written_, DataLengthOffset + format_.size(), static_cast<std::uint32_t>(dataLength_));
@@ -123,7 +123,7 @@ std::size_t TWaveStream::read(std::span<std::uint8_t> buffer) {
     if (count == 0) {
         return 0;
     }
-    Reader in(image_, text::InvalidWave);
+    Reader in(image_, messages::InvalidWave);
     in.skip(dataPosition_ + readPosition_);
     const auto bytes = in.bytes(count);
     std::copy(bytes.begin(), bytes.end(), buffer.begin());
@@ -139,7 +139,7 @@ void TWaveStream::write(std::span<const std::uint8_t> samples) {
 
 void TWaveStream::requireMode(Mode mode) const {
     if (mode_ != mode) {
-        throw EWaveStreamError(text::StreamNotOpen);
+        throw EWaveStreamError(messages::StreamNotOpen);
     }
 }
 

@@ -9,8 +9,8 @@
 #include <utility>
 
 #include "platform/FatalError.h"
+#include "platform/SdlEventTranslation.h"
 #include "platform/Window.h"
-#include "text/Utf8.h"
 
 namespace platform {
 
@@ -22,66 +22,17 @@ constexpr std::uint32_t MaxBlockMs = 50;
 // noticed within this time, and a long wait wakes seldom enough to cost next to no processor.
 constexpr std::uint32_t InputPollMs = 25;
 
-std::uint32_t windowIdOf(const SDL_Event& event) {
-    switch (event.type) {
-        case SDL_KEYDOWN:
-        case SDL_KEYUP:
-            return event.key.windowID;
-        case SDL_TEXTINPUT:
-            return event.text.windowID;
-        case SDL_TEXTEDITING:
-            return event.edit.windowID;
-        case SDL_MOUSEMOTION:
-            return event.motion.windowID;
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-            return event.button.windowID;
-        case SDL_MOUSEWHEEL:
-            return event.wheel.windowID;
-        case SDL_WINDOWEVENT:
-            return event.window.windowID;
-        default:
-            return 0;
-    }
-}
-
-bool isInput(const SDL_Event& event) {
-    switch (event.type) {
-        case SDL_KEYDOWN:
-        case SDL_KEYUP:
-        case SDL_TEXTINPUT:
-        case SDL_TEXTEDITING:
-        case SDL_MOUSEMOTION:
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-        case SDL_MOUSEWHEEL:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool isInput(MessageKind kind) {
     return kind == MessageKind::KeyDown || kind == MessageKind::KeyPress;
 }
 
-bool isCloseRequest(const SDL_Event& event) {
-    return event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE;
-}
-
 }  // namespace
-
-std::string withReportFullStop(const std::string& text) {
-    if (!text.empty() && text::decodeUtf8(text).back() > U'.') {
-        return text + ".";
-    }
-    return text;
-}
 
 Application::Application(Clock& clock, MessageBoxes& messageBoxes)
     : clock_(clock), messageBoxes_(messageBoxes) {
     SDL_InitSubSystem(SDL_INIT_EVENTS);
     wakeEventType_ = SDL_RegisterEvents(1);
+    translation_ = std::make_unique<SdlEventTranslation>(*this, wakeEventType_);
 }
 
 Application::~Application() {
@@ -170,13 +121,11 @@ void Application::removeMainWindowHook(HookId id) {
 
 Application::TimerId Application::setTimer(std::uint32_t intervalMs,
                                            std::function<void()> onTimer) {
-    timers_.emplace(nextTimerId_, Timer{intervalMs, clock_.milliseconds() + intervalMs, false,
-                                        std::move(onTimer)});
-    return nextTimerId_++;
+    return timers_.add(intervalMs, std::move(onTimer), clock_.milliseconds());
 }
 
 void Application::killTimer(TimerId id) {
-    timers_.erase(id);
+    timers_.remove(id);
 }
 
 void Application::addEventSource(EventSource& source) {
@@ -187,22 +136,12 @@ void Application::removeEventSource(EventSource& source) {
     std::erase(eventSources_, &source);
 }
 
-void showExceptionBox(MessageBoxes& messageBoxes, const std::string& title,
-                      const std::exception& error, SDL_Window* parent) {
-    messageBoxes.show(ShownMessage{title, withReportFullStop(error.what()), MessageIcon::Error},
-                      parent);
-}
-
 void Application::showException(const std::exception& error) {
-    showExceptionBox(messageBoxes_, title_, error, mainWindowHandle());
+    showExceptionBox(messageBoxes_, title_, error, mainWindow_);
 }
 
 void Application::showMessage(const std::string& text, MessageIcon icon) {
-    messageBoxes_.show(ShownMessage{title_, text, icon}, mainWindowHandle());
-}
-
-SDL_Window* Application::mainWindowHandle() const {
-    return mainWindow_ != nullptr ? mainWindow_->handle() : nullptr;
+    messageBoxes_.show(ShownMessage{title_, text, icon}, mainWindow_);
 }
 
 void Application::gatherMessages() {
@@ -216,83 +155,18 @@ void Application::gatherMessages() {
 void Application::pumpSdlEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
-        translateSdlEvent(event);
+        queueTranslated(translation_->translate(event));
     }
 }
 
-void Application::translateSdlEvent(const SDL_Event& event) {
-    if (event.type == wakeEventType_) {
-        return;
-    }
-    Window* window = windowById(windowIdOf(event));
-    // A window that draws its own controls still closes the way every window does.
-    if (window != nullptr && window->onRawEvent && !isCloseRequest(event)) {
-        // The window may be gone, or disabled, by the time the event is dispatched: look it up
-        // then. Input for a disabled window is dropped there, as other input is in dispatch().
-        const std::uint32_t id = window->id();
-        enqueue(Message{MessageKind::Task, 0, 0, {}, [this, id, event] {
-                            Window* target = windowById(id);
-                            if (target != nullptr && target->onRawEvent &&
-                                (target->enabled() || !isInput(event))) {
-                                target->onRawEvent(event);
-                            }
-                        }});
-        return;
-    }
-    std::uint32_t id = window != nullptr ? window->id() : 0;
-    switch (event.type) {
-        case SDL_QUIT:
-            enqueue(Message{MessageKind::Close, 0, 0, {}, {}});
-            break;
-        case SDL_KEYDOWN: {
-            std::uint16_t key = virtualKeyOf(event.key.keysym);
-            ShiftState shift = shiftStateOf(event.key.keysym.mod);
-            if (key != 0) {
-                enqueue(Message{MessageKind::KeyDown, id, key, shift, {}});
-            }
-            const auto digit = typedDigitOf(key, shift);
-            if (digit) {
-                enqueueKeyPress(id, *digit);
-            }
-            // The text the same press types follows; its digit is answered already.
-            digitPressed_ = digit.has_value();
-            break;
+void Application::queueTranslated(std::vector<Message> messages) {
+    for (Message& message : messages) {
+        if (message.kind == MessageKind::Activate || message.kind == MessageKind::Deactivate) {
+            setActive(message.kind == MessageKind::Activate);
+        } else {
+            enqueue(std::move(message));
         }
-        case SDL_TEXTINPUT:
-            if (!std::exchange(digitPressed_, false)) {
-                if (auto digit = typedDigitOfText(event.text.text)) {
-                    enqueueKeyPress(id, *digit);
-                }
-            }
-            break;
-        case SDL_WINDOWEVENT:
-            switch (event.window.event) {
-                case SDL_WINDOWEVENT_CLOSE:
-                    enqueue(Message{MessageKind::Close, id, 0, {}, {}});
-                    break;
-                case SDL_WINDOWEVENT_EXPOSED:
-                    enqueue(Message{MessageKind::Paint, id, 0, {}, {}});
-                    break;
-                case SDL_WINDOWEVENT_FOCUS_GAINED:
-                    setActive(true);
-                    break;
-                case SDL_WINDOWEVENT_FOCUS_LOST:
-                    // Focus moving between our own windows keeps the application active.
-                    if (windowById(SDL_GetWindowID(SDL_GetKeyboardFocus())) == nullptr) {
-                        setActive(false);
-                    }
-                    break;
-                default:
-                    break;
-            }
-            break;
-        default:
-            break;
     }
-}
-
-void Application::enqueueKeyPress(std::uint32_t windowId, char typed) {
-    enqueue(Message{MessageKind::KeyPress, windowId, static_cast<std::uint16_t>(typed), {}, {}});
 }
 
 void Application::setActive(bool active) {
@@ -304,24 +178,10 @@ void Application::setActive(bool active) {
 }
 
 void Application::queueDueTimers() {
-    std::uint32_t now = clock_.milliseconds();
-    for (auto& [id, timer] : timers_) {
-        if (!timer.queued && static_cast<std::int32_t>(now - timer.dueAt) >= 0) {
-            timer.queued = true;
-            enqueue(Message{MessageKind::Task, 0, 0, {}, [this, id = id] { fireTimer(id); }});
-        }
+    for (TimerId id : timers_.takeDue(clock_.milliseconds())) {
+        enqueue(Message{
+            MessageKind::Task, 0, 0, {}, [this, id] { timers_.fire(id, clock_.milliseconds()); }});
     }
-}
-
-void Application::fireTimer(TimerId id) {
-    auto found = timers_.find(id);
-    if (found == timers_.end()) {
-        return;
-    }
-    found->second.queued = false;
-    found->second.dueAt = clock_.milliseconds() + found->second.intervalMs;
-    auto onTimer = found->second.onTimer;  // the handler may kill its own timer
-    onTimer();
 }
 
 bool Application::takeMessage(Message& message) {
@@ -408,7 +268,7 @@ void Application::runIdlePass(bool mayBlock) {
 void Application::waitForMessage() {
     SDL_Event event;
     if (SDL_WaitEventTimeout(&event, static_cast<int>(blockingTimeoutMs())) != 0) {
-        translateSdlEvent(event);
+        queueTranslated(translation_->translate(event));
     }
 }
 
@@ -417,14 +277,7 @@ std::uint32_t Application::blockingTimeoutMs() {
 }
 
 std::uint32_t Application::timerDueMs() {
-    std::uint32_t timeout = MaxBlockMs;
-    std::uint32_t now = clock_.milliseconds();
-    for (const auto& [id, timer] : timers_) {
-        auto remaining = static_cast<std::int32_t>(timer.dueAt - now);
-        timeout =
-            std::min<std::uint32_t>(timeout, static_cast<std::uint32_t>(std::max(remaining, 0)));
-    }
-    return timeout;
+    return timers_.msUntilDue(clock_.milliseconds(), MaxBlockMs);
 }
 
 std::uint32_t Application::sourcePollMs() const {

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -15,13 +16,12 @@
 #include "platform/Clock.h"
 #include "platform/Message.h"
 #include "platform/MessageBoxes.h"
+#include "platform/TimerQueue.h"
 #include "platform/WakeSignal.h"
-
-union SDL_Event;
-struct SDL_Window;
 
 namespace platform {
 
+class SdlEventTranslation;
 class Window;
 
 // Something outside the loop (sockets, for one) that turns its readiness into messages.
@@ -39,7 +39,7 @@ class Application {
     using IdleHook = std::function<void(bool& done)>;
     using MainWindowHook = std::function<void(const Message&)>;
     using HookId = int;
-    using TimerId = int;
+    using TimerId = TimerQueue::TimerId;
 
     // SDL must be initialised (video) before; the application does not own clock or boxes.
     Application(Clock& clock, MessageBoxes& messageBoxes);
@@ -55,6 +55,8 @@ class Application {
     void registerWindow(Window& window);
     void unregisterWindow(Window& window);
     Window* mainWindow() const { return mainWindow_; }
+    // The registered window of a platform window id; nullptr for 0 or an id of no such window.
+    Window* windowById(std::uint32_t id) const;
 
     // Runs turns until terminate().
     void run();
@@ -99,19 +101,12 @@ class Application {
     MessageBoxes& messageBoxes() { return messageBoxes_; }
 
   private:
-    struct Timer {
-        std::uint32_t intervalMs;
-        std::uint32_t dueAt;
-        bool queued = false;
-        std::function<void()> onTimer;
-    };
-
     void enqueue(Message message);
     void gatherMessages();
     void pumpSdlEvents();
-    void translateSdlEvent(const SDL_Event& event);
+    // Activate and Deactivate change the state, and are queued only when they do.
+    void queueTranslated(std::vector<Message> messages);
     void queueDueTimers();
-    void fireTimer(TimerId id);
     bool takeMessage(Message& message);
     bool queueEmpty();
     void dispatch(const Message& message);
@@ -123,10 +118,7 @@ class Application {
     std::uint32_t timerDueMs();
     // How often the sources want polling: real time.
     std::uint32_t sourcePollMs() const;
-    Window* windowById(std::uint32_t id) const;
-    SDL_Window* mainWindowHandle() const;
     void setActive(bool active);
-    void enqueueKeyPress(std::uint32_t windowId, char typed);
 
     Clock& clock_;
     MessageBoxes& messageBoxes_;
@@ -135,27 +127,18 @@ class Application {
     Window* mainWindow_ = nullptr;
     bool terminated_ = false;
     bool active_ = true;
-    bool digitPressed_ = false;  // the last key press answered a digit by its position
     IdleHook idleHook_;
 
     std::mutex queueMutex_;
     std::deque<Message> queue_;
     std::uint32_t wakeEventType_;
     WakeSignal wake_;
+    std::unique_ptr<SdlEventTranslation> translation_;
 
     std::map<HookId, MainWindowHook> mainWindowHooks_;
     HookId nextHookId_ = 1;
-    std::map<TimerId, Timer> timers_;
-    TimerId nextTimerId_ = 1;
+    TimerQueue timers_;
     std::vector<EventSource*> eventSources_;
 };
-
-// Appends a full stop when the text's last character comes after "." in code order.
-std::string withReportFullStop(const std::string& text);
-
-// The standard exception report, also where no application is left to show it: an error box
-// captioned with the title.
-void showExceptionBox(MessageBoxes& messageBoxes, const std::string& title,
-                      const std::exception& error, SDL_Window* parent = nullptr);
 
 }  // namespace platform

@@ -52,4 +52,8 @@ std::optional<std::string> desktopDisplayProblem() {
            environmentValue("WAYLAND_DISPLAY") + ")";
 }
 
+void keepFullScreenWithoutFocus() {
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+}
+
 }  // namespace platform

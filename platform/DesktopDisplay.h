@@ -11,4 +11,8 @@ namespace platform {
 // SDL_VIDEODRIVER is taken as it is, so that a headless run on the dummy driver stays possible.
 std::optional<std::string> desktopDisplayProblem();
 
+// A full-screen window stays up while another window (a dialog, a message box) has the focus,
+// rather than being minimised. Before the first window is made.
+void keepFullScreenWithoutFocus();
+
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/FatalError.h"
+#include "platform/SdlHandles.h"
 
 namespace platform {
 
@@ -36,38 +37,57 @@ std::string findJapaneseFontFile(const std::string& family, FontFallback fallbac
     return reinterpret_cast<const char*>(file);
 }
 
-FontLibraryUse::FontLibraryUse() {
-    if (TTF_Init() != 0) {
-        throw std::runtime_error(std::string("SDL_ttf: ") + TTF_GetError());
+namespace {
+
+// SDL_ttf started for the life of the object.
+class FontLibraryUse {
+  public:
+    FontLibraryUse() {
+        if (TTF_Init() != 0) {
+            throw std::runtime_error(std::string("SDL_ttf: ") + TTF_GetError());
+        }
     }
-}
+    ~FontLibraryUse() { TTF_Quit(); }
+    FontLibraryUse(const FontLibraryUse&) = delete;
+    FontLibraryUse& operator=(const FontLibraryUse&) = delete;
+};
 
-FontLibraryUse::~FontLibraryUse() {
-    TTF_Quit();
-}
+}  // namespace
 
-Font::Font(const std::string& file, int pixelSize) : font_(TTF_OpenFont(file.c_str(), pixelSize)) {
-    if (!font_) {
+// The library lasts longer than the face.
+struct Font::Face {
+    FontLibraryUse library;
+    FontHandle handle;
+};
+
+Font::Font(const std::string& file, int pixelSize, FontHinting hinting)
+    : face_(std::make_unique<Face>()) {
+    face_->handle.reset(TTF_OpenFont(file.c_str(), pixelSize));
+    if (!face_->handle) {
         throw std::runtime_error(file + ": " + TTF_GetError());
     }
-    TTF_SetFontHinting(font_.get(), TTF_HINTING_MONO);
+    if (hinting == FontHinting::Monochrome) {
+        TTF_SetFontHinting(face_->handle.get(), TTF_HINTING_MONO);
+    }
 }
 
+Font::~Font() = default;
+
 int Font::cellHeight() const {
-    return TTF_FontHeight(font_.get());
+    return TTF_FontHeight(face_->handle.get());
 }
 
 GlyphMask Font::glyph(char32_t character) const {
     GlyphMask mask;
     int minX = 0;
-    if (TTF_GlyphMetrics32(font_.get(), character, &minX, nullptr, nullptr, nullptr,
+    if (TTF_GlyphMetrics32(face_->handle.get(), character, &minX, nullptr, nullptr, nullptr,
                            &mask.advance) != 0) {
         return mask;
     }
     // A one-character surface starts at the glyph's left bearing when that is negative.
     mask.left = std::min(minX, 0);
     SurfaceHandle surface(
-        TTF_RenderGlyph32_Solid(font_.get(), character, SDL_Color{255, 255, 255, 255}));
+        TTF_RenderGlyph32_Solid(face_->handle.get(), character, SDL_Color{255, 255, 255, 255}));
     if (!surface) {
         return mask;
     }
@@ -87,7 +107,28 @@ GlyphMask Font::glyph(char32_t character) const {
 }
 
 int Font::kerning(char32_t previous, char32_t next) const {
-    return TTF_GetFontKerningSizeGlyphs32(font_.get(), previous, next);
+    return TTF_GetFontKerningSizeGlyphs32(face_->handle.get(), previous, next);
+}
+
+TextCoverage Font::textCoverage(const std::string& utf8) const {
+    // Shaded text is an 8-bit surface whose palette ramps from the background to the text.
+    const SDL_Color white{255, 255, 255, 255};
+    const SDL_Color black{0, 0, 0, 255};
+    const SurfaceHandle surface(
+        TTF_RenderUTF8_Shaded(face_->handle.get(), utf8.c_str(), white, black));
+    if (!surface) {
+        throw std::runtime_error(std::string("SDL_ttf: ") + TTF_GetError());
+    }
+    const SDL_Palette& palette = *surface->format->palette;
+    TextCoverage coverage{surface->w, surface->h, {}};
+    coverage.levels.reserve(static_cast<std::size_t>(coverage.width) * coverage.height);
+    const auto* pixels = static_cast<const std::uint8_t*>(surface->pixels);
+    for (int y = 0; y < coverage.height; ++y) {
+        for (int x = 0; x < coverage.width; ++x) {
+            coverage.levels.push_back(palette.colors[pixels[y * surface->pitch + x]].r);
+        }
+    }
+    return coverage;
 }
 
 }  // namespace platform

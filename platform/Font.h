@@ -1,11 +1,11 @@
 #pragma once
-// Fonts: the face found through fontconfig, and glyphs rasterised without antialiasing.
+// Fonts: the face found through fontconfig, glyphs rasterised without antialiasing, and lines of
+// text rasterised smoothly.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
-
-#include "platform/SdlHandles.h"
 
 namespace platform {
 
@@ -22,15 +22,6 @@ enum class FontFallback {
 std::string findJapaneseFontFile(const std::string& family,
                                  FontFallback fallback = FontFallback::Allowed);
 
-// SDL_ttf started for the life of the object.
-class FontLibraryUse {
-  public:
-    FontLibraryUse();
-    ~FontLibraryUse();
-    FontLibraryUse(const FontLibraryUse&) = delete;
-    FontLibraryUse& operator=(const FontLibraryUse&) = delete;
-};
-
 // One glyph as a coverage mask of 0 and 1, one byte per pixel, the rows of the whole text
 // cell top-down. Drawn with its left edge at pen + left.
 struct GlyphMask {
@@ -41,19 +32,40 @@ struct GlyphMask {
     std::vector<std::uint8_t> bits;
 };
 
+// A line of text as coverage levels, 0 (none) to 255 (full), one byte per pixel, the rows of
+// the whole line top-down.
+struct TextCoverage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> levels;
+};
+
+enum class FontHinting {
+    // Outlines fitted to whole pixels for glyphs drawn without antialiasing.
+    Monochrome,
+    // The font's own hinting, for smooth text.
+    Normal,
+};
+
 // A face opened at a pixel size (the cell height without internal leading).
 class Font {
   public:
-    Font(const std::string& file, int pixelSize);
+    Font(const std::string& file, int pixelSize, FontHinting hinting = FontHinting::Monochrome);
+    ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
 
     // The height of the text cell.
     int cellHeight() const;
     GlyphMask glyph(char32_t character) const;
     int kerning(char32_t previous, char32_t next) const;
+    // UTF-8 text, smoothly edged. Throws std::runtime_error when it cannot be drawn.
+    TextCoverage textCoverage(const std::string& utf8) const;
 
   private:
-    FontLibraryUse library_;
-    FontHandle font_;
+    struct Face;
+
+    std::unique_ptr<Face> face_;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "platform/SdlHandles.h"
 #include "platform/Window.h"
 
 namespace platform {
@@ -35,44 +36,54 @@ void convertIndexesToArgb(const std::uint8_t* indexes, int width, int height,
     }
 }
 
+// Members end in reverse: the texture before the renderer it belongs to.
+struct FramePresenter::Target {
+    RendererHandle renderer;
+    TextureHandle texture;
+};
+
 FramePresenter::FramePresenter(Window& window, int frameWidth, int frameHeight, bool waitVBlank)
-    : frameWidth_(frameWidth), frameHeight_(frameHeight) {
+    : target_(std::make_unique<Target>()), frameWidth_(frameWidth), frameHeight_(frameHeight) {
     Uint32 flags = waitVBlank ? SDL_RENDERER_PRESENTVSYNC : 0;
-    renderer_.reset(SDL_CreateRenderer(window.handle(), -1, flags));
-    if (!renderer_) {
+    target_->renderer.reset(SDL_CreateRenderer(window.handle(), -1, flags));
+    if (!target_->renderer) {
         // A desktop without accelerated rendering still has the software renderer.
-        renderer_.reset(SDL_CreateRenderer(window.handle(), -1, SDL_RENDERER_SOFTWARE));
+        target_->renderer.reset(SDL_CreateRenderer(window.handle(), -1, SDL_RENDERER_SOFTWARE));
     }
-    if (!renderer_) {
+    if (!target_->renderer) {
         throw std::runtime_error(SDL_GetError());
     }
-    SDL_RenderSetLogicalSize(renderer_.get(), frameWidth, frameHeight);
-    texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888,
-                                     SDL_TEXTUREACCESS_STREAMING, frameWidth, frameHeight));
-    if (!texture_) {
+    SDL_RenderSetLogicalSize(target_->renderer.get(), frameWidth, frameHeight);
+    target_->texture.reset(SDL_CreateTexture(target_->renderer.get(), SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STREAMING, frameWidth, frameHeight));
+    if (!target_->texture) {
         throw std::runtime_error(SDL_GetError());
     }
     // The pixels stay sharp at any window or screen size, whatever the renderer's default.
-    SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeNearest);
+    SDL_SetTextureScaleMode(target_->texture.get(), SDL_ScaleModeNearest);
 }
 
+FramePresenter::~FramePresenter() = default;
+
 void FramePresenter::setWaitVBlank(bool waitVBlank) {
-    SDL_RenderSetVSync(renderer_.get(), waitVBlank ? 1 : 0);
+    SDL_RenderSetVSync(target_->renderer.get(), waitVBlank ? 1 : 0);
 }
 
 void FramePresenter::present(const std::uint8_t* indexes, const std::uint32_t* lookup) {
+    SDL_Renderer* renderer = target_->renderer.get();
+    SDL_Texture* texture = target_->texture.get();
     void* pixels = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) != 0) {
+    if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) != 0) {
         return;
     }
     convertIndexesToArgb(indexes, frameWidth_, frameHeight_, lookup,
                          static_cast<std::uint32_t*>(pixels), pitch);
-    SDL_UnlockTexture(texture_.get());
-    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
-    SDL_RenderClear(renderer_.get());
-    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
-    SDL_RenderPresent(renderer_.get());
+    SDL_UnlockTexture(texture);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
 }
 
 }  // namespace platform

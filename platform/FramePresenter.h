@@ -4,9 +4,8 @@
 // window, its shape kept, each pixel a sharp block.
 
 #include <cstdint>
+#include <memory>
 #include <vector>
-
-#include "platform/SdlHandles.h"
 
 namespace platform {
 
@@ -27,6 +26,7 @@ void convertIndexesToArgb(const std::uint8_t* indexes, int width, int height,
 class FramePresenter {
   public:
     FramePresenter(Window& window, int frameWidth, int frameHeight, bool waitVBlank);
+    ~FramePresenter();
     FramePresenter(const FramePresenter&) = delete;
     FramePresenter& operator=(const FramePresenter&) = delete;
 
@@ -34,8 +34,9 @@ class FramePresenter {
     void present(const std::uint8_t* indexes, const std::uint32_t* lookup);
 
   private:
-    RendererHandle renderer_;
-    TextureHandle texture_;
+    struct Target;
+
+    std::unique_ptr<Target> target_;
     int frameWidth_;
     int frameHeight_;
 };

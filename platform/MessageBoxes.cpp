@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <iostream>
 
+#include "platform/Window.h"
+#include "text/Utf8.h"
+
 namespace platform {
 
 namespace {
@@ -22,21 +25,34 @@ Uint32 sdlFlagsOf(MessageIcon icon) {
 
 }  // namespace
 
-void DesktopMessageBoxes::show(const ShownMessage& message, SDL_Window* parent) {
+void DesktopMessageBoxes::show(const ShownMessage& message, const Window* parent) {
     // Texts of the system break lines with CR.
     std::string text = message.text;
     std::replace(text.begin(), text.end(), '\r', '\n');
     if (SDL_ShowSimpleMessageBox(sdlFlagsOf(message.icon), message.caption.c_str(), text.c_str(),
-                                 parent) != 0) {
+                                 parent != nullptr ? parent->handle() : nullptr) != 0) {
         std::cerr << message.caption << ": " << text << '\n';
     }
 }
 
-void RecordedMessageBoxes::show(const ShownMessage& message, SDL_Window*) {
+void RecordedMessageBoxes::show(const ShownMessage& message, const Window*) {
     shown_.push_back(message);
     if (observer_) {
         observer_(message);
     }
+}
+
+std::string withReportFullStop(const std::string& text) {
+    if (!text.empty() && text::decodeUtf8(text).back() > U'.') {
+        return text + ".";
+    }
+    return text;
+}
+
+void showExceptionBox(MessageBoxes& messageBoxes, const std::string& title,
+                      const std::exception& error, const Window* parent) {
+    messageBoxes.show(ShownMessage{title, withReportFullStop(error.what()), MessageIcon::Error},
+                      parent);
 }
 
 }  // namespace platform

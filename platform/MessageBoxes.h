@@ -1,13 +1,15 @@
 #pragma once
-// Message boxes: shown on the desktop, or recorded for tests and the scripted runner.
+// Message boxes: shown on the desktop, or recorded for tests and the scripted runner; and the
+// standard report of an exception in one.
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
 
-struct SDL_Window;
-
 namespace platform {
+
+class Window;
 
 enum class MessageIcon { None, Information, Warning, Error };
 
@@ -21,13 +23,13 @@ class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     // Blocks until the player dismisses the box.
-    virtual void show(const ShownMessage& message, SDL_Window* parent) = 0;
+    virtual void show(const ShownMessage& message, const Window* parent) = 0;
 };
 
 // Shows a real box; when none can be shown the text goes to stderr.
 class DesktopMessageBoxes final : public MessageBoxes {
   public:
-    void show(const ShownMessage& message, SDL_Window* parent) override;
+    void show(const ShownMessage& message, const Window* parent) override;
 };
 
 // Keeps every message and hands it to an optional observer instead of showing it.
@@ -35,7 +37,7 @@ class RecordedMessageBoxes final : public MessageBoxes {
   public:
     explicit RecordedMessageBoxes(std::function<void(const ShownMessage&)> observer = {})
         : observer_(std::move(observer)) {}
-    void show(const ShownMessage& message, SDL_Window* parent) override;
+    void show(const ShownMessage& message, const Window* parent) override;
     const std::vector<ShownMessage>& shown() const { return shown_; }
     void clear() { shown_.clear(); }
 
@@ -43,5 +45,13 @@ class RecordedMessageBoxes final : public MessageBoxes {
     std::function<void(const ShownMessage&)> observer_;
     std::vector<ShownMessage> shown_;
 };
+
+// Appends a full stop when the text's last character comes after "." in code order.
+std::string withReportFullStop(const std::string& text);
+
+// The standard exception report, also where no application is left to show it: an error box
+// captioned with the title.
+void showExceptionBox(MessageBoxes& messageBoxes, const std::string& title,
+                      const std::exception& error, const Window* parent = nullptr);
 
 }  // namespace platform

@@ -38,6 +38,21 @@ std::size_t cannotRead(SDL_RWops*, void*, std::size_t, std::size_t) {
     return 0;
 }
 
+// A stream that appends what is written to bytes; null when SDL has no stream to give.
+std::unique_ptr<SDL_RWops, RWopsDeleter> appendingStream(std::vector<std::uint8_t>& bytes) {
+    std::unique_ptr<SDL_RWops, RWopsDeleter> stream(SDL_AllocRW());
+    if (stream) {
+        std::memset(stream.get(), 0, sizeof(SDL_RWops));
+        stream->type = SDL_RWOPS_UNKNOWN;
+        stream->write = appendToVector;
+        stream->size = unknownSize;
+        stream->seek = cannotSeek;
+        stream->read = cannotRead;
+        stream->hidden.unknown.data1 = &bytes;
+    }
+    return stream;
+}
+
 }  // namespace
 
 void savePng(const std::uint32_t* pixels, int width, int height, const std::string& path) {
@@ -50,26 +65,34 @@ void savePng(const std::uint32_t* pixels, int width, int height, const std::stri
     }
 }
 
-}  // namespace platform
-
-namespace platform {
-
-std::vector<std::uint8_t> encodePng(SDL_Surface& surface) {
+std::vector<std::uint8_t> encodeRgbPng(const std::uint8_t* rgb, int width, int height) {
+    // The surface only borrows the pixels, which encoding never changes.
+    const SurfaceHandle surface(SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint8_t*>(rgb), width, height, 24, width * 3, SDL_PIXELFORMAT_RGB24));
     std::vector<std::uint8_t> bytes;
-    std::unique_ptr<SDL_RWops, RWopsDeleter> stream(SDL_AllocRW());
-    if (stream) {
-        std::memset(stream.get(), 0, sizeof(SDL_RWops));
-        stream->type = SDL_RWOPS_UNKNOWN;
-        stream->write = appendToVector;
-        stream->size = unknownSize;
-        stream->seek = cannotSeek;
-        stream->read = cannotRead;
-        stream->hidden.unknown.data1 = &bytes;
-    }
-    if (!stream || IMG_SavePNG_RW(&surface, stream.get(), 0) != 0) {
+    const auto stream = appendingStream(bytes);
+    if (!surface || !stream || IMG_SavePNG_RW(surface.get(), stream.get(), 0) != 0) {
         throw std::runtime_error(std::string("cannot encode PNG: ") + SDL_GetError());
     }
     return bytes;
+}
+
+ArgbImage loadPng(const std::string& path) {
+    const SurfaceHandle loaded(IMG_Load(path.c_str()));
+    const SurfaceHandle argb(
+        loaded ? SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0) : nullptr);
+    if (!argb) {
+        throw std::runtime_error("cannot read " + path + ": " + SDL_GetError());
+    }
+    ArgbImage image{argb->w, argb->h, {}};
+    image.pixels.reserve(static_cast<std::size_t>(image.width) * image.height);
+    for (int y = 0; y < image.height; ++y) {
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(argb->pixels) +
+                                                   static_cast<std::ptrdiff_t>(y) * argb->pitch);
+        image.pixels.insert(image.pixels.end(), row, row + image.width);
+    }
+    return image;
 }
 
 }  // namespace platform

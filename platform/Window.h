@@ -4,13 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Keys.h"
+#include "platform/RawEvent.h"
 
 struct SDL_Window;
-union SDL_Event;
 
 namespace platform {
 
@@ -29,6 +30,7 @@ class Window {
     Window& operator=(const Window&) = delete;
 
     Application& application() const { return application_; }
+    // For the platform's own use.
     SDL_Window* handle() const { return window_; }
     std::uint32_t id() const;
 
@@ -66,10 +68,14 @@ class Window {
     // consume it by setting it to 0.
     std::function<void(std::uint16_t& key, ShiftState shift)> onKeyDown;
     std::function<void(char& key)> onKeyPress;
-    // When set, the window's raw SDL events go here (dispatched in turn) instead of being
-    // turned into key messages: for windows that draw their own controls. A close request
-    // still goes to onClose.
-    std::function<void(const SDL_Event& event)> onRawEvent;
+    // The character a key types whatever the layout's text for it: the loop passes it to
+    // onKeyPress right after the key-down, in place of the text that the same press types.
+    // Unset, or nothing for a key: a typed digit character is passed on as it comes.
+    std::function<std::optional<char>(std::uint16_t key, ShiftState shift)> typedByKey;
+    // When set, the window's raw events go here (dispatched in turn) instead of being turned
+    // into key messages: for windows that draw their own controls. A close request still goes
+    // to onClose.
+    std::function<void(const RawEvent& event)> onRawEvent;
     // Asked to close (close box, quit from the desktop). Unset: the application terminates.
     std::function<void()> onClose;
 

@@ -4,14 +4,14 @@
 // the host's BeginFrame and EndFrame, inside one ImGui window placed at the client area's
 // origin.
 
-#include <SDL.h>
 #include <imgui.h>
 
+#include "platform/Rgb.h"
 #include "ranking/Controls.h"
 
 namespace ranking {
 
-inline constexpr SDL_Color ButtonFace{212, 208, 200, 255};
+inline constexpr platform::Rgb ButtonFace{212, 208, 200};
 
 void applyClassicStyle(ImGuiStyle& style);
 

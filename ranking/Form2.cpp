@@ -73,7 +73,7 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
     window_.setPosition(ScreenLeft, ScreenTop);
     window_.setResizable(false);
     window_.setAlwaysOnTop(true);
-    window_.onRawEvent = [this](const SDL_Event& event) { HandleRawEvent(event); };
+    window_.onRawEvent = [this](const platform::RawEvent& event) { HandleRawEvent(event); };
     window_.onClose = [this] { CloseBox(); };
     applyClassicStyle(gui_.Style());
     HttpClient1.OnSuccess = [this](net::CmdType cmd) { HttpClient1Success(cmd); };
@@ -190,7 +190,7 @@ void TForm2::ShowMessage(const std::string& text) {
     }
     // Owned by the dialog, so that the box stays above it rather than behind it.
     application.messageBoxes().show({application.title(), text, platform::MessageIcon::None},
-                                    window_.handle());
+                                    &window_);
 }
 
 std::array<TForm2::TabStop, 5> TForm2::TabOrder() {
@@ -227,8 +227,8 @@ void TForm2::MoveFocus(int step) {
     }
 }
 
-void TForm2::HandleRawEvent(const SDL_Event& event) {
-    if (event.type == SDL_KEYDOWN && HandleDialogKey(event.key.keysym)) {
+void TForm2::HandleRawEvent(const platform::RawEvent& event) {
+    if (const auto stroke = platform::keyDownOf(event); stroke && HandleDialogKey(*stroke)) {
         return;
     }
     gui_.ProcessEvent(event);
@@ -237,16 +237,15 @@ void TForm2::HandleRawEvent(const SDL_Event& event) {
     }
 }
 
-bool TForm2::HandleDialogKey(const SDL_Keysym& key) {
-    switch (key.sym) {
-        case SDLK_TAB:
-            MoveFocus((key.mod & KMOD_SHIFT) != 0 ? -1 : 1);
+bool TForm2::HandleDialogKey(const platform::KeyStroke& stroke) {
+    switch (stroke.key) {
+        case platform::vk::Tab:
+            MoveFocus(stroke.shift.shift ? -1 : 1);
             return true;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-        case SDLK_ESCAPE:
+        case platform::vk::Return:  // the keypad's Enter too
+        case platform::vk::Escape:
             return true;
-        case SDLK_SPACE: {
+        case platform::vk::Space: {
             const auto stops = TabOrder();
             if (auto* const* button = std::get_if<TButton*>(&stops[focus_].control)) {
                 Click(**button);

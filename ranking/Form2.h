@@ -4,14 +4,13 @@
 // made for every opening, shown modally over the game window, and released when it closes.
 // What it remembers lives in the game: the owner's `PassValue` and `PlayerName`.
 
-#include <SDL.h>
-
 #include <array>
 #include <string>
 #include <variant>
 
 #include "net/HttpClient.h"
 #include "platform/Application.h"
+#include "platform/RawEvent.h"
 #include "platform/Window.h"
 #include "ranking/Controls.h"
 #include "ranking/ImGuiHost.h"
@@ -80,10 +79,10 @@ class TForm2 {
     bool Usable(const TButton& button) const;
     bool Focusable(const TabStop& stop) const;
     void MoveFocus(int step);
-    void HandleRawEvent(const SDL_Event& event);
+    void HandleRawEvent(const platform::RawEvent& event);
     // Tab moves the focus, Space clicks the focused button; Enter and Esc do nothing, as no
     // button is the default or the cancel one. True when the key is used up.
-    bool HandleDialogKey(const SDL_Keysym& key);
+    bool HandleDialogKey(const platform::KeyStroke& stroke);
     void DrawControls();
     void RunPendingClick();
     std::string Query() const;

@@ -1,15 +1,16 @@
 #pragma once
-// Dear ImGui drawing on one window: its own context, an SDL renderer, the SDL2 and SDL_Renderer
-// back ends, and one monochrome font holding every character with a Shift-JIS form. Each call
-// makes the host's context the current one.
+// Dear ImGui drawing on one window: its own context, the platform's back end, and one monochrome
+// font holding every character with a Shift-JIS form. Each call makes the host's context the
+// current one.
 
-#include <SDL.h>
 #include <imgui.h>
 
 #include <memory>
 #include <string>
 
-#include "platform/SdlHandles.h"
+#include "platform/ImGuiBackend.h"
+#include "platform/RawEvent.h"
+#include "platform/Rgb.h"
 #include "platform/Window.h"
 
 namespace ranking {
@@ -23,31 +24,28 @@ class ImGuiHost {
     ImGuiHost& operator=(const ImGuiHost&) = delete;
 
     ImGuiStyle& Style();
-    void ProcessEvent(const SDL_Event& event);
+    void ProcessEvent(const platform::RawEvent& event);
     // Ends the hold of an active text box on the keyboard.
     void ReleaseKeyboard();
 
     void BeginFrame();
     // Clears to the background, draws what the frame built and presents it.
-    void EndFrame(SDL_Color background);
+    void EndFrame(platform::Rgb background);
     // The next frame is also written to a PNG file; EndFrame throws when it cannot be.
     void CaptureNextFrame(const std::string& path) { capturePath_ = path; }
 
   private:
-    class BackEnds;
     struct ContextDeleter {
         void operator()(ImGuiContext* context) const { ImGui::DestroyContext(context); }
     };
 
     void MakeCurrent();
     void LoadFont(const std::string& fontFile, float pixelHeight);
-    void SaveCapture();
 
-    platform::RendererHandle renderer_;
     std::string fontData_;           // the atlas reads it while it builds
     ImVector<ImWchar> glyphRanges_;  // and these
     std::unique_ptr<ImGuiContext, ContextDeleter> context_;
-    std::unique_ptr<BackEnds> backEnds_;
+    std::unique_ptr<platform::ImGuiBackend> backend_;
     std::string capturePath_;
 };
 

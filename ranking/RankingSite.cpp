@@ -1,7 +1,5 @@
 #include "ranking/RankingSite.h"
 
-#include <SDL.h>
-
 #include <cstdlib>
 
 #include "protocol/RankingProtocol.h"
@@ -15,10 +13,6 @@ std::string defaultRankingHost() {
 
 std::string rankingCgiUrl(const std::string& host) {
     return "http://" + host + std::string(protocol::RankingPath);
-}
-
-void openInBrowser(const std::string& url) {
-    SDL_OpenURL(url.c_str());
 }
 
 }  // namespace ranking

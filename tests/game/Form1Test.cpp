@@ -218,6 +218,16 @@ TEST_F(Form1Test, CtrlPlaysNoPart) {
     EXPECT_EQ(g->ShowDebugInfo, 0);
 }
 
+// The loop hands the typed digit to FormKeyPress right after the key-down.
+TEST_F(Form1Test, TheWindowsDigitKeysTypeTheirDigitsWhateverTheLayout) {
+    start();
+    const auto& typedByKey = form->Window().typedByKey;
+    ASSERT_TRUE(typedByKey);
+    EXPECT_EQ(typedByKey(vk::Digit0 + 1, Shift), '1');
+    EXPECT_EQ(typedByKey(vk::Numpad0 + 3, None), '3');
+    EXPECT_EQ(typedByKey(vk::Digit0 + 3, Alt), std::nullopt);
+}
+
 TEST_F(Form1Test, EscapeTerminatesAndClosingSavesTheTable) {
     start();
     frame();

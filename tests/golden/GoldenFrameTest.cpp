@@ -1,8 +1,6 @@
 // The frames that frames.script shoots, pixel for pixel against the stored PNGs. With
 // PUDOROCK_UPDATE_GOLDEN=1 in the environment the stored PNGs are written anew instead.
 
-#include <SDL.h>
-#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,7 +11,7 @@
 #include <string>
 
 #include "platform/HeadlessDrivers.h"
-#include "platform/SdlHandles.h"
+#include "platform/PngFile.h"
 #include "tests/support/TempDirectory.h"
 #include "tools/script/ScriptRunner.h"
 
@@ -22,21 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path GoldenDir = GOLDEN_DIR;
-
-using Image = platform::SurfaceHandle;
-
-Image loadArgb(const fs::path& path) {
-    const Image loaded(IMG_Load(path.c_str()));
-    if (!loaded) {
-        return nullptr;
-    }
-    return Image(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-}
-
-std::uint32_t pixelAt(const SDL_Surface& image, int x, int y) {
-    const auto* row = static_cast<const std::uint8_t*>(image.pixels) + y * image.pitch;
-    return reinterpret_cast<const std::uint32_t*>(row)[x];
-}
 
 class GoldenFrameTest : public ::testing::TestWithParam<const char*> {
   protected:
@@ -63,17 +46,15 @@ TEST_P(GoldenFrameTest, MatchesTheStoredFrame) {
         fs::copy_file(shot, golden, fs::copy_options::overwrite_existing);
         GTEST_SKIP() << "written anew: " << golden;
     }
-    const Image actual = loadArgb(shot);
-    const Image expected = loadArgb(golden);
-    ASSERT_TRUE(actual) << shot;
-    ASSERT_TRUE(expected) << golden;
-    ASSERT_EQ(actual->w, expected->w);
-    ASSERT_EQ(actual->h, expected->h);
+    const platform::ArgbImage actual = platform::loadPng(shot);
+    const platform::ArgbImage expected = platform::loadPng(golden);
+    ASSERT_EQ(actual.width, expected.width);
+    ASSERT_EQ(actual.height, expected.height);
     int differing = 0;
     std::string first;
-    for (int y = 0; y < actual->h; ++y) {
-        for (int x = 0; x < actual->w; ++x) {
-            if (pixelAt(*actual, x, y) != pixelAt(*expected, x, y)) {
+    for (int y = 0; y < actual.height; ++y) {
+        for (int x = 0; x < actual.width; ++x) {
+            if (actual.at(x, y) != expected.at(x, y)) {
                 if (differing++ == 0) {
                     first = std::to_string(x) + ", " + std::to_string(y);
                 }

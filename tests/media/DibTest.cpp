@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 #include "media/encode/DibEncoding.h"
 
 using namespace media;
@@ -76,7 +76,7 @@ void expectInvalid(const Bytes& data) {
         TDIB::readPictureData(data);
         FAIL() << "accepted a malformed stream of " << data.size() << " bytes";
     } catch (const EInvalidDib& e) {
-        EXPECT_STREQ(e.what(), text::InvalidDib);
+        EXPECT_STREQ(e.what(), messages::InvalidDib);
     }
 }
 

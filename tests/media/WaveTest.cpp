@@ -4,7 +4,7 @@
 
 #include "media/LittleEndian.h"
 #include "media/MediaError.h"
-#include "media/MediaText.h"
+#include "media/MediaMessages.h"
 #include "media/WaveStream.h"
 #include "media/encode/WaveEncoding.h"
 
@@ -113,15 +113,15 @@ TEST(WaveRead, MalformedImagesThrow) {
         [] {
             TWave::readImage(Bytes{'R', 'I', 'F', 'X', 0, 0, 0, 0, 'W', 'A', 'V', 'E'});
         },
-        text::InvalidWave);
-    expectStreamError([] { TWave::readImage(Bytes{'R', 'I', 'F', 'F'}); }, text::InvalidWave);
+        messages::InvalidWave);
+    expectStreamError([] { TWave::readImage(Bytes{'R', 'I', 'F', 'F'}); }, messages::InvalidWave);
     // A data chunk claiming more samples than the image holds.
     Bytes cut = riff({chunk("fmt ", Mono8Format), chunk("data", {1, 2, 3})});
     cut.pop_back();
-    expectStreamError([&] { TWave::readImage(cut); }, text::InvalidWave);
+    expectStreamError([&] { TWave::readImage(cut); }, messages::InvalidWave);
     Bytes huge = riff({chunk("fmt ", Mono8Format), chunk("data", {})});
     std::fill(huge.end() - 4, huge.end(), 0xFF);
-    expectStreamError([&] { TWave::readImage(huge); }, text::InvalidWave);
+    expectStreamError([&] { TWave::readImage(huge); }, messages::InvalidWave);
 }
 
 TEST(WaveRead, EveryTruncationIsReadSafely) {
@@ -132,7 +132,7 @@ TEST(WaveRead, EveryTruncationIsReadSafely) {
             const TWave wave = TWave::readImage(prefix);
             EXPECT_LE(wave.samples().size(), 4u);
         } catch (const EWaveStreamError& e) {
-            EXPECT_STREQ(e.what(), text::InvalidWave);
+            EXPECT_STREQ(e.what(), messages::InvalidWave);
         }
     }
 }
@@ -141,19 +141,19 @@ TEST(WaveStream, StateErrors) {
     const Bytes image = encodeWaveImage(monoPcmWave(11025, 8, Bytes{1, 2}));
     TWaveStream stream;
     Bytes buffer(2);
-    expectStreamError([&] { stream.read(buffer); }, text::StreamNotOpen);
-    expectStreamError([&] { stream.write(buffer); }, text::StreamNotOpen);
-    expectStreamError([&] { stream.close(); }, text::StreamNotOpen);
-    expectStreamError([&] { stream.openWrite({}); }, text::InvalidFormat);
+    expectStreamError([&] { stream.read(buffer); }, messages::StreamNotOpen);
+    expectStreamError([&] { stream.write(buffer); }, messages::StreamNotOpen);
+    expectStreamError([&] { stream.close(); }, messages::StreamNotOpen);
+    expectStreamError([&] { stream.openWrite({}); }, messages::InvalidFormat);
 
     stream.openRead(image);
-    expectStreamError([&] { stream.openRead(image); }, text::StreamAlreadyOpen);
-    expectStreamError([&] { stream.openWrite(Mono8Format); }, text::StreamAlreadyOpen);
-    expectStreamError([&] { stream.write(buffer); }, text::StreamNotOpen);
+    expectStreamError([&] { stream.openRead(image); }, messages::StreamAlreadyOpen);
+    expectStreamError([&] { stream.openWrite(Mono8Format); }, messages::StreamAlreadyOpen);
+    expectStreamError([&] { stream.write(buffer); }, messages::StreamNotOpen);
     stream.close();
 
     stream.openWrite(Mono8Format);
-    expectStreamError([&] { stream.read(buffer); }, text::StreamNotOpen);
+    expectStreamError([&] { stream.read(buffer); }, messages::StreamNotOpen);
 }
 
 TEST(WaveStream, ReadsNeverPassTheRecordedLength) {

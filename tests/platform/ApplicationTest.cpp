@@ -4,7 +4,6 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -122,17 +121,6 @@ TEST_F(ApplicationTest, AFatalErrorLeavesTheLoopUnreportedFromADispatchOrTheIdle
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST(ReportFullStop, AppendedOnlyAfterCharactersBeyondTheFullStop) {
-    EXPECT_EQ(platform::withReportFullStop("I/O エラー (5)"), "I/O エラー (5)");
-    EXPECT_EQ(platform::withReportFullStop("abc"), "abc.");
-    EXPECT_EQ(platform::withReportFullStop("done."), "done.");
-    EXPECT_EQ(platform::withReportFullStop("10061:Connection refused"),
-              "10061:Connection refused.");
-    EXPECT_EQ(platform::withReportFullStop("送信できません。"), "送信できません。.");
-    EXPECT_EQ(platform::withReportFullStop("a-"), "a-");
-    EXPECT_EQ(platform::withReportFullStop(""), "");
-}
-
 TEST_F(ApplicationTest, TimersFireAsQueuedMessagesAtMostOneAtATime) {
     int fired = 0;
     auto id = app.setTimer(100, [&] { ++fired; });
@@ -200,58 +188,6 @@ TEST_F(ApplicationTest, KeysReachTheWindowHandlersAndCloseTerminatesByDefault) {
     EXPECT_TRUE(app.terminated());
 }
 
-// Key presses as SDL queues them: a key event, then the text the press typed (if any).
-class KeyPathTest : public ApplicationTest {
-  protected:
-    KeyPathTest() {
-        window.onKeyPress = [this](char& key) { answers.push_back(key); };
-    }
-
-    void press(SDL_Scancode position, SDL_Keycode symbol, std::uint16_t modifiers,
-               const char* typed) {
-        SDL_Event down{};
-        down.type = SDL_KEYDOWN;
-        down.key.windowID = window.id();
-        down.key.state = SDL_PRESSED;
-        down.key.keysym.scancode = position;
-        down.key.keysym.sym = symbol;
-        down.key.keysym.mod = modifiers;
-        SDL_PushEvent(&down);
-        if (typed != nullptr) {
-            SDL_Event text{};
-            text.type = SDL_TEXTINPUT;
-            text.text.windowID = window.id();
-            std::snprintf(text.text.text, sizeof text.text.text, "%s", typed);
-            SDL_PushEvent(&text);
-        }
-        app.processMessages();
-    }
-
-    platform::Window window{app, "main", 80, 60};
-    std::string answers;
-};
-
-TEST_F(KeyPathTest, ShiftDigitOnAnAzertyLikeLayoutAnswersOnce) {
-    press(SDL_SCANCODE_1, SDLK_AMPERSAND, KMOD_LSHIFT, "1");
-    press(SDL_SCANCODE_1, SDLK_AMPERSAND, KMOD_NONE, "&");
-    press(SDL_SCANCODE_0, 0xE0, KMOD_RSHIFT, "0");
-    EXPECT_EQ(answers, "110");
-}
-
-TEST_F(KeyPathTest, KeypadAnswersWithNumLockOnAndOff) {
-    press(SDL_SCANCODE_KP_3, SDLK_KP_3, KMOD_NUM, "3");
-    press(SDL_SCANCODE_KP_3, SDLK_PAGEDOWN, KMOD_NONE, nullptr);
-    press(SDL_SCANCODE_KP_0, SDLK_INSERT, KMOD_NONE, nullptr);
-    EXPECT_EQ(answers, "330");
-}
-
-TEST_F(KeyPathTest, DigitTypedByAnotherKeyAnswersAndAltDigitDoesNot) {
-    press(SDL_SCANCODE_Q, SDLK_q, KMOD_NONE, "\xEF\xBC\x97");  // an input method's full-width 7
-    press(SDL_SCANCODE_5, SDLK_5, KMOD_LALT, nullptr);
-    press(SDL_SCANCODE_A, SDLK_a, KMOD_NONE, "a");
-    EXPECT_EQ(answers, "7");
-}
-
 TEST_F(ApplicationTest, ADisabledWindowTakesNoInputButStillItsWindowEvents) {
     platform::Window window(app, "main", 80, 60);
     int keys = 0;
@@ -296,7 +232,7 @@ TEST_F(ApplicationTest, ADisabledWindowTakesNoInputButStillItsWindowEvents) {
 TEST_F(ApplicationTest, ADisabledWindowGetsNoRawInput) {
     platform::Window window(app, "dialog", 80, 60);
     std::vector<std::uint32_t> seen;
-    window.onRawEvent = [&](const SDL_Event& event) { seen.push_back(event.type); };
+    window.onRawEvent = [&](const platform::RawEvent& event) { seen.push_back(event.type); };
     SDL_Event click{};
     click.type = SDL_MOUSEBUTTONDOWN;
     click.button.windowID = window.id();
@@ -342,7 +278,7 @@ TEST_F(ApplicationTest, QueuedRawEventsOfAWindowDestroyedMeanwhileAreDropped) {
     int seen = 0;
     {
         platform::Window dialog(app, "dialog", 80, 60);
-        dialog.onRawEvent = [&](const SDL_Event&) { ++seen; };
+        dialog.onRawEvent = [&](const platform::RawEvent&) { ++seen; };
         SDL_Event event{};
         event.type = SDL_KEYDOWN;
         event.key.windowID = dialog.id();

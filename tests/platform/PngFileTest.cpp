@@ -1,15 +1,14 @@
-// PNG files read back as the pixels written, and a file that cannot be written says so.
+// PNG files read back as the pixels written, and a file that cannot be written or read says so.
 
-#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/PngFile.h"
-#include "platform/SdlHandles.h"
 #include "tests/support/TempDirectory.h"
 
 namespace platform {
@@ -20,19 +19,37 @@ TEST(PngFileTest, ReadsBackThePixelsRowByRow) {
     const std::vector<std::uint32_t> pixels{0xFFFF0000, 0xFF00FF00, 0xFF0000FF,
                                             0xFF000000, 0xFFFFFFFF, 0xFF123456};
     savePng(pixels.data(), 3, 2, "frame.png");
-    const SurfaceHandle loaded(IMG_Load("frame.png"));
-    ASSERT_TRUE(loaded);
-    const SurfaceHandle argb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    ASSERT_TRUE(argb);
-    ASSERT_EQ(argb->w, 3);
-    ASSERT_EQ(argb->h, 2);
-    std::vector<std::uint32_t> read;
-    for (int y = 0; y < argb->h; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(
-            static_cast<const std::uint8_t*>(argb->pixels) + y * argb->pitch);
-        read.insert(read.end(), row, row + argb->w);
+    const ArgbImage read = loadPng("frame.png");
+    EXPECT_EQ(read.width, 3);
+    EXPECT_EQ(read.height, 2);
+    EXPECT_EQ(read.pixels, pixels);
+}
+
+TEST(PngFileTest, RgbBytesEncodeToAPngThatReadsBackOpaque) {
+    testsupport::TempWorkingDirectory directory;
+    const std::vector<std::uint8_t> rgb{0xFF, 0x00, 0x00, 0x12, 0x34, 0x56,  // first row
+                                        0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
+    const std::vector<std::uint8_t> png = encodeRgbPng(rgb.data(), 2, 2);
+    std::ofstream("picture.png", std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    const ArgbImage read = loadPng("picture.png");
+    EXPECT_EQ(read.pixels,
+              (std::vector<std::uint32_t>{0xFFFF0000, 0xFF123456, 0xFF0000FF, 0xFFFFFFFF}));
+}
+
+TEST(PngFileTest, AFileThatIsNoPictureIsReported) {
+    testsupport::TempWorkingDirectory directory;
+    std::ofstream("broken.png") << "not a picture";
+    for (const char* path : {"broken.png", "missing.png"}) {
+        try {
+            loadPng(path);
+            ADD_FAILURE() << path;
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("cannot read " + std::string(path) + ": ", 0),
+                      0u)
+                << error.what();
+        }
     }
-    EXPECT_EQ(read, pixels);
 }
 
 TEST(PngFileTest, AFileThatCannotBeWrittenIsReported) {

@@ -3,6 +3,7 @@
 
 #include "ranking/Form2.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstring>

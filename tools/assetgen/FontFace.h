@@ -4,7 +4,6 @@
 #include <string>
 
 #include "platform/Font.h"
-#include "platform/SdlHandles.h"
 #include "tools/assetgen/AlphaMap.h"
 
 namespace assetgen {
@@ -18,8 +17,7 @@ class FontFace {
     AlphaMap render(const std::string& text) const;
 
   private:
-    platform::FontLibraryUse library_;
-    platform::FontHandle font_;
+    platform::Font font_;
 };
 
 }  // namespace assetgen

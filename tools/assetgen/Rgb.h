@@ -3,15 +3,11 @@
 
 #include <cstdint>
 
+#include "platform/Rgb.h"
+
 namespace assetgen {
 
-struct Rgb {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-
-    constexpr bool operator==(const Rgb&) const = default;
-};
+using Rgb = platform::Rgb;
 
 // Colours are written 0xRRGGBB, as designers quote them.
 constexpr Rgb hexRgb(std::uint32_t rrggbb) {

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <utility>
 
+#include "game/DigitKeys.h"
 #include "platform/HeadlessDrivers.h"
 #include "platform/Keys.h"
 #include "tools/script/FrameShot.h"
@@ -232,7 +233,7 @@ void ScriptRunner::key(const std::string& arguments) {
         }
     }
     application().post(message);
-    if (auto digit = platform::typedDigitOf(message.key, message.shift)) {
+    if (auto digit = game::typedDigitOf(message.key, message.shift)) {
         typed(*digit);
     }
 }

@@ -1,13 +1,12 @@
 #include "tools/script/ScriptedDialog.h"
 
-#include <SDL.h>
-
 #include <charconv>
 #include <set>
 #include <sstream>
 #include <stdexcept>
 
 #include "app/RankingDialog.h"
+#include "platform/DesktopRequests.h"
 #include "tools/script/ScriptRunner.h"
 
 namespace tools {
@@ -44,17 +43,6 @@ std::string typedTextOf(std::istringstream& args) {
         }
     }
     return text;
-}
-
-// What the desktop sends when the close box, Alt+F4 or the window manager closes a window.
-void pushCloseRequest(const platform::Window& window) {
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = SDL_WINDOWEVENT_CLOSE;
-    event.window.windowID = window.id();
-    if (SDL_PushEvent(&event) < 0) {
-        throw std::runtime_error(std::string("closebox: ") + SDL_GetError());
-    }
 }
 
 std::string firstWordOf(const std::string& line) {
@@ -110,7 +98,7 @@ void ScriptedDialog::addCommands() {
         } else if (what == "view") {
             dialog.Click(dialog.Button3);
         } else if (what == "closebox") {
-            pushCloseRequest(dialog.Window());
+            platform::pushCloseRequest(dialog.Window());
             runner_.application().processMessages();
         } else {
             throw std::invalid_argument("click wants send|close|view|closebox");

@@ -1,4 +1,4 @@
-#include "platform/Keys.h"
+#include "platform/SdlKeys.h"
 
 #include <cstring>
 
@@ -83,19 +83,6 @@ std::uint16_t virtualKeyOf(const SDL_Keysym& key) {
 ShiftState shiftStateOf(std::uint16_t sdlModifiers) {
     return ShiftState{(sdlModifiers & KMOD_SHIFT) != 0, (sdlModifiers & KMOD_ALT) != 0,
                       (sdlModifiers & KMOD_CTRL) != 0};
-}
-
-std::optional<char> typedDigitOf(std::uint16_t virtualKey, ShiftState shift) {
-    if (shift.alt || shift.ctrl) {
-        return std::nullopt;
-    }
-    if (virtualKey >= vk::Digit0 && virtualKey <= vk::Digit0 + 9) {
-        return static_cast<char>('0' + (virtualKey - vk::Digit0));
-    }
-    if (virtualKey >= vk::Numpad0 && virtualKey <= vk::Numpad0 + 9) {
-        return static_cast<char>('0' + (virtualKey - vk::Numpad0));
-    }
-    return std::nullopt;
 }
 
 std::optional<char> typedDigitOfText(const char* utf8) {

@@ -1,7 +1,7 @@
 #pragma once
 // The media layer's message texts. Texts with %s or %d are format strings.
 
-namespace media::text {
+namespace media::messages {
 
 // Display.
 inline constexpr const char* FormNotFound = "フォームが見つかりません";
@@ -33,4 +33,4 @@ inline constexpr const char* SoundBufferName = "サウンドバッファ";
 inline constexpr const char* SoundDeviceName = "SDL2_mixer";
 inline constexpr const char* SoundBufferObjectName = "Mix_Chunk";
 
-}  // namespace media::text
+}  // namespace media::messages

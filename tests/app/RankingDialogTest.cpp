@@ -1,7 +1,6 @@
 // Whole runs of the game from the title screen through the ranking dialog, driven by the
 // scripted runner, against a scripted server on 127.0.0.1.
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "game/BestTenStore.h"
+#include "platform/DesktopRequests.h"
 #include "platform/HeadlessDrivers.h"
 #include "tests/net/LoopbackServer.h"
 #include "tests/support/TempDirectory.h"
@@ -327,9 +327,7 @@ TEST_F(RankingDialogTest, AQuitWhileTheRequestWaitsEndsTheProgramWithTheTableSav
     const std::string stored = fileBytes("Hisc.dat");
     nettest::LoopbackServer server([](int, const std::string&) {
         std::filesystem::remove("Hisc.dat");  // read at the start; the end must write it again
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
+        platform::pushQuitRequest();
         return nettest::silent();
     });
     const Printed printed = run(server.port(), R"(

@@ -10,7 +10,7 @@ PACKAGES := build-essential cmake pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils \
 	desktop-file-utils appstream man-db dpkg-dev file \
-	libsqlite3-dev libcli11-dev libboost-dev sqlite3 curl chromium
+	libsqlite3-dev libcli11-dev libboost-dev zlib1g-dev sqlite3 curl chromium
 # Debian starts nginx's own service when it installs it; the benchmark runs its own nginx.
 BENCH_PACKAGES := wrk nginx-light
 FUZZ_PACKAGES := clang libclang-rt-14-dev
@@ -93,7 +93,7 @@ clean:
 
 # Every C++ file of ours under the checks of .clang-tidy; any finding fails. The generated
 # headers must exist first, hence the build.
-TIDY_FOLDERS := app|bench|core|fuzz|game|media|net|platform|protocol|ranking|server|tests|text|tools
+TIDY_FOLDERS := app|bench|core|fuzz|game|media|net|platform|protocol|ranking|replay|server|tests|text|tools
 tidy: build
 	$(call install-missing,clang-tidy)
 	@run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet '^$(CURDIR)/($(TIDY_FOLDERS))/' \

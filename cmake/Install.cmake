@@ -17,6 +17,10 @@ install(FILES assets/io.github.pudorock.pudorock.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT game)
 install(FILES assets/pudorock.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT game)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT game)
+# Its replay checker, which needs no display.
+install(TARGETS pudorock-replay RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT game)
+install(FILES tools/replay/pudorock-replay.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+  COMPONENT game)
 
 # The ranking server, when this tree has one: the program and an example systemd unit.
 if(TARGET pudorock-ranking-server)
@@ -30,7 +34,7 @@ endif()
 # install step then builds nothing, and `make package` builds this target first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 add_custom_target(installed-programs)
-add_dependencies(installed-programs pudorock)
+add_dependencies(installed-programs pudorock pudorock-replay)
 if(TARGET pudorock-ranking-server)
   add_dependencies(installed-programs pudorock-ranking-server)
 endif()

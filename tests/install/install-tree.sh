@@ -14,6 +14,8 @@ cd "$prefix"
 
 expected=(
     bin/pudorock
+    bin/pudorock-replay
+    share/man/man1/pudorock-replay.1
     share/applications/pudorock.desktop
     share/metainfo/io.github.pudorock.pudorock.metainfo.xml
     share/man/man6/pudorock.6
@@ -30,7 +32,13 @@ fi
 for file in "${expected[@]}"; do
     [ -f "$file" ] || { echo "missing from the install tree: $file" >&2; exit 1; }
 done
-[ -x bin/pudorock ] || { echo "bin/pudorock is not executable" >&2; exit 1; }
+for program in bin/pudorock bin/pudorock-replay; do
+    [ -x "$program" ] || { echo "$program is not executable" >&2; exit 1; }
+done
+shown=$(bin/pudorock-replay --version) ||
+    { echo "bin/pudorock-replay failed on --version" >&2; exit 1; }
+[ "$shown" = "pudorock-replay $version" ] ||
+    { echo "bin/pudorock-replay says \"$shown\", expected \"pudorock-replay $version\"" >&2; exit 1; }
 
 desktop-file-validate share/applications/pudorock.desktop
 appstreamcli validate --no-net share/metainfo/io.github.pudorock.pudorock.metainfo.xml >/dev/null
@@ -39,6 +47,12 @@ man -l share/man/man6/pudorock.6 >manual.txt 2>man-warnings.txt
 [ ! -s man-warnings.txt ] || { cat man-warnings.txt >&2; exit 1; }
 for heading in OPTIONS KEYS FILES ENVIRONMENT; do
     grep -q "^$heading" manual.txt || { echo "the manual has no $heading" >&2; exit 1; }
+done
+man -l share/man/man1/pudorock-replay.1 >replay-manual.txt 2>man-warnings.txt
+[ ! -s man-warnings.txt ] || { cat man-warnings.txt >&2; exit 1; }
+for heading in COMMANDS "EXIT STATUS"; do
+    grep -q "^$heading" replay-manual.txt ||
+        { echo "the replay tool's manual has no $heading" >&2; exit 1; }
 done
 
 for size in "${sizes[@]}"; do
@@ -51,4 +65,6 @@ grep -q "<release version=\"$version\"" share/metainfo/io.github.pudorock.pudoro
     { echo "the metainfo has no release $version" >&2; exit 1; }
 grep -q "^\.TH PUDOROCK 6 .*\"pudorock $version\"" share/man/man6/pudorock.6 ||
     { echo "the manual is not for version $version" >&2; exit 1; }
+grep -q "^\.TH PUDOROCK-REPLAY 1 .*\"pudorock $version\"" share/man/man1/pudorock-replay.1 ||
+    { echo "the replay tool's manual is not for version $version" >&2; exit 1; }
 echo "install tree complete and valid"

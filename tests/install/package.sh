@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian packages, made into a temporary folder and never installed: the game's package
 # depends on its libraries and on the font it finds at run time, and unpacked it gives a
-# program that tells its version, and its desktop files.
+# program that tells its version, the replay tool, and its desktop files.
 # Usage: package.sh BUILD_DIR VERSION [server]
 set -euo pipefail
 build=$(realpath "$1")
@@ -32,6 +32,8 @@ file -b "$game" | grep -q "^ELF .* executable" || { echo "$game: $(file -b "$gam
 shown=$("$game" --version) || { echo "the packaged game failed on --version" >&2; exit 1; }
 [ "$shown" = "pudorock $version" ] ||
     { echo "the packaged game says \"$shown\", expected \"pudorock $version\"" >&2; exit 1; }
+[ -x "$out/pudorock/usr/bin/pudorock-replay" ] ||
+    { echo "the package holds no runnable usr/bin/pudorock-replay" >&2; exit 1; }
 [ -f "$out/pudorock/usr/share/applications/pudorock.desktop" ] ||
     { echo "the package holds no desktop entry" >&2; exit 1; }
 

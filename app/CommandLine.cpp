@@ -19,7 +19,16 @@ constexpr const char* Keys = R"(Keys:
   Shift+Enter   send your best result to the internet ranking (title)
   Alt+Enter     switch between full screen and a window (anywhere but the title)
   Alt+F1        show the debug figures (play)
-  Esc           quit (anywhere but the ranking dialog))";
+  Esc           quit (anywhere but the ranking dialog)
+
+Watching a replay (--replay FILE, or FILE alone):
+  Right, Left   faster, slower (x1, x2, x4, x8)
+  P             pause and go on
+  Space, Esc    end
+
+After 30 seconds on the title without a key, the best entry that has a replay plays as a demo;
+any key returns to the title. Every game that reaches its result is kept in replays/ of the save
+folder while it stands in the best ten, and the last 20 games besides.)";
 
 bool isPort(std::string_view text) {
     unsigned port = 0;
@@ -76,6 +85,7 @@ std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, s
     CommandLine options;
     std::string dataDir;
     std::string rankingHost;
+    std::string replay;
     CLI::App app("プドロク: press the digit of the colour with the most blocks.", "pudorock");
     app.formatter(std::make_shared<GameFormatter>());
     app.failure_message(refusal);
@@ -99,6 +109,10 @@ std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, s
                        "The ranking server, over PUDOROCK_RANKING_HOST and the build's")
             ->type_name("HOST[:PORT]")
             ->check(CLI::Validator(checkRankingHost, ""));
+    CLI::Option* replayOption =
+        app.add_option("--replay,replay", replay,
+                       "Watch the replay FILE (a .pdrp file) instead of playing; FILE alone too")
+            ->type_name("FILE");
     app.set_version_flag("--version", std::string(version::ProgramName) + " " + version::Version,
                          "Print the name and version, then exit");
     app.footer(Keys);
@@ -113,6 +127,9 @@ std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, s
     }
     if (rankingHostOption->count() > 0) {
         options.rankingHost = rankingHost;
+    }
+    if (replayOption->count() > 0) {
+        options.replay = replay;
     }
     return options;
 }

@@ -11,7 +11,7 @@ namespace app {
 
 inline constexpr const char* Synopsis =
     "Usage: pudorock [--window] [--data-dir DIR | --user-data] [--ranking-host HOST[:PORT]] "
-    "[--version] [--help]";
+    "[--replay] [FILE.pdrp] [--version] [--help]";
 
 struct CommandLine {
     bool window = false;
@@ -19,6 +19,8 @@ struct CommandLine {
     std::optional<std::filesystem::path> dataDir;
     bool userData = false;
     std::optional<std::string> rankingHost;
+    // A replay to watch instead of playing.
+    std::optional<std::filesystem::path> replay;
 };
 
 // The options, or nothing when the program has already answered (--help and --version on

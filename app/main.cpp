@@ -13,6 +13,8 @@
 #include "platform/MessageBoxes.h"
 #include "ranking/ModalLoop.h"
 #include "ranking/RankingSite.h"
+#include "replay/ReplayFile.h"
+#include "replay/Verification.h"
 
 namespace {
 
@@ -21,6 +23,33 @@ void requireDesktopDisplay() {
     if (const auto problem = platform::desktopDisplayProblem()) {
         throw std::runtime_error("ディスプレイを開けません\r" + *problem);
     }
+}
+
+// Checked before anything opens: a replay that cannot be read or does not reach what it claims
+// is refused with the reason.
+replay::Replay checkedReplay(const std::filesystem::path& file) {
+    constexpr const char* Refused = "リプレイを再生できません。\r";
+    try {
+        replay::Replay game = replay::readReplayFile(file);
+        const replay::Verdict verdict = replay::verifyReplay(game);
+        if (!verdict.valid) {
+            throw std::runtime_error(file.string() + ": " + verdict.reason);
+        }
+        return game;
+    } catch (const std::exception& error) {
+        throw std::runtime_error(Refused + std::string(error.what()));
+    }
+}
+
+// Runs the game window until the program ends; its exit status.
+int runSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
+               game::RankingDialogRunner rankingDialog, const game::StartOptions& start) {
+    game::GameSession session(clock, messageBoxes, std::move(rankingDialog), start);
+    // The picture's pace was made for 60 frames a second, whatever the display.
+    session.Form().FrameTimer1.SetMaximumFrameRate(60);
+    session.Show();
+    session.Run();
+    return session.Form().FinalSaveFailed() ? 1 : 0;
 }
 
 }  // namespace
@@ -40,18 +69,19 @@ int main(int argc, char** argv) {
     ranking::ApplicationModalLoop rankingLoop;
     try {
         requireDesktopDisplay();
-        // The lock lasts as long as the program.
-        const game::StartOptions start{app::readyDataFolder(*options), options->window};
-        const game::DataFolderLock dataFolder(start.dataFolder);
-        game::GameSession session(clock, messageBoxes,
-                                  app::makeRankingDialog(rankingSettings, rankingLoop), start);
-        // The picture's pace was made for 60 frames a second, whatever the display.
-        session.Form().FrameTimer1.SetMaximumFrameRate(60);
-        session.Show();
-        session.Run();
-        if (session.Form().FinalSaveFailed()) {
-            return 1;
+        game::StartOptions start;
+        start.windowed = options->window;
+        if (options->replay) {
+            // Watching touches no save file and takes no lock.
+            start.watch = checkedReplay(*options->replay);
+            return runSession(clock, messageBoxes, {}, start);
         }
+        start.dataFolder = app::readyDataFolder(*options);
+        start.attract = true;
+        // The lock lasts as long as the program.
+        const game::DataFolderLock dataFolder(start.dataFolder);
+        return runSession(clock, messageBoxes, app::makeRankingDialog(rankingSettings, rankingLoop),
+                          start);
     } catch (const game::AlreadyRunning& error) {
         messageBoxes.show({game::GameTitle, error.what(), platform::MessageIcon::Warning}, nullptr);
         return 1;

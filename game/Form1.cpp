@@ -49,6 +49,10 @@ TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
       g_(simulation.state()),
       dataFolder_(options.dataFolder),
       window_(application, GameTitle, ScreenWidth, ScreenHeight),
+      watching_(options.watch.has_value()),
+      attract_(options.attract && !watching_),
+      recording_(options.dataFolder,
+                 [this](const std::exception& error) { application_.showException(error); }),
       Display1(&window_),
       FrameTimer1(application),
       SoundDevice1(&window_) {
@@ -60,6 +64,9 @@ TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
     }
     if (options.windowed) {
         EnterWindow();
+    }
+    if (watching_) {
+        playback_.emplace(*options.watch);
     }
 }
 
@@ -148,7 +155,9 @@ void TForm1::FormCreate() {
     g_.ShowDebugInfo = 0;
     const platform::TimeOfDay now = application_.clock().utcTimeOfDay();
     g_.Random.seed(core::timeOfDaySeed(now.hour, now.minute, now.second, now.millisecond));
-    LoadBestTen(g_, PlayerName, dataFolder_);
+    if (!watching_) {
+        LoadBestTen(g_, PlayerName, dataFolder_);
+    }
     PictureList1.Items().BuildColorTable();
     Display1.DefaultColorTable = PictureList1.Items().ColorTable;
     Display1.ColorTable = Display1.DefaultColorTable;
@@ -157,6 +166,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormDestroy() {
+    if (watching_) {
+        return;  // a watched game touches no file
+    }
     SaveBestTen(g_, PlayerName, dataFolder_);
 }
 
@@ -170,6 +182,11 @@ void TForm1::Display1Finalize(media::TDisplay&) {
 
 void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
     using namespace platform;
+    titleIdleMs_ = 0;
+    if (playback_ && !(shift.alt && key == vk::Return)) {
+        PlaybackKeyDown(key);
+        return;
+    }
     if (key == vk::Space) {
         if (g_.State == core::gsIntro) {
             g_.PhaseClock = core::IntroEndClock;
@@ -206,6 +223,10 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
 }
 
 void TForm1::FormKeyPress(char& key) {
+    if (playback_) {
+        return;
+    }
+    recording_.keyTyped(key);
     simulation_.keyPress(key);
 }
 
@@ -277,38 +298,51 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     if (!Display1.ReadyToDraw()) {
         return;
     }
-    Display1.BackSurface()->Fill(g_.State == core::gsPlay ? PlayFill : OtherFill);
+    if (playback_) {
+        PlaybackFrame(lagCount);
+        return;
+    }
+    ClearFrame(g_.State);
     if (g_.PendingSound > 0 && SoundDevice1.Initialized()) {
         WaveList1.Items(core::soundOfCue(g_.PendingSound)).Play(false);
         g_.PendingSound = 0;
     }
+    recording_.beforeFrame(g_, application_.clock().utcMilliseconds());
     const bool resultBefore = simulation_.resultEntered();
     const core::GameState stepped = simulation_.step(lagCount);
     if (!resultBefore && simulation_.resultEntered() && g_.NewRank > 0) {
         SaveNow();
     }
-    DrawScreen(stepped, lagCount);
+    // After the table: a replay never risks it.
+    recording_.afterFrame(simulation_, lagCount);
+    DrawScreen(g_, stepped, lagCount);
+    StartDemoWhenIdle(lagCount);
     Display1.PresentFrame();
 }
 
-void TForm1::DrawScreen(core::GameState stepped, std::int32_t lagCount) {
+void TForm1::ClearFrame(core::GameState state) {
+    Display1.BackSurface()->Fill(state == core::gsPlay ? PlayFill : OtherFill);
+}
+
+void TForm1::DrawScreen(const core::GameGlobals& g, core::GameState stepped,
+                        std::int32_t lagCount) {
     media::TSurface& surface = *Display1.BackSurface();
     switch (stepped) {
         case core::gsIntro:
-            drawOpeningSpiral(g_.Draws.spiralClock, surface, PictureList1);
-            drawProducerCredit(g_.PhaseClock, surface);
+            drawOpeningSpiral(g.Draws.spiralClock, surface, PictureList1);
+            drawProducerCredit(g.PhaseClock, surface);
             break;
         case core::gsBestTen:
-            drawBestTen(g_, surface, PictureList1);
+            drawBestTen(g, surface, PictureList1);
             break;
         case core::gsTitle:
-            drawTitle(g_, surface, PictureList1);
+            drawTitle(g, surface, PictureList1);
             break;
         case core::gsCurtain:
-            drawCurtain(g_, surface, PictureList1);
+            drawCurtain(g, surface, PictureList1);
             break;
         case core::gsPlay:
-            drawPlay(g_, surface, PictureList1, lagCount);
+            drawPlay(g, surface, PictureList1, lagCount);
             break;
         case core::gsIntroInit:
         case core::gsNewGame:

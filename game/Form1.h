@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/Simulation.h"
+#include "game/ReplayPlayback.h"
+#include "game/ReplayRecording.h"
 #include "game/StartOptions.h"
 #include "media/Display.h"
 #include "media/FrameTimer.h"
@@ -48,6 +50,10 @@ class TForm1 {
     platform::Window& Window() { return window_; }
     core::GameGlobals& Globals() { return g_; }
     core::Simulation& Simulation() { return simulation_; }
+    // What the screen shows: the recorded game while one plays, else the game's own.
+    const core::GameGlobals& ShownGlobals() const;
+    // The panel's mark while a recorded game plays ("REPLAY", "REPLAY x2", "DEMO"); else empty.
+    std::string PlaybackMark() const;
 
     // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
     // changes nothing.
@@ -67,7 +73,16 @@ class TForm1 {
   private:
     void LoadStoredSettings();
     // The screen of the state the frame stepped, from what the step decided.
-    void DrawScreen(core::GameState stepped, std::int32_t lagCount);
+    // The back surface in the colour the state's screen starts from.
+    void ClearFrame(core::GameState state);
+    void DrawScreen(const core::GameGlobals& g, core::GameState stepped, std::int32_t lagCount);
+    // A recorded game on the screen instead of the game's own: watched, or the title's demo.
+    void PlaybackFrame(std::int32_t lagCount);
+    // Keys while a recorded game shows.
+    void PlaybackKeyDown(std::uint16_t key);
+    // The title's demo, once it has waited long enough without a key.
+    void StartDemoWhenIdle(std::int32_t lagCount);
+    void PlayCue(int sound);
     void SwitchDisplayMode();
     // The window's look for each display mode; the display takes it at its next initialisation.
     void EnterWindow();
@@ -84,6 +99,11 @@ class TForm1 {
     platform::Window window_;
     bool closed_ = false;
     bool finalSaveFailed_ = false;
+    const bool watching_;
+    const bool attract_;
+    std::optional<ReplayPlayback> playback_;
+    std::int64_t titleIdleMs_ = 0;
+    ReplayRecording recording_;
 
   public:
     // Components, in the order the window's description creates them.

@@ -2,6 +2,9 @@
 // How a run of the game starts, as the program's command line chose.
 
 #include <filesystem>
+#include <optional>
+
+#include "replay/Replay.h"
 
 namespace game {
 
@@ -10,6 +13,11 @@ struct StartOptions {
     std::filesystem::path dataFolder;
     // The 800x600 window instead of full screen.
     bool windowed = false;
+    // A recorded game to watch instead of playing; nothing is read from or written to the save
+    // folder.
+    std::optional<replay::Replay> watch;
+    // The title plays the best entry's replay after a while without a key.
+    bool attract = false;
 };
 
 }  // namespace game

@@ -35,12 +35,25 @@ TimeOfDay SystemClock::utcTimeOfDay() {
         static_cast<int>(sinceMidnight / 1000 % 60), static_cast<int>(sinceMidnight % 1000)};
 }
 
+std::int64_t SystemClock::utcMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 void SystemClock::sleep(std::uint32_t ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 int SystemClock::pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) {
     return pollFor(fds, std::min(ms, pollMs));
+}
+
+std::int64_t ManualClock::utcMilliseconds() {
+    constexpr std::int64_t FixedDateMs = 1'767'225'600'000;  // 2026-01-01T00:00:00Z
+    return FixedDateMs +
+           ((timeOfDay_.hour * 60 + timeOfDay_.minute) * 60 + timeOfDay_.second) * 1000 +
+           timeOfDay_.millisecond;
 }
 
 int ManualClock::pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) {

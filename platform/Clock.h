@@ -1,5 +1,6 @@
 #pragma once
-// The millisecond clock: 32 bits, wrapping; and the UTC time of day that seeds the game.
+// The millisecond clock: 32 bits, wrapping; the UTC time of day that seeds the game; the UTC
+// date and time a game is recorded with.
 
 #include <poll.h>
 
@@ -20,6 +21,8 @@ class Clock {
     virtual ~Clock() = default;
     virtual std::uint32_t milliseconds() = 0;
     virtual TimeOfDay utcTimeOfDay() = 0;
+    // UTC, milliseconds since 1970: when a game was played.
+    virtual std::int64_t utcMilliseconds() = 0;
     // Pauses the calling thread.
     virtual void sleep(std::uint32_t ms) = 0;
     // Blocks until one of fds is ready or ms have passed on this clock, and no longer than
@@ -32,6 +35,7 @@ class SystemClock final : public Clock {
   public:
     std::uint32_t milliseconds() override;
     TimeOfDay utcTimeOfDay() override;
+    std::int64_t utcMilliseconds() override;
     void sleep(std::uint32_t ms) override;
     int pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) override;
 };
@@ -45,6 +49,8 @@ class ManualClock final : public Clock {
         : now_(start), timeOfDay_(timeOfDay) {}
     std::uint32_t milliseconds() override { return now_; }
     TimeOfDay utcTimeOfDay() override { return timeOfDay_; }
+    // The time of day on a fixed date, so that what a script records does not depend on the day.
+    std::int64_t utcMilliseconds() override;
     void sleep(std::uint32_t ms) override { now_ += ms; }
     int pollReady(std::span<pollfd> fds, std::uint32_t ms, std::uint32_t pollMs) override;
     void advance(std::uint32_t ms) { now_ += ms; }

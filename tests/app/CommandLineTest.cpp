@@ -90,9 +90,19 @@ TEST(CommandLineTest, UnknownOptionsAndStrayWordsAreRefused) {
     expectRefused(parse({"--fullscreen"}), "--fullscreen");
     expectRefused(parse({"-w"}), "-w");
     expectRefused(parse({"-h"}), "-h");
-    expectRefused(parse({"saves"}), "saves");
+    expectRefused(parse({"one.pdrp", "two.pdrp"}), "two.pdrp");
     expectRefused(parse({"--data-dir"}), "--data-dir");
     expectRefused(parse({"--bo\r\ngus"}), "--bo??gus");
+}
+
+TEST(CommandLineTest, AReplayIsWatchedWithTheOptionOrGivenAlone) {
+    for (const auto& arguments : {std::vector<const char*>{"--replay", "game.pdrp"},
+                                  std::vector<const char*>{"game.pdrp", "--window"}}) {
+        const auto parsed = parse(arguments);
+        ASSERT_TRUE(parsed.options);
+        EXPECT_EQ(parsed.options->replay, "game.pdrp");
+    }
+    EXPECT_FALSE(parse({}).options->replay);
 }
 
 TEST(CommandLineTest, OnlyOneSaveFolderMayBeChosen) {

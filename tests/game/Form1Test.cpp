@@ -50,6 +50,17 @@ class Form1Test : public ::testing::Test {
         ASSERT_EQ(g->State, core::gsTitle);
     }
 
+    static StartOptions windowedStart() {
+        StartOptions options;
+        options.windowed = true;
+        return options;
+    }
+    static StartOptions savedIn(const std::filesystem::path& folder) {
+        StartOptions options;
+        options.dataFolder = folder;
+        return options;
+    }
+
     bool fullScreen() const { return form->Display1.Options().contains(media::doFullScreen); }
 
     testsupport::TempWorkingDirectory directory;
@@ -161,7 +172,7 @@ TEST_F(Form1Test, AltEnterSwitchesBackToFullScreen) {
 }
 
 TEST_F(Form1Test, AWindowedStartOpensAResizableWindowThatAltEnterStillSwitches) {
-    start({{}, true});
+    start(windowedStart());
     frame();
     EXPECT_FALSE(fullScreen());
     EXPECT_TRUE(form->Display1.Initialized());
@@ -181,7 +192,7 @@ TEST_F(Form1Test, AWindowedStartOpensAResizableWindowThatAltEnterStillSwitches) 
 }
 
 TEST_F(Form1Test, TheRankingDialogReturnsToTheWindowItWasOpenedFrom) {
-    start({{}, true});
+    start(windowedStart());
     toTitle();
     form->RunRankingDialog = [](TForm1& owner) { EXPECT_FALSE(owner.Window().resizable()); };
     press(vk::Return, Shift);
@@ -196,7 +207,7 @@ TEST_F(Form1Test, TheRankingDialogReturnsToTheWindowItWasOpenedFrom) {
 TEST_F(Form1Test, TheChosenDataFolderHoldsTheTableFromStartToEnd) {
     std::filesystem::create_directory("saves");
     std::ofstream("saves/Name.dat", std::ios::binary) << "NAME";
-    start({"saves", false});
+    start(savedIn("saves"));
     EXPECT_EQ(form->PlayerName, "NAME");
     press(vk::Escape);
     form->Close();

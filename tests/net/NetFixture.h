@@ -18,6 +18,7 @@ class ScaledClock final : public platform::Clock {
     static constexpr std::uint32_t Factor = 100;
     std::uint32_t milliseconds() override { return real_.milliseconds() * Factor; }
     platform::TimeOfDay utcTimeOfDay() override { return {}; }
+    std::int64_t utcMilliseconds() override { return 0; }
     void sleep(std::uint32_t ms) override {
         std::this_thread::sleep_for(std::chrono::microseconds(ms * 1000 / Factor));
     }

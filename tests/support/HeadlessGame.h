@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "game/GameSession.h"
 #include "media/Surface.h"
@@ -29,6 +30,7 @@ class HeadlessGame {
     }
 
     game::TForm1& form() { return session_.Form(); }
+    const std::vector<platform::ShownMessage>& boxes() const { return boxes_.shown(); }
     media::TSurface& surface() { return *form().Display1.BackSurface(); }
     const media::TPictureList& pictures() { return form().PictureList1; }
     // The palette entry a canvas colour is drawn as.

@@ -140,4 +140,29 @@ TEST_F(ScriptRunnerTest, BadCommandsNameTheirLine) {
     EXPECT_THROW(runner.execute("key tab"), std::invalid_argument);
 }
 
+// A game that enters the table, then the title left alone: its replay plays as the demo
+// after 30 seconds, silent, and a key brings the title back without starting a game.
+TEST_F(ScriptRunnerTest, TheTitlesDemoPlaysTheBestEntrysReplayUntilAKey) {
+    std::string script = "attract on\nstart\nframe 16\nkey space\nframe 16\nkey space\n";
+    script += "frame 16 150\n";
+    for (int answer = 0; answer < 25; ++answer) {
+        script += "answer\nframe 16 10\n";
+    }
+    script += "frame 2000 40\nkey space\nframe 16\nkey space\nframe 16\n";  // back to the title
+    script +=
+        "dump\nframe 1000 29\ndump\nframe 1000\nframe 16 5\ndump\nkey space\nframe 16\ndump\n";
+    const std::string out = run(script);
+    const auto printed = dumps(out);
+    ASSERT_EQ(printed.size(), 4u);
+    EXPECT_EQ(field(printed[0], "state"), "3");
+    EXPECT_NE(field(printed[0], "new_rank"), "0");
+    EXPECT_EQ(field(printed[1], "playback"), "");  // 29 seconds are not enough
+    EXPECT_EQ(field(printed[2], "playback"), "\"DEMO\"");
+    EXPECT_EQ(field(printed[2], "state"), "5");  // the recorded game's curtain
+    EXPECT_EQ(field(printed[3], "playback"), "");
+    EXPECT_EQ(field(printed[3], "state"), "3");
+    const std::size_t demoStart = out.find("\"DEMO\"");
+    EXPECT_EQ(out.find("sound:", demoStart), std::string::npos);  // the demo is silent
+}
+
 }  // namespace

@@ -103,8 +103,11 @@ std::string bestTenJson(const core::GameGlobals& g) {
 }  // namespace
 
 std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
-    const core::GameGlobals& g = form.Globals();
+    const core::GameGlobals& g = form.ShownGlobals();
     JsonLine json;
+    if (const std::string mark = form.PlaybackMark(); !mark.empty()) {
+        json.text("playback", mark);
+    }
     json.number("state", g.State);
     json.number("phase_clock", g.PhaseClock);
     json.number("pending_sound", g.PendingSound);

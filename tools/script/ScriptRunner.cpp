@@ -1,14 +1,17 @@
 #include "tools/script/ScriptRunner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <istream>
 #include <ostream>
 #include <utility>
 
+#include "core/PlayRules.h"
 #include "game/DigitKeys.h"
 #include "platform/HeadlessDrivers.h"
 #include "platform/Keys.h"
+#include "replay/ReplayFile.h"
 #include "tools/script/FrameShot.h"
 #include "tools/script/GameDump.h"
 #include "tools/script/ScriptedDialog.h"
@@ -44,6 +47,12 @@ std::uint16_t keyCodeOf(const std::string& name) {
         throw std::invalid_argument("unknown key: " + name);
     }
     return static_cast<std::uint16_t>(code);
+}
+
+// The digit of the colour with the most blocks: what a perfect player types.
+char bestAnswerOf(const core::GameGlobals& g) {
+    const auto most = std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end());
+    return core::answerKeyOf(static_cast<int>(most - g.ColorCounts.begin()));
 }
 
 platform::TimeOfDay parseTimeOfDay(const std::string& text) {
@@ -99,6 +108,24 @@ void ScriptRunner::addBuiltInCommands() {
         clock_.setTimeOfDay(parseTimeOfDay(text));
     });
     addCommand("start", [this](std::istringstream&) { start(); });
+    // The title's demo stays off unless a script asks for it, so that idle titles stay as they
+    // were.
+    addCommand("attract", [this](std::istringstream& args) {
+        std::string value;
+        if (!(args >> value) || (value != "on" && value != "off")) {
+            throw std::invalid_argument("attract wants on or off");
+        }
+        startOptions_.attract = value == "on";
+    });
+    addCommand("replay", [this](std::istringstream& args) {
+        std::string file;
+        if (!(args >> file)) {
+            throw std::invalid_argument("replay wants FILE");
+        }
+        startOptions_.watch = replay::readReplayFile(file);
+    });
+    addCommand("answer",
+               [this](std::istringstream&) { typed(bestAnswerOf(requireSession().Globals())); });
     addCommand("frame", [this](std::istringstream& args) {
         std::uint32_t lag = 0;
         int count = 1;
@@ -195,7 +222,7 @@ void ScriptRunner::start() {
     if (session_) {
         throw std::logic_error("the program has already started");
     }
-    session_.emplace(clock_, messageBoxes_, rankingDialog);
+    session_.emplace(clock_, messageBoxes_, rankingDialog, startOptions_);
     session_->Form().WaveList1.OnPlay = [this](int index) { out_ << "sound: " << index << '\n'; };
     session_->Show();
 }

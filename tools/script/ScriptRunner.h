@@ -69,6 +69,7 @@ class ScriptRunner {
     std::ostream& out_;
     platform::ManualClock clock_;
     platform::RecordedMessageBoxes messageBoxes_;
+    game::StartOptions startOptions_;
     std::optional<game::GameSession> session_;
     std::map<std::string, Command> commands_;
     bool ended_ = false;

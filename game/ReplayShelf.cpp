@@ -1,0 +1,116 @@
+#include "game/ReplayShelf.h"
+
+#include <algorithm>
+#include <ctime>
+#include <string>
+#include <system_error>
+
+#include "replay/ReplayFile.h"
+#include "replay/Verification.h"
+
+namespace game {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+replay::Claim claimOf(const core::THiScoreEntry& entry) {
+    return {entry.Score, entry.Level, entry.Blocks};
+}
+
+// "20261209-081935-123", UTC.
+std::string stampOf(std::int64_t utcMs) {
+    const std::time_t seconds = static_cast<std::time_t>(utcMs / 1000);
+    std::tm parts{};
+    gmtime_r(&seconds, &parts);
+    char text[32];
+    const std::size_t length = std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &parts);
+    const auto millis = static_cast<int>((utcMs % 1000 + 1000) % 1000);
+    char suffix[8];
+    std::snprintf(suffix, sizeof suffix, "-%03d", millis);
+    return std::string(text, length) + suffix;
+}
+
+}  // namespace
+
+ReplayShelf::ReplayShelf(std::filesystem::path dataFolder)
+    : folder_(std::move(dataFolder) / ReplayFolderName) {}
+
+fs::path ReplayShelf::store(const replay::Replay& game, const core::BestTenTable& table) {
+    std::error_code error;
+    fs::create_directories(folder_, error);
+    if (error) {
+        throw std::runtime_error(folder_.string() + ": " + error.message());
+    }
+    const fs::path path = freshName(game);
+    replay::writeReplayFile(path, game);
+    removeUnkept(table);
+    return path;
+}
+
+fs::path ReplayShelf::freshName(const replay::Replay& game) const {
+    const std::string stamp = stampOf(game.playedAtMs);
+    fs::path path = folder_ / (stamp + std::string(replay::FileExtension));
+    for (int copy = 2; fs::exists(path); ++copy) {
+        path = folder_ / (stamp + "-" + std::to_string(copy) + std::string(replay::FileExtension));
+    }
+    return path;
+}
+
+std::vector<ReplayShelf::Shelved> ReplayShelf::shelved() const {
+    std::vector<Shelved> found;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
+        if (!entry.is_regular_file(error) || entry.path().extension() != replay::FileExtension) {
+            continue;
+        }
+        try {
+            found.push_back({entry.path(), replay::readReplayFile(entry.path())});
+        } catch (const std::exception&) {
+            // Not ours to judge: a damaged or foreign file stays where it is.
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const Shelved& a, const Shelved& b) {
+        return a.game.playedAtMs != b.game.playedAtMs ? a.game.playedAtMs > b.game.playedAtMs
+                                                      : a.path > b.path;
+    });
+    return found;
+}
+
+void ReplayShelf::removeUnkept(const core::BestTenTable& table) const {
+    std::vector<Shelved> games = shelved();
+    std::vector<bool> kept(games.size(), false);
+    for (std::size_t i = 0; i < games.size() && i < KeptRecentGames; ++i) {
+        kept[i] = true;
+    }
+    // Each entry keeps the newest replay of its result; equal entries keep one each.
+    std::vector<bool> taken(games.size(), false);
+    for (const core::THiScoreEntry& entry : table) {
+        for (std::size_t i = 0; i < games.size(); ++i) {
+            if (!taken[i] && games[i].game.claim == claimOf(entry)) {
+                taken[i] = kept[i] = true;
+                break;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        if (!kept[i]) {
+            std::error_code ignored;
+            fs::remove(games[i].path, ignored);
+        }
+    }
+}
+
+std::optional<replay::Replay> ReplayShelf::bestReplay(const core::BestTenTable& table) const {
+    const std::vector<Shelved> games = shelved();
+    for (const core::THiScoreEntry& entry : table) {
+        for (const Shelved& shelf : games) {
+            if (shelf.game.claim == claimOf(entry) && replay::verifyReplay(shelf.game).valid) {
+                return shelf.game;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace game

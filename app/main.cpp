@@ -46,10 +46,10 @@ int runSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
                game::RankingDialogRunner rankingDialog, const game::StartOptions& start) {
     game::GameSession session(clock, messageBoxes, std::move(rankingDialog), start);
     // The picture's pace was made for 60 frames a second, whatever the display.
-    session.Form().FrameTimer1.SetMaximumFrameRate(60);
-    session.Show();
-    session.Run();
-    return session.Form().FinalSaveFailed() ? 1 : 0;
+    session.form().FrameTimer1.SetMaximumFrameRate(60);
+    session.show();
+    session.run();
+    return session.form().FinalSaveFailed() ? 1 : 0;
 }
 
 }  // namespace

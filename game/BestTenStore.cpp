@@ -50,7 +50,7 @@ class HandleGuard {
     HandleGuard(FileSystem& fs, int handle) : fs_(fs), handle_(handle) {}
     ~HandleGuard() {
         if (handle_ >= 0) {
-            fs_.Close(handle_);
+            fs_.close(handle_);
         }
     }
     HandleGuard(const HandleGuard&) = delete;
@@ -59,7 +59,7 @@ class HandleGuard {
     int get() const { return handle_; }
     // Closes now; a failed close is a failure of the handler.
     void close() {
-        const int result = fs_.Close(handle_);
+        const int result = fs_.close(handle_);
         handle_ = -1;
         if (result < 0) {
             throw EInOutError(-result);
@@ -86,7 +86,7 @@ int checked(int result) {
 std::size_t readFully(FileSystem& fs, int handle, char* buffer, std::size_t size) {
     std::size_t done = 0;
     while (done < size) {
-        const long n = fs.Read(handle, buffer + done, size - done);
+        const long n = fs.read(handle, buffer + done, size - done);
         if (n < 0) {
             throw EInOutError(static_cast<int>(-n));
         }
@@ -120,7 +120,7 @@ void putEntry(std::string& bytes, std::size_t offset, const core::THiScoreEntry&
 }
 
 void loadHisc(core::GameGlobals& g, FileSystem& fs, const std::string& path) {
-    HandleGuard file(fs, checked(fs.Open(path, FileSystem::OpenMode::Read)));
+    HandleGuard file(fs, checked(fs.open(path, FileSystem::OpenMode::Read)));
     char block[HiscBlockSize];
     for (std::size_t k = 0; k < 10; ++k) {
         const std::size_t got = readFully(fs, file.get(), block, HiscBlockSize);
@@ -142,7 +142,7 @@ void loadHisc(core::GameGlobals& g, FileSystem& fs, const std::string& path) {
 }
 
 void loadName(std::string& playerName, FileSystem& fs, const std::string& path) {
-    HandleGuard file(fs, checked(fs.Open(path, FileSystem::OpenMode::Read)));
+    HandleGuard file(fs, checked(fs.open(path, FileSystem::OpenMode::Read)));
     std::string bytes(NameReadLimit, '\0');
     bytes.resize(readFully(fs, file.get(), bytes.data(), bytes.size()));
     file.close();
@@ -152,50 +152,50 @@ void loadName(std::string& playerName, FileSystem& fs, const std::string& path) 
 // Writes `bytes` as the whole content of `target` by way of a temporary file in the same
 // directory, flushed and renamed over the old file.
 void replaceFile(FileSystem& fs, const std::string& path, const std::string& bytes) {
-    const std::string target = fs.ResolveTarget(path);
+    const std::string target = fs.resolveTarget(path);
     // Anything but a regular file (a device or a FIFO behind a link, a directory) must never be
     // renamed over.
-    if (fs.Exists(target) && !fs.IsFile(target)) {
+    if (fs.exists(target) && !fs.isFile(target)) {
         throw EInOutError(EACCES);
     }
     // A file that may not be written must fail as writing it in place would, although a rename
     // alone could replace it.
-    const int probe = fs.Open(target, FileSystem::OpenMode::WriteExisting);
+    const int probe = fs.open(target, FileSystem::OpenMode::WriteExisting);
     if (probe >= 0) {
-        fs.Close(probe);
+        fs.close(probe);
     } else if (probe != -ENOENT) {
         throw EInOutError(-probe);
     }
 
     std::string tempPath;
-    int handle = checked(fs.CreateTemporary(target, tempPath));
+    int handle = checked(fs.createTemporary(target, tempPath));
     auto fail = [&](long result) {
         if (handle >= 0) {
-            fs.Close(handle);
+            fs.close(handle);
         }
-        fs.Remove(tempPath);
+        fs.remove(tempPath);
         throw EInOutError(static_cast<int>(-result));
     };
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const long n = fs.Write(handle, bytes.data() + done, bytes.size() - done);
+        const long n = fs.write(handle, bytes.data() + done, bytes.size() - done);
         if (n <= 0) {
             fail(n < 0 ? n : -ENOSPC);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (const int result = fs.Sync(handle); result < 0) {
+    if (const int result = fs.sync(handle); result < 0) {
         fail(result);
     }
-    const int closed = fs.Close(handle);
+    const int closed = fs.close(handle);
     handle = -1;
     if (closed < 0) {
         fail(closed);
     }
-    if (const int result = fs.Rename(tempPath, target); result < 0) {
+    if (const int result = fs.rename(tempPath, target); result < 0) {
         fail(result);
     }
-    fs.SyncDirectoryOf(target);  // best effort: the new file is already in place
+    fs.syncDirectoryOf(target);  // best effort: the new file is already in place
 }
 
 }  // namespace
@@ -222,12 +222,12 @@ std::string decodeNameFile(std::string_view bytes) {
 void LoadBestTen(core::GameGlobals& g, std::string& playerName,
                  const std::filesystem::path& directory, FileSystem& fs) {
     for (const char* file : {HiscFileName, NameFileName}) {
-        fs.RemoveStaleTemporaries(fs.ResolveTarget(pathIn(directory, file)));
+        fs.removeStaleTemporaries(fs.resolveTarget(pathIn(directory, file)));
     }
-    if (const std::string hisc = pathIn(directory, HiscFileName); fs.IsFile(hisc)) {
+    if (const std::string hisc = pathIn(directory, HiscFileName); fs.isFile(hisc)) {
         loadHisc(g, fs, hisc);
     }
-    if (const std::string name = pathIn(directory, NameFileName); fs.IsFile(name)) {
+    if (const std::string name = pathIn(directory, NameFileName); fs.isFile(name)) {
         loadName(playerName, fs, name);
     }
     if (g.BestTen[0].Score == 0) {

@@ -57,30 +57,30 @@ class FileSystem {
     virtual ~FileSystem() = default;
 
     // True when `path` names an existing regular file; a directory counts as no file.
-    virtual bool IsFile(const std::string& path) = 0;
+    virtual bool isFile(const std::string& path) = 0;
     // True when anything exists at `path`, symbolic links followed.
-    virtual bool Exists(const std::string& path) = 0;
+    virtual bool exists(const std::string& path) = 0;
     // The path a write to `path` ends in: symbolic links followed; `path` itself when none.
-    virtual std::string ResolveTarget(const std::string& path) = 0;
+    virtual std::string resolveTarget(const std::string& path) = 0;
     // A handle (>= 0) or -errno.
-    virtual int Open(const std::string& path, OpenMode mode) = 0;
+    virtual int open(const std::string& path, OpenMode mode) = 0;
     // Creates a new, empty, uniquely named file for writing next to `target` (same directory,
     // the permissions of `target` when it exists); its name goes to `tempPath`. A handle or -errno.
-    virtual int CreateTemporary(const std::string& target, std::string& tempPath) = 0;
+    virtual int createTemporary(const std::string& target, std::string& tempPath) = 0;
     // Bytes transferred (0 at the end of the file for Read), or -errno.
-    virtual long Read(int handle, char* buffer, std::size_t size) = 0;
-    virtual long Write(int handle, const char* data, std::size_t size) = 0;
+    virtual long read(int handle, char* buffer, std::size_t size) = 0;
+    virtual long write(int handle, const char* data, std::size_t size) = 0;
     // Flushes the file's data to the disk. 0 or -errno.
-    virtual int Sync(int handle) = 0;
-    virtual int Close(int handle) = 0;
+    virtual int sync(int handle) = 0;
+    virtual int close(int handle) = 0;
     // Replaces `to` by `from` atomically. 0 or -errno.
-    virtual int Rename(const std::string& from, const std::string& to) = 0;
-    virtual int Remove(const std::string& path) = 0;
+    virtual int rename(const std::string& from, const std::string& to) = 0;
+    virtual int remove(const std::string& path) = 0;
     // Makes a rename in the directory of `path` durable. Best effort: 0 or -errno.
-    virtual int SyncDirectoryOf(const std::string& path) = 0;
+    virtual int syncDirectoryOf(const std::string& path) = 0;
     // Removes the temporary files CreateTemporary made next to `target` for a process that no
     // longer runs (killed during a save). Best effort; nothing else is touched.
-    virtual void RemoveStaleTemporaries(const std::string& target) = 0;
+    virtual void removeStaleTemporaries(const std::string& target) = 0;
 };
 
 // The process-wide real file system.

@@ -25,7 +25,7 @@ class DataFolderLock {
     DataFolderLock(const DataFolderLock&) = delete;
     DataFolderLock& operator=(const DataFolderLock&) = delete;
 
-    bool Held() const { return fd_ >= 0; }
+    bool held() const { return fd_ >= 0; }
 
   private:
     int fd_ = -1;

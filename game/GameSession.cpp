@@ -19,12 +19,12 @@ GameSession::GameSession(platform::Clock& clock, platform::MessageBoxes& message
     form_.RunRankingDialog = std::move(rankingDialog);
 }
 
-void GameSession::Run() {
+void GameSession::run() {
     application_.run();
     form_.Close();
 }
 
-bool GameSession::RunFrame() {
+bool GameSession::runFrame() {
     while (!application_.terminated()) {
         if (application_.handleMessage(false)) {
             return true;

@@ -22,21 +22,21 @@ class GameSession {
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    platform::Application& Application() { return application_; }
-    TForm1& Form() { return form_; }
-    core::GameGlobals& Globals() { return simulation_.state(); }
-    core::Simulation& Simulation() { return simulation_; }
+    platform::Application& application() { return application_; }
+    TForm1& form() { return form_; }
+    core::GameGlobals& globals() { return simulation_.state(); }
+    core::Simulation& simulation() { return simulation_; }
 
     // The first show initialises the display.
-    void Show() { form_.Show(); }
+    void show() { form_.Show(); }
     // Runs the loop until the application terminates, then closes the window: the table is
     // saved.
-    void Run();
+    void run();
     // Runs the loop until it has made one idle pass, which is one frame when the clock has
     // moved on by the frame timer's interval; false once the application has terminated.
-    bool RunFrame();
+    bool runFrame();
     // Closes the window as the end of a run does; later calls do nothing.
-    void Close() { form_.Close(); }
+    void close() { form_.Close(); }
 
   private:
     platform::Application application_;

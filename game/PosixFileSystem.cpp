@@ -72,17 +72,17 @@ PosixFileSystem::PosixFileSystem() {
     }
 }
 
-bool PosixFileSystem::IsFile(const std::string& path) {
+bool PosixFileSystem::isFile(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool PosixFileSystem::Exists(const std::string& path) {
+bool PosixFileSystem::exists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 
-std::string PosixFileSystem::ResolveTarget(const std::string& path) {
+std::string PosixFileSystem::resolveTarget(const std::string& path) {
     std::string current = path;
     for (int depth = 0; depth < 40; ++depth) {
         struct stat st {};
@@ -102,7 +102,7 @@ std::string PosixFileSystem::ResolveTarget(const std::string& path) {
     return current;
 }
 
-int PosixFileSystem::Open(const std::string& path, OpenMode mode) {
+int PosixFileSystem::open(const std::string& path, OpenMode mode) {
     int flags = O_CLOEXEC;
     switch (mode) {
         case OpenMode::Read:
@@ -119,7 +119,7 @@ int PosixFileSystem::Open(const std::string& path, OpenMode mode) {
     return fd >= 0 ? fd : failure();
 }
 
-int PosixFileSystem::CreateTemporary(const std::string& target, std::string& tempPath) {
+int PosixFileSystem::createTemporary(const std::string& target, std::string& tempPath) {
     const std::string directory = parentOf(target);
     struct stat old {};
     const bool hasOld = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -144,7 +144,7 @@ int PosixFileSystem::CreateTemporary(const std::string& target, std::string& tem
     return -EEXIST;
 }
 
-long PosixFileSystem::Read(int handle, char* buffer, std::size_t size) {
+long PosixFileSystem::read(int handle, char* buffer, std::size_t size) {
     ssize_t n;
     do {
         n = ::read(handle, buffer, size);
@@ -152,7 +152,7 @@ long PosixFileSystem::Read(int handle, char* buffer, std::size_t size) {
     return n >= 0 ? static_cast<long>(n) : failure();
 }
 
-long PosixFileSystem::Write(int handle, const char* data, std::size_t size) {
+long PosixFileSystem::write(int handle, const char* data, std::size_t size) {
     ssize_t n;
     do {
         n = ::write(handle, data, size);
@@ -160,23 +160,23 @@ long PosixFileSystem::Write(int handle, const char* data, std::size_t size) {
     return n >= 0 ? static_cast<long>(n) : failure();
 }
 
-int PosixFileSystem::Sync(int handle) {
+int PosixFileSystem::sync(int handle) {
     return ::fsync(handle) == 0 ? 0 : failure();
 }
 
-int PosixFileSystem::Close(int handle) {
+int PosixFileSystem::close(int handle) {
     return ::close(handle) == 0 ? 0 : failure();
 }
 
-int PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+int PosixFileSystem::rename(const std::string& from, const std::string& to) {
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : failure();
 }
 
-int PosixFileSystem::Remove(const std::string& path) {
+int PosixFileSystem::remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : failure();
 }
 
-int PosixFileSystem::SyncDirectoryOf(const std::string& path) {
+int PosixFileSystem::syncDirectoryOf(const std::string& path) {
     const int fd = ::open(parentOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         return failure();
@@ -186,7 +186,7 @@ int PosixFileSystem::SyncDirectoryOf(const std::string& path) {
     return result;
 }
 
-void PosixFileSystem::RemoveStaleTemporaries(const std::string& target) {
+void PosixFileSystem::removeStaleTemporaries(const std::string& target) {
     const std::string directory = parentOf(target);
     const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(directory.c_str()), ::closedir);
     if (listing == nullptr) {

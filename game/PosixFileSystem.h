@@ -15,19 +15,19 @@ class PosixFileSystem : public FileSystem {
     // removes the temporary file, instead of the signal killing the process half-way.
     PosixFileSystem();
 
-    bool IsFile(const std::string& path) override;
-    bool Exists(const std::string& path) override;
-    std::string ResolveTarget(const std::string& path) override;
-    int Open(const std::string& path, OpenMode mode) override;
-    int CreateTemporary(const std::string& target, std::string& tempPath) override;
-    long Read(int handle, char* buffer, std::size_t size) override;
-    long Write(int handle, const char* data, std::size_t size) override;
-    int Sync(int handle) override;
-    int Close(int handle) override;
-    int Rename(const std::string& from, const std::string& to) override;
-    int Remove(const std::string& path) override;
-    int SyncDirectoryOf(const std::string& path) override;
-    void RemoveStaleTemporaries(const std::string& target) override;
+    bool isFile(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    std::string resolveTarget(const std::string& path) override;
+    int open(const std::string& path, OpenMode mode) override;
+    int createTemporary(const std::string& target, std::string& tempPath) override;
+    long read(int handle, char* buffer, std::size_t size) override;
+    long write(int handle, const char* data, std::size_t size) override;
+    int sync(int handle) override;
+    int close(int handle) override;
+    int rename(const std::string& from, const std::string& to) override;
+    int remove(const std::string& path) override;
+    int syncDirectoryOf(const std::string& path) override;
+    void removeStaleTemporaries(const std::string& target) override;
 };
 
 }  // namespace game

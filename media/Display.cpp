@@ -285,11 +285,11 @@ void TDisplay::RunWithoutVBlankWait(const std::function<void()>& action) {
 }
 
 TDisplay::NotifyId TDisplay::RegisterNotifyEvent(TNotifyRoutine routine) {
-    return notifications_.Register(std::move(routine));
+    return notifications_.add(std::move(routine));
 }
 
 void TDisplay::UnRegisterNotifyEvent(NotifyId id) {
-    notifications_.UnRegister(id);
+    notifications_.remove(id);
 }
 
 std::vector<TDisplayNotifyType> TDisplay::JoiningKinds() const {
@@ -318,7 +318,7 @@ std::vector<TDisplayNotifyType> TDisplay::LeavingKinds() const {
 }
 
 void TDisplay::Notify(TDisplayNotifyType kind) {
-    notifications_.Notify(kind);
+    notifications_.notify(kind);
 }
 
 }  // namespace media

@@ -25,7 +25,7 @@ class NotificationList {
     // Tells the routine the joining kinds. When one of them fails, the routine does not stay,
     // since the caller gets no id to unregister it with; it is told the leaving kinds so that
     // it lets go of what it took, and the first failure goes on.
-    Id Register(Routine routine) {
+    Id add(Routine routine) {
         const Id id = nextId_++;
         entries_.push_back(Entry{id, routine});
         try {
@@ -33,7 +33,7 @@ class NotificationList {
         } catch (...) {
             const std::exception_ptr failure = std::current_exception();
             try {
-                UnRegister(id);
+                remove(id);
             } catch (...) {
                 // The failure to join is the one to report.
             }
@@ -43,14 +43,14 @@ class NotificationList {
     }
 
     // Tells the routine the leaving kinds; an id not registered is ignored.
-    void UnRegister(Id id) {
-        if (std::optional<Routine> routine = remove(id)) {
+    void remove(Id id) {
+        if (std::optional<Routine> routine = take(id)) {
             tell(*routine, leaving_());
         }
     }
 
     // A routine may unregister itself, or others, while being told.
-    void Notify(Kind kind) const {
+    void notify(Kind kind) const {
         const std::vector<Entry> snapshot = entries_;
         for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
             it->routine(device_, kind);
@@ -63,7 +63,7 @@ class NotificationList {
         Routine routine;
     };
 
-    std::optional<Routine> remove(Id id) {
+    std::optional<Routine> take(Id id) {
         for (auto it = entries_.begin(); it != entries_.end(); ++it) {
             if (it->id == id) {
                 Routine routine = std::move(it->routine);

@@ -89,11 +89,11 @@ platform::Mixer& TSoundDevice::Mixer() {
 }
 
 TSoundDevice::NotifyId TSoundDevice::RegisterNotifyEvent(TNotifyRoutine routine) {
-    return notifications_.Register(std::move(routine));
+    return notifications_.add(std::move(routine));
 }
 
 void TSoundDevice::UnRegisterNotifyEvent(NotifyId id) {
-    notifications_.UnRegister(id);
+    notifications_.remove(id);
 }
 
 std::vector<TSoundDeviceNotifyType> TSoundDevice::JoiningKinds() const {
@@ -111,7 +111,7 @@ std::vector<TSoundDeviceNotifyType> TSoundDevice::LeavingKinds() const {
 }
 
 void TSoundDevice::Notify(TSoundDeviceNotifyType kind) {
-    notifications_.Notify(kind);
+    notifications_.notify(kind);
 }
 
 }  // namespace media

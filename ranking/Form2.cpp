@@ -75,7 +75,7 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
     window_.setAlwaysOnTop(true);
     window_.onRawEvent = [this](const platform::RawEvent& event) { HandleRawEvent(event); };
     window_.onClose = [this] { CloseBox(); };
-    applyClassicStyle(gui_.Style());
+    applyClassicStyle(gui_.style());
     HttpClient1.OnSuccess = [this](net::CmdType cmd) { HttpClient1Success(cmd); };
     FormCreate();
     focus_ = Focusable(TabOrder()[0]) ? 0 : 1;
@@ -112,7 +112,7 @@ void TForm2::ShowModal(ModalLoop& loop) {
     window_.show();
     window_.raise();
     Release release(*this);
-    loop.Run(*this);
+    loop.run(*this);
 }
 
 void TForm2::Click(TButton& button) {
@@ -223,7 +223,7 @@ void TForm2::MoveFocus(int step) {
     }
     focusMoved_ = true;
     if (std::holds_alternative<TButton*>(stops[focus_].control)) {
-        gui_.ReleaseKeyboard();
+        gui_.releaseKeyboard();
     }
 }
 
@@ -231,7 +231,7 @@ void TForm2::HandleRawEvent(const platform::RawEvent& event) {
     if (const auto stroke = platform::keyDownOf(event); stroke && HandleDialogKey(*stroke)) {
         return;
     }
-    gui_.ProcessEvent(event);
+    gui_.processEvent(event);
     if (requestRunning_) {
         Paint();  // the dialog stays responsive while its request waits
     }
@@ -262,9 +262,9 @@ void TForm2::Paint() {
     if (closed_) {
         return;
     }
-    gui_.BeginFrame();
+    gui_.beginFrame();
     DrawControls();
-    gui_.EndFrame(ButtonFace);
+    gui_.endFrame(ButtonFace);
     RunPendingClick();
 }
 

@@ -42,7 +42,7 @@ class TForm2 {
     // One frame: draws the dialog, then runs the click the frame received.
     void Paint();
     // The next Paint also writes the dialog's picture to a PNG file.
-    void CapturePaint(const std::string& path) { gui_.CaptureNextFrame(path); }
+    void CapturePaint(const std::string& path) { gui_.captureNextFrame(path); }
 
     TLabel Label1;
     TLabel Label2;

@@ -27,24 +27,24 @@ std::string readFile(const std::string& path) {
 
 ImGuiHost::ImGuiHost(platform::Window& window, const std::string& fontFile, float pixelHeight)
     : context_(ImGui::CreateContext()) {
-    MakeCurrent();
+    makeCurrent();
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
-    LoadFont(fontFile, pixelHeight);
+    loadFont(fontFile, pixelHeight);
     backend_ = std::make_unique<platform::ImGuiBackend>(window);
 }
 
 ImGuiHost::~ImGuiHost() {
-    MakeCurrent();
+    makeCurrent();
     backend_.reset();
 }
 
-void ImGuiHost::MakeCurrent() {
+void ImGuiHost::makeCurrent() {
     ImGui::SetCurrentContext(context_.get());
 }
 
-void ImGuiHost::LoadFont(const std::string& fontFile, float pixelHeight) {
+void ImGuiHost::loadFont(const std::string& fontFile, float pixelHeight) {
     fontData_ = readFile(fontFile);
     ImFontGlyphRangesBuilder ranges;
     for (char32_t character : text::shiftJisRepertoire()) {
@@ -66,29 +66,29 @@ void ImGuiHost::LoadFont(const std::string& fontFile, float pixelHeight) {
     }
 }
 
-ImGuiStyle& ImGuiHost::Style() {
-    MakeCurrent();
+ImGuiStyle& ImGuiHost::style() {
+    makeCurrent();
     return ImGui::GetStyle();
 }
 
-void ImGuiHost::ProcessEvent(const platform::RawEvent& event) {
-    MakeCurrent();
+void ImGuiHost::processEvent(const platform::RawEvent& event) {
+    makeCurrent();
     backend_->processEvent(event);
 }
 
-void ImGuiHost::ReleaseKeyboard() {
-    MakeCurrent();
+void ImGuiHost::releaseKeyboard() {
+    makeCurrent();
     ImGui::ClearActiveID();
 }
 
-void ImGuiHost::BeginFrame() {
-    MakeCurrent();
+void ImGuiHost::beginFrame() {
+    makeCurrent();
     backend_->newFrame();
     ImGui::NewFrame();
 }
 
-void ImGuiHost::EndFrame(platform::Rgb background) {
-    MakeCurrent();
+void ImGuiHost::endFrame(platform::Rgb background) {
+    makeCurrent();
     ImGui::Render();
     backend_->present(background, std::exchange(capturePath_, {}));
 }

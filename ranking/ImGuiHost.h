@@ -23,24 +23,24 @@ class ImGuiHost {
     ImGuiHost(const ImGuiHost&) = delete;
     ImGuiHost& operator=(const ImGuiHost&) = delete;
 
-    ImGuiStyle& Style();
-    void ProcessEvent(const platform::RawEvent& event);
+    ImGuiStyle& style();
+    void processEvent(const platform::RawEvent& event);
     // Ends the hold of an active text box on the keyboard.
-    void ReleaseKeyboard();
+    void releaseKeyboard();
 
-    void BeginFrame();
+    void beginFrame();
     // Clears to the background, draws what the frame built and presents it.
-    void EndFrame(platform::Rgb background);
+    void endFrame(platform::Rgb background);
     // The next frame is also written to a PNG file; EndFrame throws when it cannot be.
-    void CaptureNextFrame(const std::string& path) { capturePath_ = path; }
+    void captureNextFrame(const std::string& path) { capturePath_ = path; }
 
   private:
     struct ContextDeleter {
         void operator()(ImGuiContext* context) const { ImGui::DestroyContext(context); }
     };
 
-    void MakeCurrent();
-    void LoadFont(const std::string& fontFile, float pixelHeight);
+    void makeCurrent();
+    void loadFont(const std::string& fontFile, float pixelHeight);
 
     std::string fontData_;           // the atlas reads it while it builds
     ImVector<ImWchar> glyphRanges_;  // and these

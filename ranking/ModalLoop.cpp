@@ -4,7 +4,7 @@
 
 namespace ranking {
 
-void ApplicationModalLoop::Run(TForm2& dialog) {
+void ApplicationModalLoop::run(TForm2& dialog) {
     platform::Application& application = dialog.Application();
     while (!dialog.Closed() && !application.terminated()) {
         dialog.Paint();

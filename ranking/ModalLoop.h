@@ -10,14 +10,14 @@ class ModalLoop {
   public:
     virtual ~ModalLoop() = default;
     // Returns once the dialog has closed, or when the loop can go on no longer.
-    virtual void Run(TForm2& dialog) = 0;
+    virtual void run(TForm2& dialog) = 0;
 };
 
 // The application's own loop, drawing the dialog after every turn. The game's frame timer is
 // off meanwhile, so the idle passes block for the next event.
 class ApplicationModalLoop final : public ModalLoop {
   public:
-    void Run(TForm2& dialog) override;
+    void run(TForm2& dialog) override;
 };
 
 }  // namespace ranking

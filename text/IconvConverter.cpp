@@ -22,7 +22,7 @@ IconvConverter::~IconvConverter() {
     iconv_close(descriptor_);
 }
 
-std::size_t IconvConverter::Convert(std::string_view input, std::string& output) {
+std::size_t IconvConverter::convert(std::string_view input, std::string& output) {
     iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
     char* in = const_cast<char*>(input.data());  // iconv's interface; it does not write there
     std::size_t inLeft = input.size();

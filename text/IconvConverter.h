@@ -20,7 +20,7 @@ class IconvConverter {
     // Appends the conversion of input to output as far as it goes: up to the end, or up to the
     // first sequence that is invalid, incomplete or has no form in the target encoding. Returns
     // the number of input bytes converted.
-    std::size_t Convert(std::string_view input, std::string& output);
+    std::size_t convert(std::string_view input, std::string& output);
 
   private:
     iconv_t descriptor_;

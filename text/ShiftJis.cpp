@@ -25,7 +25,7 @@ bool isTrailByte(int byte) {
 void appendCharacterOf(IconvConverter& decoder, std::string_view bytes,
                        std::vector<char32_t>& characters) {
     std::string utf8;
-    if (decoder.Convert(bytes, utf8) == bytes.size()) {
+    if (decoder.convert(bytes, utf8) == bytes.size()) {
         const std::u32string decoded = decodeUtf8(utf8);
         if (decoded.size() == 1) {
             characters.push_back(decoded.front());
@@ -38,7 +38,7 @@ void appendCharacterOf(IconvConverter& decoder, std::string_view bytes,
 std::string toShiftJis(std::string_view utf8) {
     IconvConverter encoder(ShiftJisCode, Utf8Code);
     std::string bytes;
-    if (encoder.Convert(utf8, bytes) != utf8.size()) {
+    if (encoder.convert(utf8, bytes) != utf8.size()) {
         throw EConvertError("Shift-JIS にない文字があります");
     }
     return bytes;
@@ -48,7 +48,7 @@ std::string fromShiftJis(std::string_view shiftJis) {
     IconvConverter decoder(Utf8Code, ShiftJisCode);
     std::string text;
     while (!shiftJis.empty()) {
-        shiftJis.remove_prefix(decoder.Convert(shiftJis, text));
+        shiftJis.remove_prefix(decoder.convert(shiftJis, text));
         if (!shiftJis.empty()) {
             text += MiddleDot;
             shiftJis.remove_prefix(1);
@@ -60,7 +60,7 @@ std::string fromShiftJis(std::string_view shiftJis) {
 std::optional<std::string> tryFromShiftJis(std::string_view shiftJis) {
     IconvConverter decoder(Utf8Code, ShiftJisCode);
     std::string text;
-    if (decoder.Convert(shiftJis, text) != shiftJis.size()) {
+    if (decoder.convert(shiftJis, text) != shiftJis.size()) {
         return std::nullopt;
     }
     return text;
@@ -70,7 +70,7 @@ bool hasShiftJisForm(char32_t character) {
     IconvConverter encoder(ShiftJisCode, Utf8Code);
     const std::string utf8 = encodeUtf8(std::u32string(1, character));
     std::string bytes;
-    return encoder.Convert(utf8, bytes) == utf8.size();
+    return encoder.convert(utf8, bytes) == utf8.size();
 }
 
 std::vector<char32_t> shiftJisRepertoire() {

@@ -22,14 +22,14 @@ class MemoryFileSystem : public game::FileSystem {
     int failError = ENOSPC;
     int openHandles = 0;
 
-    bool IsFile(const std::string& path) override {
+    bool isFile(const std::string& path) override {
         const auto it = nodes.find(path);
         return it != nodes.end() && !it->second.directory;
     }
-    bool Exists(const std::string& path) override { return nodes.contains(path); }
-    std::string ResolveTarget(const std::string& path) override { return path; }
+    bool exists(const std::string& path) override { return nodes.contains(path); }
+    std::string resolveTarget(const std::string& path) override { return path; }
 
-    int Open(const std::string& path, OpenMode mode) override {
+    int open(const std::string& path, OpenMode mode) override {
         const auto it = nodes.find(path);
         if (it == nodes.end()) {
             return -ENOENT;
@@ -39,7 +39,7 @@ class MemoryFileSystem : public game::FileSystem {
         }
         return newHandle(path, mode != OpenMode::Read);
     }
-    int CreateTemporary(const std::string& target, std::string& tempPath) override {
+    int createTemporary(const std::string& target, std::string& tempPath) override {
         if (injected()) {
             return -failError;
         }
@@ -47,7 +47,7 @@ class MemoryFileSystem : public game::FileSystem {
         nodes[tempPath] = Node{};
         return newHandle(tempPath, true);
     }
-    long Read(int handle, char* buffer, std::size_t size) override {
+    long read(int handle, char* buffer, std::size_t size) override {
         Handle& h = handles_.at(handle);
         const Node& node = nodes.at(h.path);
         if (node.directory) {
@@ -61,7 +61,7 @@ class MemoryFileSystem : public game::FileSystem {
         h.position += n;
         return static_cast<long>(n);
     }
-    long Write(int handle, const char* data, std::size_t size) override {
+    long write(int handle, const char* data, std::size_t size) override {
         if (injected()) {
             return -failError;
         }
@@ -79,13 +79,13 @@ class MemoryFileSystem : public game::FileSystem {
         h.position += n;
         return static_cast<long>(n);
     }
-    int Sync(int) override { return injected() ? -failError : 0; }
-    int Close(int handle) override {
+    int sync(int) override { return injected() ? -failError : 0; }
+    int close(int handle) override {
         handles_.erase(handle);
         --openHandles;
         return injected() ? -failError : 0;
     }
-    int Rename(const std::string& from, const std::string& to) override {
+    int rename(const std::string& from, const std::string& to) override {
         if (injected()) {
             return -failError;
         }
@@ -98,10 +98,10 @@ class MemoryFileSystem : public game::FileSystem {
         nodes[to] = std::move(moved);
         return 0;
     }
-    int Remove(const std::string& path) override { return nodes.erase(path) == 1 ? 0 : -ENOENT; }
-    int SyncDirectoryOf(const std::string&) override { return 0; }
+    int remove(const std::string& path) override { return nodes.erase(path) == 1 ? 0 : -ENOENT; }
+    int syncDirectoryOf(const std::string&) override { return 0; }
     // Every temporary file belongs to this one process, which is still running.
-    void RemoveStaleTemporaries(const std::string&) override {}
+    void removeStaleTemporaries(const std::string&) override {}
 
   private:
     struct Handle {

@@ -75,7 +75,7 @@ core::GameGlobals sampleTable() {
 // A file system whose calls fail on demand.
 class FaultyFileSystem : public PosixFileSystem {
   public:
-    int openError = 0;  // the errno Open() fails with, for `openMode`
+    int openError = 0;  // the errno open() fails with, for `openMode`
     OpenMode openMode = OpenMode::Read;
     std::string openFile;  // when set, only this file's opens fail
     int createError = 0;
@@ -89,23 +89,23 @@ class FaultyFileSystem : public PosixFileSystem {
     long readBudget = -1;
     std::string lastTemporary;
 
-    int Open(const std::string& path, OpenMode mode) override {
+    int open(const std::string& path, OpenMode mode) override {
         if (openError != 0 && mode == openMode &&
             (openFile.empty() || fs::path(path).filename() == openFile)) {
             return -openError;
         }
-        return PosixFileSystem::Open(path, mode);
+        return PosixFileSystem::open(path, mode);
     }
-    int CreateTemporary(const std::string& target, std::string& tempPath) override {
+    int createTemporary(const std::string& target, std::string& tempPath) override {
         if (createError != 0) {
             return -createError;
         }
-        const int handle = PosixFileSystem::CreateTemporary(target, tempPath);
+        const int handle = PosixFileSystem::createTemporary(target, tempPath);
         lastTemporary = tempPath;
         temporaryHandle_ = handle;
         return handle;
     }
-    long Write(int handle, const char* data, std::size_t size) override {
+    long write(int handle, const char* data, std::size_t size) override {
         if (writeChunk > 0 && size > writeChunk) {
             size = writeChunk;
         }
@@ -116,9 +116,9 @@ class FaultyFileSystem : public PosixFileSystem {
             size = std::min<std::size_t>(size, static_cast<std::size_t>(writeBudget));
             writeBudget -= static_cast<long>(size);
         }
-        return PosixFileSystem::Write(handle, data, size);
+        return PosixFileSystem::write(handle, data, size);
     }
-    long Read(int handle, char* buffer, std::size_t size) override {
+    long read(int handle, char* buffer, std::size_t size) override {
         if (readBudget >= 0) {
             if (readBudget == 0) {
                 return -readError;
@@ -126,20 +126,20 @@ class FaultyFileSystem : public PosixFileSystem {
             size = std::min<std::size_t>(size, static_cast<std::size_t>(readBudget));
             readBudget -= static_cast<long>(size);
         }
-        return PosixFileSystem::Read(handle, buffer, size);
+        return PosixFileSystem::read(handle, buffer, size);
     }
-    int Sync(int handle) override {
-        return syncError != 0 ? -syncError : PosixFileSystem::Sync(handle);
+    int sync(int handle) override {
+        return syncError != 0 ? -syncError : PosixFileSystem::sync(handle);
     }
-    int Close(int handle) override {
-        const int result = PosixFileSystem::Close(handle);
+    int close(int handle) override {
+        const int result = PosixFileSystem::close(handle);
         if (closeError != 0 && handle == temporaryHandle_) {
             return -closeError;
         }
         return result;
     }
-    int Rename(const std::string& from, const std::string& to) override {
-        return renameError != 0 ? -renameError : PosixFileSystem::Rename(from, to);
+    int rename(const std::string& from, const std::string& to) override {
+        return renameError != 0 ? -renameError : PosixFileSystem::rename(from, to);
     }
 
   private:
@@ -569,7 +569,7 @@ TEST_F(FailingSave, DiskFullHalfWayLeavesTheOldFileIntact) {
 
 TEST_F(FailingSave, WriteOfZeroBytesCountsAsDiskFull) {
     class ZeroWrites : public PosixFileSystem {
-        long Write(int, const char*, std::size_t) override { return 0; }
+        long write(int, const char*, std::size_t) override { return 0; }
     } zero;
     expectInOutError([&] { SaveBestTen(changed, "new name", dir, zero); }, kDiskFull);
     expectOldFilesWhole();
@@ -655,14 +655,14 @@ class ConfinedFileSystem : public PosixFileSystem {
   public:
     explicit ConfinedFileSystem(fs::path root) : root_(std::move(root)) {}
 
-    int CreateTemporary(const std::string& target, std::string& tempPath) override {
-        return inside(target) ? PosixFileSystem::CreateTemporary(target, tempPath) : refuse();
+    int createTemporary(const std::string& target, std::string& tempPath) override {
+        return inside(target) ? PosixFileSystem::createTemporary(target, tempPath) : refuse();
     }
-    int Rename(const std::string& from, const std::string& to) override {
-        return inside(to) ? PosixFileSystem::Rename(from, to) : refuse();
+    int rename(const std::string& from, const std::string& to) override {
+        return inside(to) ? PosixFileSystem::rename(from, to) : refuse();
     }
-    int Remove(const std::string& path) override {
-        return inside(path) ? PosixFileSystem::Remove(path) : refuse();
+    int remove(const std::string& path) override {
+        return inside(path) ? PosixFileSystem::remove(path) : refuse();
     }
 
     int refused = 0;

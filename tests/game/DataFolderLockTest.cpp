@@ -18,7 +18,7 @@ using game::DataFolderLock;
 TEST(DataFolderLock, ASecondCopyInTheSameFolderIsRefusedUntilTheFirstEnds) {
     testsupport::TempWorkingDirectory directory;
     std::optional<DataFolderLock> first(std::in_place, ".");
-    EXPECT_TRUE(first->Held());
+    EXPECT_TRUE(first->held());
     try {
         DataFolderLock second(".");
         FAIL() << "the second copy took the folder";
@@ -26,9 +26,9 @@ TEST(DataFolderLock, ASecondCopyInTheSameFolderIsRefusedUntilTheFirstEnds) {
         EXPECT_STREQ(error.what(), "プドロクは既に起動しています。");
     }
     std::filesystem::create_directory("other");
-    EXPECT_TRUE(DataFolderLock("other").Held());
+    EXPECT_TRUE(DataFolderLock("other").held());
     first.reset();
-    EXPECT_TRUE(DataFolderLock(".").Held());
+    EXPECT_TRUE(DataFolderLock(".").held());
 }
 
 TEST(DataFolderLock, AFolderWithoutRoomForTheLockFileIsNotLocked) {
@@ -39,9 +39,9 @@ TEST(DataFolderLock, AFolderWithoutRoomForTheLockFileIsNotLocked) {
     std::filesystem::create_directory("read-only");
     ::chmod("read-only", 0555);
     DataFolderLock lock("read-only");
-    EXPECT_FALSE(lock.Held());
+    EXPECT_FALSE(lock.held());
     DataFolderLock again("read-only");
-    EXPECT_FALSE(again.Held());
+    EXPECT_FALSE(again.held());
 }
 
 }  // namespace

@@ -23,16 +23,16 @@ class Form1MediaTest : public ::testing::Test {
 
     void start() {
         session.emplace(clock, boxes);
-        app = &session->Application();
-        g = &session->Globals();
-        form = &session->Form();
+        app = &session->application();
+        g = &session->globals();
+        form = &session->form();
         form->WaveList1.OnPlay = [this](int index) { started.push_back(index); };
         form->Show();
     }
 
     void frame() {
         clock.advance(16);
-        session->RunFrame();
+        session->runFrame();
     }
 
     testsupport::TempWorkingDirectory directory;

@@ -29,15 +29,15 @@ class Form1Test : public ::testing::Test {
 
     void start(const StartOptions& options = {}) {
         session.emplace(clock, boxes, RankingDialogRunner{}, options);
-        app = &session->Application();
-        g = &session->Globals();
-        form = &session->Form();
+        app = &session->application();
+        g = &session->globals();
+        form = &session->form();
         form->Show();
     }
 
     void frame(std::uint32_t lag = 16) {
         clock.advance(lag);
-        session->RunFrame();
+        session->runFrame();
     }
 
     void press(std::uint16_t key, ShiftState shift = None) { form->FormKeyDown(key, shift); }

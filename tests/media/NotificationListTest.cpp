@@ -35,39 +35,39 @@ class NotificationListTest : public ::testing::Test {
 };
 
 TEST_F(NotificationListTest, CatchesUpOnJoiningAndTellsLastRegisteredFirst) {
-    list.Register(recorder("a"));
-    list.Register(recorder("b"));
+    list.add(recorder("a"));
+    list.add(recorder("b"));
     EXPECT_EQ(log, (std::vector<std::string>{"a:1", "a:2", "b:1", "b:2"}));
     log.clear();
-    list.Notify(5);
+    list.notify(5);
     EXPECT_EQ(log, (std::vector<std::string>{"b:5", "a:5"}));
 }
 
 TEST_F(NotificationListTest, ALeavingRoutineIsToldWhatToLetGoOfOnce) {
     device.joining.clear();
-    const auto id = list.Register(recorder("a"));
-    list.UnRegister(id);
-    list.UnRegister(id);
-    list.Notify(5);
+    const auto id = list.add(recorder("a"));
+    list.remove(id);
+    list.remove(id);
+    list.notify(5);
     EXPECT_EQ(log, (std::vector<std::string>{"a:9"}));
 }
 
 TEST_F(NotificationListTest, ARoutineMayUnregisterAnotherWhileBeingTold) {
     device.joining.clear();
     device.leaving.clear();
-    const auto a = list.Register(recorder("a"));
-    list.Register([&](Device&, int) { list.UnRegister(a); });
-    list.Notify(5);
-    list.Notify(6);
+    const auto a = list.add(recorder("a"));
+    list.add([&](Device&, int) { list.remove(a); });
+    list.notify(5);
+    list.notify(6);
     EXPECT_EQ(log, (std::vector<std::string>{"a:5"}));
 }
 
 // A routine failing to catch up may already hold what the first kinds gave it.
 TEST_F(NotificationListTest, AFailedRegistrationLetsGoAndDoesNotStay) {
-    EXPECT_THROW(list.Register(recorder("a", 2)), std::runtime_error);
+    EXPECT_THROW(list.add(recorder("a", 2)), std::runtime_error);
     EXPECT_EQ(log, (std::vector<std::string>{"a:1", "a:2", "a:9"}));
     log.clear();
-    list.Notify(5);
+    list.notify(5);
     EXPECT_TRUE(log.empty());
 }
 
@@ -76,7 +76,7 @@ TEST_F(NotificationListTest, AFailureToJoinIsReportedEvenWhenLettingGoFailsToo) 
         throw std::runtime_error(kind == 9 ? "cannot let go" : "cannot join");
     };
     try {
-        list.Register(failing);
+        list.add(failing);
         FAIL();
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "cannot join");

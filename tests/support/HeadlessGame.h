@@ -16,20 +16,20 @@ namespace testsupport {
 class HeadlessGame {
   public:
     explicit HeadlessGame(platform::TimeOfDay seedTime = {1, 2, 3, 4})
-        : session_(headlessClock(clock_, seedTime), boxes_), g(session_.Globals()) {
-        session_.Show();
+        : session_(headlessClock(clock_, seedTime), boxes_), g(session_.globals()) {
+        session_.show();
     }
 
     // One frame through the loop, lag milliseconds after the previous one.
     void frame(std::uint32_t lag = 16) {
         clock_.advance(lag);
-        session_.RunFrame();
+        session_.runFrame();
     }
     void press(std::uint16_t key, platform::ShiftState shift = {}) {
         form().FormKeyDown(key, shift);
     }
 
-    game::TForm1& form() { return session_.Form(); }
+    game::TForm1& form() { return session_.form(); }
     const std::vector<platform::ShownMessage>& boxes() const { return boxes_.shown(); }
     media::TSurface& surface() { return *form().Display1.BackSurface(); }
     const media::TPictureList& pictures() { return form().PictureList1; }

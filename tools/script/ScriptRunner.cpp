@@ -87,7 +87,7 @@ ScriptRunner::ScriptRunner(std::ostream& out)
 ScriptRunner::~ScriptRunner() = default;
 
 platform::Application& ScriptRunner::application() {
-    return requireSession().Application();
+    return requireSession().application();
 }
 
 game::GameSession& ScriptRunner::requireSession() {
@@ -125,7 +125,7 @@ void ScriptRunner::addBuiltInCommands() {
         startOptions_.watch = replay::readReplayFile(file);
     });
     addCommand("answer",
-               [this](std::istringstream&) { typed(bestAnswerOf(requireSession().Globals())); });
+               [this](std::istringstream&) { typed(bestAnswerOf(requireSession().globals())); });
     addCommand("frame", [this](std::istringstream& args) {
         std::uint32_t lag = 0;
         int count = 1;
@@ -149,7 +149,7 @@ void ScriptRunner::addBuiltInCommands() {
     });
     addCommand("pump", [this](std::istringstream&) { application().processMessages(); });
     addCommand("dump", [this](std::istringstream&) {
-        out_ << dumpGame(requireSession().Form(), dialog_->openDialog()) << '\n';
+        out_ << dumpGame(requireSession().form(), dialog_->openDialog()) << '\n';
     });
     addCommand("shot", [this](std::istringstream& args) {
         std::string path;
@@ -160,7 +160,7 @@ void ScriptRunner::addBuiltInCommands() {
             dialog->CapturePaint(path);
             dialog->Paint();
         } else {
-            saveFrameShot(requireSession().Form().Display1, path);
+            saveFrameShot(requireSession().form().Display1, path);
         }
     });
     addCommand("quit", [this](std::istringstream&) { quit(); });
@@ -223,16 +223,16 @@ void ScriptRunner::start() {
         throw std::logic_error("the program has already started");
     }
     session_.emplace(clock_, messageBoxes_, rankingDialog, startOptions_);
-    session_->Form().WaveList1.OnPlay = [this](int index) { out_ << "sound: " << index << '\n'; };
-    session_->Show();
+    session_->form().WaveList1.OnPlay = [this](int index) { out_ << "sound: " << index << '\n'; };
+    session_->show();
 }
 
 void ScriptRunner::frames(std::uint32_t lag, int count) {
     game::GameSession& session = requireSession();
-    bool running = !session.Application().terminated();
+    bool running = !session.application().terminated();
     for (int i = 0; i < count && running; ++i) {
         clock_.advance(lag);
-        running = session.RunFrame();
+        running = session.runFrame();
     }
     if (!running) {
         quit();
@@ -278,7 +278,7 @@ void ScriptRunner::quit() {
     }
     ended_ = true;
     if (session_) {
-        session_->Close();
+        session_->close();
     }
 }
 

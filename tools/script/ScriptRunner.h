@@ -36,7 +36,7 @@ class ScriptRunner {
     bool execute(const std::string& line);
 
     // The game window once the program has started, else null.
-    game::TForm1* form() { return session_ ? &session_->Form() : nullptr; }
+    game::TForm1* form() { return session_ ? &session_->form() : nullptr; }
 
     // The scripted program's ranking dialog, handed to the game by `start`: by default the real
     // one, driven by the script's lines while it is open.

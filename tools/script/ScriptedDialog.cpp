@@ -106,7 +106,7 @@ void ScriptedDialog::addCommands() {
     });
 }
 
-void ScriptedDialog::Run(ranking::TForm2& dialog) {
+void ScriptedDialog::run(ranking::TForm2& dialog) {
     dialog_ = &dialog;
     dialog.Paint();
     std::string line;

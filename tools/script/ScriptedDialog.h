@@ -24,7 +24,7 @@ class ScriptedDialog final : public ranking::ModalLoop {
     // The dialog while it is open, else null.
     ranking::TForm2* openDialog() const { return dialog_; }
 
-    void Run(ranking::TForm2& dialog) override;
+    void run(ranking::TForm2& dialog) override;
 
   private:
     void addCommands();

@@ -3,6 +3,7 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 SANITIZE ?= OFF
+BUILD_TYPE ?= Release
 
 PACKAGES := build-essential cmake pkg-config \
 	libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev libsdl2-image-dev \
@@ -33,7 +34,7 @@ deps:
 	$(call install-missing,$(PACKAGES))
 
 configure: deps
-	cmake -S . -B $(BUILD) -DPUDOROCK_SANITIZE=$(SANITIZE) >/dev/null
+	cmake -S . -B $(BUILD) -DPUDOROCK_SANITIZE=$(SANITIZE) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -67,7 +68,7 @@ bench: build
 # fontconfig keeps its configuration for the life of the process; that is not our leak.
 sanitize:
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
-		$(MAKE) test BUILD=build-asan SANITIZE=ON
+		$(MAKE) test BUILD=build-asan SANITIZE=ON BUILD_TYPE=RelWithDebInfo
 
 # Each fuzz target for FUZZ_SECONDS (default 60).
 FUZZ_SECONDS ?= 60

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "net/Base64.h"
 #include "net/HttpUrl.h"
@@ -31,8 +32,21 @@ void release(std::string& kept, bool isFileName) {
 THttpClient::THttpClient(platform::Application& application) : TSocketClient(application) {}
 
 void THttpClient::Get(const std::string& url) {
-    currentCmd_ = cmdGet;
+    Start(cmdGet, url, {});
+}
+
+void THttpClient::Post(const std::string& url, const std::string& body,
+                       const std::string& contentType) {
+    if (body.size() > MaxPostBodySize) {
+        throw EHttpError(HttpFailure::BadRequest, messages::RequestBodyTooLarge);
+    }
+    Start(cmdPost, url, {true, body, contentType});
+}
+
+void THttpClient::Start(CmdType cmd, const std::string& url, Outgoing outgoing) {
+    currentCmd_ = cmd;
     requestUrl_ = url;
+    outgoing_ = std::move(outgoing);
     RunRequest();
 }
 
@@ -79,7 +93,8 @@ void THttpClient::BuildRequestHeader() {
     static constexpr const char* AcceptPictures =
         "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript";
     headerLines_.Clear();
-    headerLines_.Add("GET " + (Proxy.empty() ? requestPath_ : requestUrl_) + " HTTP/1.0");
+    headerLines_.Add((outgoing_.isPost ? "POST " : "GET ") +
+                     (Proxy.empty() ? requestPath_ : requestUrl_) + " HTTP/1.0");
     if (!Proxy.empty()) {
         headerLines_.Add("Proxy-Connection: Keep-Alive");
         headerLines_.Add("Host: " + Host);
@@ -96,6 +111,10 @@ void THttpClient::BuildRequestHeader() {
                                                                        HeaderInfo.Password));
     }
     headerLines_.Add("Content-type: application/x-www-form-urlencoded");
+    if (outgoing_.isPost) {
+        headerLines_.SetValue("Content-Type", outgoing_.contentType);
+        headerLines_.SetValue("Content-Length", std::to_string(outgoing_.body.size()));
+    }
     if (std::ranges::any_of(headerLines_.Lines(), hasControlByte)) {
         throw EHttpError(HttpFailure::BadRequest, messages::ControlCharacterInRequest);
     }
@@ -104,6 +123,9 @@ void THttpClient::BuildRequestHeader() {
 void THttpClient::SendRequest() {
     Write(headerLines_.Text());
     Writeln("");
+    if (!outgoing_.body.empty()) {
+        SendBuffer(outgoing_.body);
+    }
 }
 
 void THttpClient::ReadReplyHeader() {
@@ -218,6 +240,9 @@ bool THttpClient::FollowRedirect() {
     }
     if (handled) {
         return false;
+    }
+    if (!redirectRepeatsRequest(statusCode_)) {
+        outgoing_ = {};
     }
     requestUrl_ = resolveLocation(requestUrl_, Host, static_cast<std::uint16_t>(Port));
     return true;

@@ -1,8 +1,9 @@
 #pragma once
-// The HTTP/1.0 client: one Get runs a whole exchange (URL, request header, connection, reply
-// header, body until the server closes, verdict, redirections) on the user-interface thread,
-// dispatching messages while it waits. Errors are raised out of Get; only a status from 200 to
-// 299 is a success. Time and memory are bounded, whatever the server does.
+// The HTTP/1.0 client: one Get or Post runs a whole exchange (URL, request header and body,
+// connection, reply header, body until the server closes, verdict, redirections) on the
+// user-interface thread, dispatching messages while it waits. Errors are raised out of Get and
+// Post; only a status from 200 to 299 is a success. Time and memory are bounded, whatever the
+// server does.
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +16,7 @@
 namespace net {
 
 // The kind of request an event reports.
-enum CmdType : std::uint8_t { cmdGet = 0 };
+enum CmdType : std::uint8_t { cmdGet = 0, cmdPost };
 
 // Optional values for request header lines; each is sent only when not empty.
 struct THeaderInfo {
@@ -34,6 +35,8 @@ class THttpClient : public TSocketClient {
     // The most of a reply that is kept: status line and header lines together, and body.
     static constexpr std::size_t MaxHeaderSize = MaxReplyHeaderSize;
     static constexpr std::size_t MaxBodySize = MaxReplyBodySize;
+    // The largest body a Post sends; far beyond a replay file.
+    static constexpr std::size_t MaxPostBodySize = 4 * 1024 * 1024;
 
     explicit THttpClient(platform::Application& application);
 
@@ -50,10 +53,10 @@ class THttpClient : public TSocketClient {
     std::function<void(THttpClient& sender)> OnAboutToSend;
     // A status code from 200 to 299.
     std::function<void(CmdType cmd)> OnSuccess;
-    // A status code of 400 and above, before Get raises EHttpStatusError.
+    // A status code of 400 and above, before Get or Post raises EHttpStatusError.
     std::function<void(CmdType cmd)> OnFailure;
     // A redirection (301, 302, 303, 307, 308) to an http location, before it is followed;
-    // setting handled ends Get without an error.
+    // setting handled ends the request without an error.
     std::function<void(bool& handled)> OnRedirect;
     // Status 401, after OnFailure.
     std::function<void(THttpClient& sender)> OnAuthenticationNeeded;
@@ -67,8 +70,13 @@ class THttpClient : public TSocketClient {
     // "Too many redirects", "Reply too large"), EHttpStatusError for a status of 400 and above,
     // "Request timed out", and the socket errors; the connection is closed first.
     void Get(const std::string& url);
+    // As Get, with a "POST" request carrying body and, when it is not empty, contentType. A 301,
+    // 302 or 303 is followed with a GET without the body; a 307 or 308 repeats the POST. Raises
+    // EHttpError "Request body too large", before connecting, for a body of more than
+    // MaxPostBodySize bytes. The events report cmdPost throughout.
+    void Post(const std::string& url, const std::string& body, const std::string& contentType);
 
-    // The steps of Get.
+    // The steps of Get and Post.
     void RunRequest();
     void ParseUrl();
     void BuildRequestHeader();
@@ -88,6 +96,14 @@ class THttpClient : public TSocketClient {
     void PacketReceived() override;
 
   private:
+    // The method of the request being run, and a POST's body and its type.
+    struct Outgoing {
+        bool isPost = false;
+        std::string body;
+        std::string contentType;
+    };
+
+    void Start(CmdType cmd, const std::string& url, Outgoing outgoing);
     // Connect, send, read and judge; the connection is closed however it ends. True when a
     // redirection is to be followed.
     bool Exchange();
@@ -96,6 +112,7 @@ class THttpClient : public TSocketClient {
     bool FollowRedirect();
 
     CmdType currentCmd_ = cmdGet;
+    Outgoing outgoing_;
     std::string requestUrl_;
     std::string requestPath_;
     THeaderList headerLines_;

@@ -76,6 +76,10 @@ StatusMeaning meaningOf(int status) {
     return StatusMeaning::Unexpected;
 }
 
+bool redirectRepeatsRequest(int status) {
+    return status == 307 || status == 308;
+}
+
 std::optional<int> statusOfLine(std::string_view line) {
     constexpr std::string_view Protocol = "HTTP/";
     if (!line.ends_with('\n')) {

@@ -26,6 +26,10 @@ enum class StatusMeaning : std::uint8_t {
 
 StatusMeaning meaningOf(int status);
 
+// A redirection that repeats the request as it was (307, 308); the others are followed with a GET
+// without a body, as browsers do.
+bool redirectRepeatsRequest(int status);
+
 // The status of a whole status line: "HTTP/" digits "." digits, a space, three digits, then a
 // space and the reason or the line end; none for anything else.
 std::optional<int> statusOfLine(std::string_view line);

@@ -24,6 +24,7 @@ inline constexpr const char* NoTimer = "No Timer";
 // HTTP client.
 inline constexpr const char* EmptyUrl = "Empty URL";
 inline constexpr const char* RequestTargetTooLong = "Request target too long";
+inline constexpr const char* RequestBodyTooLarge = "Request body too large";
 inline constexpr const char* SecureSocketNotSupported = "HTTP Secure Socket is not supported";
 inline constexpr const char* TooManyRedirects = "Too many redirects";
 inline constexpr const char* ControlCharacterInRequest = "Control character in request header";

@@ -100,6 +100,9 @@ class TSocketClient {
     SocketWait& Waits() { return wait_; }
     // Called after each chunk a capture receives.
     virtual void PacketReceived() {}
+    // Sends every byte, zero bytes included; while the socket's buffer is full it waits in the
+    // loop, within TimeOut.
+    void SendBuffer(std::string_view data);
 
     std::int16_t statusCode_ = 0;
     std::int32_t contentLength_ = 0;
@@ -117,7 +120,6 @@ class TSocketClient {
     void WaitConnected();
     void RaiseConnectFailure();
 
-    void SendBuffer(std::string_view data);
     // Bytes received, or -1 with LastSocketError set.
     long Receive(char* buffer, std::size_t size, int flags);
     // Consumes the peeked bytes up to and including the first LF into line; true when the

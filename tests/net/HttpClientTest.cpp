@@ -8,57 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "LoopbackServer.h"
-#include "NetFixture.h"
+#include "HttpFixture.h"
 #include "net/NetErrors.h"
 
 namespace nettest {
 namespace {
 
 using net::THttpClient;
-
-const std::string AcceptLines =
-    "Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff\r\n"
-    "Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript\r\n";
-const std::string ContentTypeLine = "Content-type: application/x-www-form-urlencoded\r\n";
-
-std::string requestFor(const std::string& target, const std::string& host = "127.0.0.1") {
-    return "GET " + target + " HTTP/1.0\r\nHost: " + host + "\r\n" + AcceptLines + ContentTypeLine +
-           "\r\n";
-}
-
-// Records what the events report, in order.
-class HttpTest : public NetTest {
-  protected:
-    HttpTest() {
-        client.OnSuccess = [this](net::CmdType cmd) {
-            events.push_back("success " + std::to_string(cmd));
-        };
-        client.OnFailure = [this](net::CmdType cmd) {
-            events.push_back("failure " + std::to_string(cmd));
-        };
-        client.OnRedirect = [this](bool&) { events.push_back("redirect"); };
-    }
-
-    // The text of the error that Get raises, or "" when it raises none.
-    std::string errorOfGet(const std::string& url) {
-        try {
-            client.Get(url);
-            return "";
-        } catch (const std::exception& error) {
-            return error.what();
-        }
-    }
-
-    THttpClient client{app};
-    std::vector<std::string> events;
-};
-
-using Events = std::vector<std::string>;
-
-LoopbackServer replying(Reply reply) {
-    return LoopbackServer([reply](int, const std::string&) { return reply; });
-}
 
 TEST_F(HttpTest, RankingRequestIsSentByteForByteAndTheReplyIsKeptAsReceived) {
     const std::string reply =

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <regex>
 #include <stdexcept>
 
 namespace nettest {
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int StepMs = 10;
 constexpr int RequestWaitMs = 5000;
+constexpr int DeafReceiveBuffer = 4096;
 
 sockaddr_in loopback(std::uint16_t port) {
     sockaddr_in address{};
@@ -42,6 +44,13 @@ bool readable(int fd) {
 bool writable(int fd) {
     pollfd request{fd, POLLOUT, 0};
     return ::poll(&request, 1, StepMs) > 0;
+}
+
+// The length of the body a request header announces; 0 when it announces none.
+std::size_t announcedLength(const std::string& header) {
+    static const std::regex field("\r\ncontent-length: *([0-9]+)\r\n", std::regex::icase);
+    std::smatch match;
+    return std::regex_search(header, match, field) ? std::stoul(match[1]) : 0;
 }
 
 // Closing with a zero linger time resets the connection.
@@ -109,8 +118,12 @@ LoopbackServer::~LoopbackServer() {
     ::close(listener_);
 }
 
+std::string loopbackUrl(std::uint16_t port, const std::string& target) {
+    return "http://127.0.0.1:" + std::to_string(port) + target;
+}
+
 std::string LoopbackServer::url(const std::string& target) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + target;
+    return loopbackUrl(port_, target);
 }
 
 std::vector<std::string> LoopbackServer::requests() const {
@@ -158,18 +171,22 @@ void LoopbackServer::serve(int fd, int index) {
 
 std::string LoopbackServer::readRequest(int fd) {
     std::string request;
-    for (int waited = 0; waited < RequestWaitMs && !stopping_; waited += StepMs) {
+    // The whole request's length; unknown until its header has ended.
+    std::size_t wanted = std::string::npos;
+    for (int idleMs = 0; idleMs < RequestWaitMs && !stopping_ && request.size() < wanted;) {
         if (!readable(fd)) {
+            idleMs += StepMs;
             continue;
         }
-        char buffer[4096];
+        char buffer[65536];
         ssize_t received = recv(fd, buffer, sizeof buffer, 0);
         if (received <= 0) {
             break;
         }
         request.append(buffer, static_cast<std::size_t>(received));
-        if (request.find("\r\n\r\n") != std::string::npos) {
-            break;
+        std::size_t headerEnd = request.find("\r\n\r\n");
+        if (wanted == std::string::npos && headerEnd != std::string::npos) {
+            wanted = headerEnd + 4 + announcedLength(request.substr(0, headerEnd + 2));
         }
     }
     return request;
@@ -220,15 +237,20 @@ bool LoopbackServer::pause(int ms) {
     return !stopping_;
 }
 
-ClosedPort::ClosedPort() : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+LoopbackPort::LoopbackPort(bool listening) : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
     sockaddr_in address = loopback(0);
-    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    // The connections the kernel takes inherit the listener's receive buffer.
+    if (fd_ < 0 ||
+        (listening && setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &DeafReceiveBuffer,
+                                 sizeof DeafReceiveBuffer) != 0) ||
+        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        (listening && listen(fd_, 8) != 0)) {
         throw std::runtime_error("cannot reserve a loopback port");
     }
     port_ = boundPort(fd_);
 }
 
-ClosedPort::~ClosedPort() {
+LoopbackPort::~LoopbackPort() {
     ::close(fd_);
 }
 

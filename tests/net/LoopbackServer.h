@@ -1,7 +1,8 @@
 #pragma once
-// A scripted server on 127.0.0.1 and an ephemeral port, on its own thread: it answers each
-// connection with pieces as small as one byte, pauses between them, and closes, breaks the
-// connection, falls silent, or goes on sending for ever.
+// A scripted server on 127.0.0.1 and an ephemeral port, on its own thread: it reads a request's
+// header and the body its Content-Length announces, and answers each connection with pieces as
+// small as one byte, pauses between them, and closes, breaks the connection, falls silent, or goes
+// on sending for ever.
 
 #include <atomic>
 #include <cstdint>
@@ -31,12 +32,14 @@ Reply endless(std::string head, std::string repeated, int pauseMs = 0);
 // size bytes that follow no protocol.
 Reply garbage(std::size_t size);
 
+std::string loopbackUrl(std::uint16_t port, const std::string& target);
+
 class LoopbackServer {
   public:
     // index counts connections from 0; request holds what the client sent.
     using Script = std::function<Reply(int index, const std::string& request)>;
 
-    // With readsRequest, each reply waits for the end of an HTTP request header.
+    // With readsRequest, each reply waits for the end of an HTTP request.
     explicit LoopbackServer(Script script, bool readsRequest = true);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
@@ -69,18 +72,33 @@ class LoopbackServer {
     std::thread thread_;
 };
 
-// A port on 127.0.0.1 held bound without listening, so connecting to it is refused.
-class ClosedPort {
+// A port on 127.0.0.1 held bound. Listening, it takes connections in the kernel but never
+// accepts them, so nothing is read: its small receive buffer lets a large request fill the
+// sender's buffer soon.
+class LoopbackPort {
   public:
-    ClosedPort();
-    ~ClosedPort();
-    ClosedPort(const ClosedPort&) = delete;
-    ClosedPort& operator=(const ClosedPort&) = delete;
+    explicit LoopbackPort(bool listening);
+    ~LoopbackPort();
+    LoopbackPort(const LoopbackPort&) = delete;
+    LoopbackPort& operator=(const LoopbackPort&) = delete;
     std::uint16_t port() const { return port_; }
+    std::string url(const std::string& target) const { return loopbackUrl(port_, target); }
 
   private:
     int fd_;
     std::uint16_t port_ = 0;
+};
+
+// Connecting to it is refused.
+class ClosedPort : public LoopbackPort {
+  public:
+    ClosedPort() : LoopbackPort(false) {}
+};
+
+// Connections to it succeed, but it never reads nor answers.
+class DeafPort : public LoopbackPort {
+  public:
+    DeafPort() : LoopbackPort(true) {}
 };
 
 }  // namespace nettest

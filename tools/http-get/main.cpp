@@ -1,12 +1,15 @@
-// http-get: runs one Get of the game's HTTP client and prints its events as they fire, then the
-// status code, the reply header and the body. For checking a ranking server by hand. SIGINT or
-// SIGTERM ends it at once, with status 130.
+// http-get: runs one Get (or Post) of the game's HTTP client and prints its events as they fire,
+// then the status code, the reply header and the body. For checking a ranking server by hand.
+// SIGINT or SIGTERM ends it at once, with status 130.
 
 #include <charconv>
 #include <cstdint>
 #include <exception>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -22,15 +25,19 @@ struct Options {
     std::string url;
     std::int32_t timeOutMs = 0;
     std::int32_t reportLevel = 0;
+    // A file to send as a POST's body; empty for a GET.
+    std::string postFile;
+    std::string contentType;
 };
 
 constexpr int InterruptedStatus = 130;
 
 constexpr const char* Usage =
-    "usage: http-get [-t TIMEOUT_MS] [-v REPORT_LEVEL] URL\n"
+    "usage: http-get [-t TIMEOUT_MS] [-v REPORT_LEVEL] [--post FILE [--content-type TYPE]] URL\n"
     "  -t  milliseconds allowed to each wait and to the whole request (default: the client's "
     "bound)\n"
-    "  -v  also print the socket's status texts up to this level (1 to 8)\n";
+    "  -v  also print the socket's status texts up to this level (1 to 8)\n"
+    "  --post  send FILE as the body of a POST, of TYPE when given\n";
 
 std::optional<std::int32_t> numberOf(std::string_view text) {
     std::int32_t value = 0;
@@ -51,16 +58,26 @@ std::optional<Options> parseArguments(int argc, char** argv) {
                 return std::nullopt;
             }
             (argument == "-t" ? options.timeOutMs : options.reportLevel) = *value;
+        } else if ((argument == "--post" || argument == "--content-type") && i + 1 < argc) {
+            (argument == "--post" ? options.postFile : options.contentType) = argv[++i];
         } else if (options.url.empty() && !argument.starts_with('-')) {
             options.url = argument;
         } else {
             return std::nullopt;
         }
     }
-    if (options.url.empty()) {
+    if (options.url.empty() || (options.postFile.empty() && !options.contentType.empty())) {
         return std::nullopt;
     }
     return options;
+}
+
+std::string contentsOf(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file) {
+        throw std::runtime_error("cannot read \"" + fileName + "\"");
+    }
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void printEvent(const std::string& text) {
@@ -116,7 +133,11 @@ int main(int argc, char** argv) {
         client.ReportLevel = options->reportLevel;
         wireEvents(client);
         try {
-            client.Get(options->url);
+            if (options->postFile.empty()) {
+                client.Get(options->url);
+            } else {
+                client.Post(options->url, contentsOf(options->postFile), options->contentType);
+            }
         } catch (const net::EHttpStatusError&) {
             // A refusal comes with a reply worth seeing.
             printReply(client);

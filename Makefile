@@ -59,6 +59,7 @@ test: build
 BENCH_SERVER_SECONDS ?= 2
 bench: build
 	$(call install-missing,$(BENCH_PACKAGES))
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bench/*/*-bench; do \
 		[ -x "$$b" ] || continue; \
 		SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b --benchmark_min_time=0.05 || exit 1; done

@@ -15,13 +15,13 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 // The last address in the header is the one the proxy itself added.
-std::string clientAddress(const asio::ip::address& peer, std::string_view forwardedFor) {
+std::string clientAddress(const boost::asio::ip::address& peer, std::string_view forwardedFor) {
     if (peer.is_loopback()) {
         const std::size_t comma = forwardedFor.rfind(',');
         const std::string_view last = trimmed(
             comma == std::string_view::npos ? forwardedFor : forwardedFor.substr(comma + 1));
         boost::system::error_code error;
-        const auto forwarded = asio::ip::make_address(std::string(last), error);
+        const auto forwarded = boost::asio::ip::make_address(std::string(last), error);
         if (!error) {
             return forwarded.to_string();
         }

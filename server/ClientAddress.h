@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "server/Beast.h"
+#include <boost/asio/ip/address.hpp>
 
 namespace server {
 
-std::string clientAddress(const asio::ip::address& peer, std::string_view forwardedFor);
+std::string clientAddress(const boost::asio::ip::address& peer, std::string_view forwardedFor);
 
 }  // namespace server

@@ -75,8 +75,8 @@ sanitize:
 FUZZ_SECONDS ?= 60
 fuzz:
 	$(call install-missing,$(PACKAGES) $(FUZZ_PACKAGES))
-	CXX=clang++ cmake -S . -B build-fuzz -DPUDOROCK_FUZZ=ON >/dev/null
-	cmake --build build-fuzz -j $(JOBS)
+	CXX=clang++ cmake -S . -B build-fuzz -DPUDOROCK_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	@for f in build-fuzz/fuzz/*/*-fuzz; do \
 		echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 2>&1 | tail -n 12 || exit 1; done
 

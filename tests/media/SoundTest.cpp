@@ -114,8 +114,18 @@ TEST_F(SoundTest, TheDeviceNotifiesLastRegisteredFirstAndCatchesLateComersUp) {
     EXPECT_FALSE(device->Initialized());
 }
 
+// A driver that is not there, for one test; the tests after it in the same program get the
+// dummy driver back.
+class NoAudioDriver {
+  public:
+    NoAudioDriver() { setenv("SDL_AUDIODRIVER", "none-such", 1); }
+    ~NoAudioDriver() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    NoAudioDriver(const NoAudioDriver&) = delete;
+    NoAudioDriver& operator=(const NoAudioDriver&) = delete;
+};
+
 TEST_F(SoundTest, WithoutAnAudioDeviceTheListStaysSilentAndNothingIsReported) {
-    setenv("SDL_AUDIODRIVER", "none-such", 1);
+    const NoAudioDriver noDriver;
     addSound(50ms);
     start();
     EXPECT_FALSE(device->Initialized());

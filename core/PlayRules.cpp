@@ -113,6 +113,11 @@ void stepPlayRules(GameGlobals& g, std::int32_t lagCount) {
     }
 }
 
+int colourWithMostBlocks(const GameGlobals& g) {
+    const auto most = std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end());
+    return static_cast<int>(most - g.ColorCounts.begin());
+}
+
 void keyPressAnswer(GameGlobals& g, char key) {
     // 1.
     if (g.State != gsPlay || key < '0' || key > '9' || g.GameOverPhase > 0) {
@@ -121,7 +126,7 @@ void keyPressAnswer(GameGlobals& g, char key) {
     // 2.
     const int k = key == '0' ? 10 : key - '0';
     // 3. Judge against the largest count; ties (and an empty board) are accepted.
-    const std::int32_t most = *std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end());
+    const std::int32_t most = g.ColorCounts[colourWithMostBlocks(g)];
     if (g.ColorCounts[k] == most) {
         // 4. Correct answer.
         g.LastPoints = wrapAdd(wrapAdd(g.TimeLeft / 120, wrapMul(k, g.ColorCounts[k])),

@@ -27,6 +27,9 @@ void stepPlayRules(GameGlobals& g, std::int32_t lagCount);
 // The answer logic of `FormKeyPress`: `key` is the typed character (one byte).
 void keyPressAnswer(GameGlobals& g, char key);
 
+// The colour (1 to 10) with the most blocks, the lowest of a tie: a right answer.
+int colourWithMostBlocks(const GameGlobals& g);
+
 // The digit key of colour k (1 to 10): "1" to "9", "0" for 10.
 constexpr char answerKeyOf(int colour) {
     return static_cast<char>('0' + colour % 10);

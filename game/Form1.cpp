@@ -307,7 +307,9 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
         WaveList1.Items(core::soundOfCue(g_.PendingSound)).Play(false);
         g_.PendingSound = 0;
     }
-    recording_.beforeFrame(g_, application_.clock().utcMilliseconds());
+    if (g_.State == core::gsNewGame) {
+        recording_.begin(g_, application_.clock().utcMilliseconds());
+    }
     const bool resultBefore = simulation_.resultEntered();
     const core::GameState stepped = simulation_.step(lagCount);
     if (!resultBefore && simulation_.resultEntered() && g_.NewRank > 0) {

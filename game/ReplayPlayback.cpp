@@ -7,20 +7,18 @@
 namespace game {
 
 ReplayPlayback::ReplayPlayback(replay::Replay game)
-    : game_(std::move(game)),
-      simulation_(game_.randomState, game_.bestTen),
-      shown_(simulation_.state().State) {}
+    : game_(std::move(game)), run_(game_), shown_(state().State) {}
 
 bool ReplayPlayback::advance(std::int32_t realMs, const SoundPlayer& playSound) {
     if (paused_) {
         return true;
     }
     dueMs_ += static_cast<std::int64_t>(realMs) * speed_;
-    while (frame_ < game_.lags.size() && dueMs_ >= game_.lags[frame_]) {
-        dueMs_ -= game_.lags[frame_];
+    while (!run_.finished() && dueMs_ >= run_.nextLag()) {
+        dueMs_ -= run_.nextLag();
         stepFrame(playSound);
     }
-    if (frame_ < game_.lags.size()) {
+    if (!run_.finished()) {
         return true;
     }
     playPendingSound(playSound);  // the result's own sound, as the next frame would play it
@@ -29,7 +27,7 @@ bool ReplayPlayback::advance(std::int32_t realMs, const SoundPlayer& playSound) 
 }
 
 void ReplayPlayback::playPendingSound(const SoundPlayer& playSound) {
-    core::GameGlobals& g = simulation_.state();
+    core::GameGlobals& g = run_.simulation().state();
     if (g.PendingSound > 0) {
         playSound(core::soundOfCue(g.PendingSound));
         g.PendingSound = 0;
@@ -38,12 +36,8 @@ void ReplayPlayback::playPendingSound(const SoundPlayer& playSound) {
 
 void ReplayPlayback::stepFrame(const SoundPlayer& playSound) {
     playPendingSound(playSound);
-    for (; answer_ < game_.answers.size() && game_.answers[answer_].frame == frame_; ++answer_) {
-        simulation_.keyPress(game_.answers[answer_].key);
-    }
-    shownLag_ = game_.lags[frame_];
-    shown_ = simulation_.step(shownLag_);
-    ++frame_;
+    shownLag_ = run_.nextLag();
+    shown_ = run_.stepFrame();
 }
 
 void ReplayPlayback::faster() {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/Simulation.h"
 #include "replay/Replay.h"
+#include "replay/ReplayRun.h"
 
 namespace game {
 
@@ -22,11 +22,13 @@ class ReplayPlayback {
     using SoundPlayer = std::function<void(int sound)>;
 
     explicit ReplayPlayback(replay::Replay game);
+    ReplayPlayback(const ReplayPlayback&) = delete;
+    ReplayPlayback& operator=(const ReplayPlayback&) = delete;
 
     // Advances by realMs of real time; false once the game and its hold are over.
     bool advance(std::int32_t realMs, const SoundPlayer& playSound);
 
-    const core::GameGlobals& state() const { return simulation_.state(); }
+    const core::GameGlobals& state() const { return run_.simulation().state(); }
     // The state whose screen shows: the one the last step stepped.
     core::GameState shownState() const { return shown_; }
     std::int32_t shownLag() const { return shownLag_; }
@@ -41,10 +43,8 @@ class ReplayPlayback {
     void stepFrame(const SoundPlayer& playSound);
     void playPendingSound(const SoundPlayer& playSound);
 
-    replay::Replay game_;
-    core::Simulation simulation_;
-    std::size_t frame_ = 0;
-    std::size_t answer_ = 0;
+    replay::Replay game_;  // what run_ steps through
+    replay::ReplayRun run_;
     std::int64_t dueMs_ = 0;  // real time (times the speed) not yet spent on frames
     std::int64_t heldMs_ = 0;
     core::GameState shown_;

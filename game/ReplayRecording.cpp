@@ -7,10 +7,8 @@ namespace game {
 ReplayRecording::ReplayRecording(std::filesystem::path dataFolder, ReportFailure reportFailure)
     : shelf_(std::move(dataFolder)), reportFailure_(std::move(reportFailure)) {}
 
-void ReplayRecording::beforeFrame(const core::GameGlobals& g, std::int64_t utcMs) {
-    if (g.State == core::gsNewGame) {
-        recorder_.begin(g.Random.state(), g.BestTen, utcMs);
-    }
+void ReplayRecording::begin(const core::GameGlobals& g, std::int64_t utcMs) {
+    recorder_.begin(g.Random.state(), g.BestTen, utcMs);
 }
 
 void ReplayRecording::keyTyped(char key) {
@@ -30,7 +28,7 @@ void ReplayRecording::afterFrame(const core::Simulation& simulation, std::int32_
 }
 
 void ReplayRecording::keep(const core::GameGlobals& g) {
-    const replay::Replay game = recorder_.finish({g.Score, g.Level, g.ClearedBlocks});
+    const replay::Replay game = recorder_.finish(replay::claimOf(g));
     try {
         shelf_.store(game, g.BestTen);
     } catch (const std::exception& error) {

@@ -18,8 +18,8 @@ class ReplayRecording {
 
     ReplayRecording(std::filesystem::path dataFolder, ReportFailure reportFailure);
 
-    // Before the frame's step: a new game begins here, from the generator as it stands.
-    void beforeFrame(const core::GameGlobals& g, std::int64_t utcMs);
+    // Before the new game's step (`gsNewGame`): the game begins from the generator as it stands.
+    void begin(const core::GameGlobals& g, std::int64_t utcMs);
     // A character typed into the game before the next frame.
     void keyTyped(char key);
     // After the frame's step: its lag, and the replay once the frame entered the result.

@@ -14,10 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-replay::Claim claimOf(const core::THiScoreEntry& entry) {
-    return {entry.Score, entry.Level, entry.Blocks};
-}
-
 // "20261209-081935-123", UTC.
 std::string stampOf(std::int64_t utcMs) {
     const std::time_t seconds = static_cast<std::time_t>(utcMs / 1000);
@@ -87,7 +83,7 @@ void ReplayShelf::removeUnkept(const core::BestTenTable& table) const {
     std::vector<bool> taken(games.size(), false);
     for (const core::THiScoreEntry& entry : table) {
         for (std::size_t i = 0; i < games.size(); ++i) {
-            if (!taken[i] && games[i].game.claim == claimOf(entry)) {
+            if (!taken[i] && games[i].game.claim == replay::claimOf(entry)) {
                 taken[i] = kept[i] = true;
                 break;
             }
@@ -105,7 +101,8 @@ std::optional<replay::Replay> ReplayShelf::bestReplay(const core::BestTenTable& 
     const std::vector<Shelved> games = shelved();
     for (const core::THiScoreEntry& entry : table) {
         for (const Shelved& shelf : games) {
-            if (shelf.game.claim == claimOf(entry) && replay::verifyReplay(shelf.game).valid) {
+            if (shelf.game.claim == replay::claimOf(entry) &&
+                replay::verifyReplay(shelf.game).valid) {
                 return shelf.game;
             }
         }

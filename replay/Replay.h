@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/BestTen.h"
+#include "core/GameGlobals.h"
 #include "core/RulesVersion.h"
 
 namespace replay {
@@ -34,6 +35,14 @@ struct Claim {
     std::int32_t score = 0, level = 0, blocks = 0;
     bool operator==(const Claim&) const = default;
 };
+
+// The result a game reached, and the one a table's entry holds.
+constexpr Claim claimOf(const core::GameGlobals& g) {
+    return {g.Score, g.Level, g.ClearedBlocks};
+}
+constexpr Claim claimOf(const core::THiScoreEntry& entry) {
+    return {entry.Score, entry.Level, entry.Blocks};
+}
 
 struct Replay {
     std::uint16_t rulesVersion = core::RulesVersion;

@@ -2,18 +2,14 @@
 
 #include <numeric>
 
-#include "core/Simulation.h"
 #include "replay/ReplayError.h"
 #include "replay/ReplayFile.h"
+#include "replay/ReplayRun.h"
 #include "replay/ReplayShape.h"
 
 namespace replay {
 
 namespace {
-
-Claim resultOf(const core::GameGlobals& g) {
-    return {g.Score, g.Level, g.ClearedBlocks};
-}
 
 std::string claimProblem(const Claim& claimed, const Claim& reached) {
     const auto differs = [](const char* field, std::int32_t claim, std::int32_t reach) {
@@ -34,25 +30,20 @@ std::string claimProblem(const Claim& claimed, const Claim& reached) {
 
 // The game over the replay's frames; empty when its result comes exactly at the last frame.
 std::string runProblem(const Replay& replay, Claim& reached) {
-    core::Simulation simulation(replay.randomState, replay.bestTen);
-    const std::size_t frameCount = replay.lags.size();
-    auto answer = replay.answers.begin();
-    for (std::size_t frame = 0; frame < frameCount; ++frame) {
-        for (; answer != replay.answers.end() && answer->frame == frame; ++answer) {
-            simulation.keyPress(answer->key);
-        }
-        simulation.step(replay.lags[frame]);
-        if (simulation.resultEntered() && frame + 1 < frameCount) {
-            reached = resultOf(simulation.state());
-            return "the game ends after " + std::to_string(frame + 1) + " of the " +
-                   std::to_string(frameCount) + " frames";
+    ReplayRun run(replay);
+    while (!run.finished()) {
+        run.stepFrame();
+        if (run.simulation().resultEntered() && !run.finished()) {
+            reached = claimOf(run.simulation().state());
+            return "the game ends after " + std::to_string(run.frames()) + " of the " +
+                   std::to_string(replay.lags.size()) + " frames";
         }
     }
-    reached = resultOf(simulation.state());
-    if (answer != replay.answers.end()) {
-        return answerAfterLastFrame(answer->frame);
+    reached = claimOf(run.simulation().state());
+    if (const auto frame = run.answerLeftOver()) {
+        return answerAfterLastFrame(*frame);
     }
-    if (!simulation.resultEntered()) {
+    if (!run.simulation().resultEntered()) {
         return "the game has not ended after the last frame";
     }
     return {};

@@ -2,7 +2,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdint>
 
 #include "core/PlayRules.h"
@@ -16,8 +15,7 @@ constexpr int FramesPerAnswer = 45;
 constexpr int WrongEvery = 4;
 
 char answerOf(const core::GameGlobals& g, int answerNumber) {
-    const auto most = std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end());
-    const int colour = static_cast<int>(most - g.ColorCounts.begin());
+    const int colour = core::colourWithMostBlocks(g);
     const int given = answerNumber % WrongEvery == 0 ? colour % g.ColorRange + 1 : colour;
     return core::answerKeyOf(given);
 }

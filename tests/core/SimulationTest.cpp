@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "core/PlayRules.h"
@@ -14,8 +13,7 @@ namespace {
 
 // The digit of the colour with the most blocks: what a perfect player presses.
 std::string bestAnswer(const GameGlobals& g) {
-    const auto most = std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end());
-    return {answerKeyOf(static_cast<int>(most - g.ColorCounts.begin()))};
+    return {answerKeyOf(colourWithMostBlocks(g))};
 }
 
 TEST(SimulationTest, ANewGameBeginsFromItsRandomStateAndUncoversTheBoard) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <vector>
 
@@ -34,9 +33,7 @@ class ReplayRecordingTest : public ::testing::Test {
         game.press(vk::Space);
         for (int frame = 0; frame < 400 && game.g.GameOverPhase != 2; ++frame) {
             if (game.g.State == core::gsPlay && frame < 200 && frame % 3 == 0) {
-                const auto& counts = game.g.ColorCounts;
-                const auto most = std::max_element(counts.begin() + 1, counts.end());
-                char answer = core::answerKeyOf(static_cast<int>(most - counts.begin()));
+                char answer = core::answerKeyOf(core::colourWithMostBlocks(game.g));
                 game.form().FormKeyPress(answer);
             }
             game.frame(frame < 200 ? 16 : 1500);

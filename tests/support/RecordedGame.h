@@ -2,7 +2,6 @@
 // A game played to its result by a simple player and recorded as the game window records it:
 // the replay's tests and benchmark start from it.
 
-#include <algorithm>
 #include <cstdint>
 
 #include "core/PlayRules.h"
@@ -32,8 +31,7 @@ inline std::int32_t lagOf(const PlayStyle& style, std::uint32_t frame) {
 
 // The colour with the most blocks, or the next colour when the player errs.
 inline char answerOf(const core::GameGlobals& g, int answerNumber, int wrongEvery) {
-    const auto most = std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end());
-    const int colour = static_cast<int>(most - g.ColorCounts.begin());
+    const int colour = core::colourWithMostBlocks(g);
     const bool wrong = wrongEvery > 0 && answerNumber % wrongEvery == 0;
     return core::answerKeyOf(wrong ? colour % g.ColorRange + 1 : colour);
 }
@@ -57,7 +55,7 @@ inline replay::Replay recordGame(std::uint32_t seed, const PlayStyle& style = {}
         simulation.step(lag);
     }
     const core::GameGlobals& g = simulation.state();
-    return recorder.finish({g.Score, g.Level, g.ClearedBlocks});
+    return recorder.finish(replay::claimOf(g));
 }
 
 }  // namespace testsupport

@@ -1,6 +1,5 @@
 #include "tools/script/ScriptRunner.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <istream>
@@ -47,12 +46,6 @@ std::uint16_t keyCodeOf(const std::string& name) {
         throw std::invalid_argument("unknown key: " + name);
     }
     return static_cast<std::uint16_t>(code);
-}
-
-// The digit of the colour with the most blocks: what a perfect player types.
-char bestAnswerOf(const core::GameGlobals& g) {
-    const auto most = std::max_element(g.ColorCounts.begin() + 1, g.ColorCounts.end());
-    return core::answerKeyOf(static_cast<int>(most - g.ColorCounts.begin()));
 }
 
 platform::TimeOfDay parseTimeOfDay(const std::string& text) {
@@ -124,8 +117,9 @@ void ScriptRunner::addBuiltInCommands() {
         }
         startOptions_.watch = replay::readReplayFile(file);
     });
-    addCommand("answer",
-               [this](std::istringstream&) { typed(bestAnswerOf(requireSession().globals())); });
+    addCommand("answer", [this](std::istringstream&) {
+        typed(core::answerKeyOf(core::colourWithMostBlocks(requireSession().globals())));
+    });
     addCommand("frame", [this](std::istringstream& args) {
         std::uint32_t lag = 0;
         int count = 1;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace protocol {
@@ -21,11 +22,37 @@ inline constexpr std::string_view Blocks = "tama";
 inline constexpr std::string_view Check = "pass_s";
 inline constexpr std::string_view Comment = "comment";
 inline constexpr std::string_view Page = "page";
+// Ours: a stored entry, and the page's filters.
+inline constexpr std::string_view Id = "id";
+inline constexpr std::string_view Verified = "verified";
+inline constexpr std::string_view Period = "period";
 }  // namespace field
 
 // The values of `command`.
 inline constexpr std::string_view EntryCommand = "entry";
 inline constexpr std::string_view ViewCommand = "view";
+// Ours: a stored entry's replay file.
+inline constexpr std::string_view ReplayCommand = "replay";
+
+// A submission with its replay is a POST of the entry's query with the replay file as its body.
+inline constexpr std::string_view ReplayContentType = "application/x-pudorock-replay";
+inline constexpr std::size_t MaxReplayBytes = 1024 * 1024;
+
+// A stored submission's answer tells where the entry stands, beside the page for people.
+inline constexpr std::string_view RankHeader = "X-Ranking-Rank";
+inline constexpr std::string_view EntryIdHeader = "X-Ranking-Entry";
+
+inline constexpr std::int64_t EntriesPerPage = 100;
+
+// The ranking page (from 1) that shows rank (from 1), among all entries.
+constexpr std::int64_t pageOfRank(std::int64_t rank) {
+    return rank < 1 ? 1 : (rank - 1) / EntriesPerPage + 1;
+}
+
+// The id of an entry's row on the page: the fragment that scrolls to it and highlights it.
+inline std::string entryAnchor(std::int64_t id) {
+    return "entry-" + std::to_string(id);
+}
 
 // Longest name and comment, in characters.
 inline constexpr std::size_t NameCharacters = 10;

@@ -5,10 +5,14 @@
 #include <chrono>
 #include <cstddef>
 
+#include "protocol/RankingProtocol.h"
+
 namespace server {
 
 // The request line and headers together, in bytes.
 inline constexpr std::size_t HeaderLimit = 8 * 1024;
+// A request's body: a submission's replay at most.
+inline constexpr std::size_t BodyLimit = protocol::MaxReplayBytes;
 
 struct HttpLimits {
     // Below the usual 1024 open files, with room for the database's.

@@ -44,6 +44,7 @@ void HttpSession::stopWhenIdle() {
 void HttpSession::readRequest() {
     parser_.emplace();
     parser_->header_limit(HeaderLimit);
+    parser_->body_limit(BodyLimit);
     stream_.expires_after(context_.limits.silence);
     http::async_read(stream_, buffer_, *parser_,
                      [self = shared_from_this()](const beast::error_code& error, std::size_t) {
@@ -62,6 +63,8 @@ void HttpSession::onRead(const beast::error_code& error) {
         return refuseUnreadable(error);
     }
     request_ = readRequestLine();
+    request_.contentType = std::string(view(parser_->get()[http::field::content_type]));
+    request_.body = std::move(parser_->get().body());
     context_.service.handle(request_, [self = shared_from_this()](Response response) {
         self->answer(std::move(response));
     });
@@ -80,8 +83,8 @@ void HttpSession::refuseUnreadable(const beast::error_code& error) {
     if (error == http::error::header_limit || error == http::error::buffer_overflow) {
         return answer(textResponse(431, "The request line and headers exceed 8 KB."));
     }
-    if (error == http::error::unexpected_body) {
-        return answer(textResponse(413, "Requests with a body are not accepted."));
+    if (error == http::error::body_limit) {
+        return answer(textResponse(413, "The request body exceeds 1 MB."));
     }
     answer(textResponse(400, "The request cannot be read as HTTP."));
 }

@@ -58,7 +58,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     beast::tcp_stream stream_;
     asio::ip::address peer_;
     beast::flat_buffer buffer_;
-    std::optional<http::request_parser<http::empty_body>> parser_;
+    std::optional<http::request_parser<http::string_body>> parser_;
     http::response<http::span_body<const char>> response_;
     std::shared_ptr<const std::string> body_;
     Request request_;

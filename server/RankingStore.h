@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/RankingProtocol.h"
 #include "server/Entry.h"
 #include "server/Sqlite.h"
 
@@ -20,7 +21,7 @@ struct RankingPage {
 
 class RankingStore {
   public:
-    static constexpr int EntriesPerPage = 100;
+    static constexpr int EntriesPerPage = static_cast<int>(protocol::EntriesPerPage);
 
     // Creates the file and its table when they are missing. Throws StorageError.
     explicit RankingStore(const std::string& path);

@@ -12,11 +12,13 @@ struct Request {
     std::string method;
     std::string target;  // path and query as sent
     std::string client;  // the address submissions are counted against
+    std::string contentType{};
+    std::string body{};  // at most BodyLimit bytes
 };
 
 struct Response {
     int status = 200;
-    std::string contentType;
+    std::string contentType{};
     std::shared_ptr<const std::string> body;
     std::vector<std::pair<std::string, std::string>> headers;  // beyond type and length
 };

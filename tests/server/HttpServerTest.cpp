@@ -107,7 +107,7 @@ TEST_F(HttpServerTest, RefusesLongHeadersAndBodies) {
     const std::string longTarget = exchange("GET /" + std::string(9000, 'a') + " HTTP/1.1\r\n\r\n");
     EXPECT_TRUE(longTarget.starts_with("HTTP/1.1 431 ")) << longTarget.substr(0, 100);
     const std::string body =
-        exchange("GET " + Page + " HTTP/1.1\r\nContent-Length: 5\r\n\r\nhello");
+        exchange("POST " + Page + " HTTP/1.1\r\nContent-Length: 1048577\r\n\r\nhello");
     EXPECT_TRUE(body.starts_with("HTTP/1.1 413 ")) << body;
     const std::string garbage = exchange("\x01\x02 nonsense\r\n\r\n");
     EXPECT_TRUE(garbage.starts_with("HTTP/1.1 400 ")) << garbage;

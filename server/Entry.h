@@ -13,6 +13,10 @@ struct Entry {
     std::int32_t level = 0;
     std::int32_t blocks = 0;
     std::int64_t submittedAt = 0;  // seconds since 1970, UTC
+    std::int64_t id{};             // given by the store
+    // Whether a replay reached the result; only verified entries keep their replay.
+    bool verified{};
+    std::string replay{};  // the replay file; filled only on its way into the store
 };
 
 }  // namespace server

@@ -65,6 +65,7 @@ void HttpSession::onRead(const beast::error_code& error) {
     request_ = readRequestLine();
     request_.contentType = std::string(view(parser_->get()[http::field::content_type]));
     request_.body = std::move(parser_->get().body());
+    awaitingAnswer_.emplace(stream_.get_executor());
     context_.service.handle(request_, [self = shared_from_this()](Response response) {
         self->answer(std::move(response));
     });
@@ -90,6 +91,7 @@ void HttpSession::refuseUnreadable(const beast::error_code& error) {
 }
 
 void HttpSession::answer(Response response) {
+    awaitingAnswer_.reset();
     const bool head = request_.method == "HEAD";
     const unsigned version = parser_->is_header_done() ? parser_->get().version() : 11;
     response_ = {};

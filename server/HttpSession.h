@@ -62,6 +62,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     http::response<http::span_body<const char>> response_;
     std::shared_ptr<const std::string> body_;
     Request request_;
+    // While the service works on an answer off the network thread, the loop must not run dry.
+    std::optional<asio::executor_work_guard<asio::any_io_executor>> awaitingAnswer_;
     std::chrono::steady_clock::time_point started_;
     bool answering_ = false;
     bool stopping_ = false;

@@ -1,7 +1,11 @@
 #include "server/RankingHtml.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "protocol/RankingProtocol.h"
 #include "server/EntryDate.h"
+#include "server/RankingLinks.h"
 #include "server/TextEscape.h"
 
 namespace server {
@@ -26,7 +30,10 @@ tr.r4 td:first-child{border-color:#f0f}tr.r5 td:first-child{border-color:#0ff}
 tr.r6 td:first-child{border-color:#d0d0d0}tr.r7 td:first-child{border-color:#af875f}
 tr.r8 td:first-child{border-color:#7f9fbf}tr.r9 td:first-child{border-color:#9fbf7f}
 nav{text-align:center;margin:1em 0;line-height:2}
-nav a,nav b{padding:0 .4em}
+nav a,nav b,nav span{padding:0 .4em}
+nav.f b{color:#0ff}
+td.v{white-space:nowrap}td.v span{color:#0f0}
+tr:target td{background:#304}
 @media (max-width:40em){.w{display:none}table{font-size:.85em}td,th{padding:.2em}}
 )";
 
@@ -38,57 +45,127 @@ std::string head(std::string_view title) {
            std::string(title) + "</title><style>" + Style + "</style></head><body>\n";
 }
 
-std::string pageLink(std::string_view pagePath, int number) {
-    using namespace protocol;
-    return std::string(pagePath) + "?" + std::string(field::Command) + "=" +
-           std::string(ViewCommand) + "&amp;" + std::string(field::Page) + "=" +
-           std::to_string(number);
+// Beside the current page, this many on each side; the first and the last always.
+constexpr int PagerReach = 2;
+
+std::string link(std::string_view pagePath, const PageQuery& query, const std::string& text) {
+    return "<a href=\"" + escapeHtml(viewLink(pagePath, query)) + "\">" + text + "</a>";
 }
 
-std::string navigation(const RankingPage& page, std::string_view pagePath) {
+// A choice between views: the current one bold, the others linked from their first page.
+std::string choice(std::string_view pagePath, const PageQuery& shown, const PageQuery& choice,
+                   const char* text) {
+    const bool current =
+        choice.verifiedOnly == shown.verifiedOnly && choice.period == shown.period;
+    return current ? std::string("<b>") + text + "</b>" : link(pagePath, choice, text);
+}
+
+std::string filters(const RankingPage& page, std::string_view pagePath) {
+    const PageQuery shown = page.query;
+    auto with = [&](bool verifiedOnly, Period period) {
+        return PageQuery{1, verifiedOnly, period};
+    };
+    return "<nav class=\"f\">" + choice(pagePath, shown, with(false, shown.period), "すべて") +
+           choice(pagePath, shown, with(true, shown.period), "✔ 確認済みのみ") + " | " +
+           choice(pagePath, shown, with(shown.verifiedOnly, Period::All), "全期間") +
+           choice(pagePath, shown, with(shown.verifiedOnly, Period::Week), "今週") +
+           choice(pagePath, shown, with(shown.verifiedOnly, Period::Day), "今日") + "</nav>\n";
+}
+
+// The pages a pager links: the first, the last and a few around the current one.
+std::vector<int> pagerNumbers(int current, int pages) {
+    std::vector<int> numbers{1};
+    for (int number = std::max(2, current - PagerReach);
+         number <= std::min(pages, current + PagerReach); ++number) {
+        numbers.push_back(number);
+    }
+    if (numbers.back() != pages) {
+        numbers.push_back(pages);
+    }
+    return numbers;
+}
+
+std::string pager(const RankingPage& page, std::string_view pagePath) {
     std::string links = "<nav>";
-    for (int number = 1; number <= page.pages; ++number) {
-        links += number == page.number ? "<b>" + std::to_string(number) + "</b>"
-                                       : "<a href=\"" + pageLink(pagePath, number) + "\">" +
-                                             std::to_string(number) + "</a>";
+    int previous = 0;
+    for (const int number : pagerNumbers(page.query.number, page.pages)) {
+        if (number > previous + 1) {
+            links += "<span>…</span>";
+        }
+        PageQuery query = page.query;
+        query.number = number;
+        links += number == page.query.number ? "<b>" + std::to_string(number) + "</b>"
+                                             : link(pagePath, query, std::to_string(number));
+        previous = number;
     }
     return links + "</nav>\n";
 }
 
-std::string row(const Entry& entry, std::int64_t rank) {
-    return "<tr class=\"r r" + std::to_string((rank - 1) % 10) + "\"><td class=\"n\">" +
-           std::to_string(rank) + "</td><td>" + escapeHtml(entry.name) + "</td><td class=\"n\">" +
+std::string mark(const Entry& entry, std::string_view pagePath) {
+    if (!entry.verified) {
+        return "<td class=\"v\" title=\"未確認: リプレイなしで登録\">–</td>";
+    }
+    return "<td class=\"v\"><span title=\"確認済み: リプレイでこの結果を再現\">✔</span> <a href=\"" +
+           escapeHtml(replayLink(pagePath, entry.id)) + "\" download>リプレイ</a></td>";
+}
+
+std::string row(const Entry& entry, std::int64_t rank, std::string_view pagePath) {
+    return "<tr id=\"" + protocol::entryAnchor(entry.id) + "\" class=\"r r" +
+           std::to_string((rank - 1) % 10) + "\"><td class=\"n\">" + std::to_string(rank) +
+           "</td><td>" + escapeHtml(entry.name) + "</td><td class=\"n\">" +
            std::to_string(entry.score) + "</td><td class=\"n\">" + std::to_string(entry.level) +
-           "</td><td class=\"n\">" + std::to_string(entry.blocks) + "</td><td class=\"c\">" +
-           escapeHtml(entry.comment) + "</td><td class=\"w\">" + formatDate(entry.submittedAt) +
-           "</td></tr>\n";
+           "</td><td class=\"n\">" + std::to_string(entry.blocks) + "</td>" +
+           mark(entry, pagePath) + "<td class=\"c\">" + escapeHtml(entry.comment) +
+           "</td><td class=\"w\">" + formatDate(entry.submittedAt) + "</td></tr>\n";
+}
+
+const char* titleOf(Period period) {
+    switch (period) {
+        case Period::Week:
+            return "今週のランキング";
+        case Period::Day:
+            return "今日のランキング";
+        case Period::All:
+            break;
+    }
+    return "歴代ランキング";
+}
+
+// A short page after a submission, leading back to the ranking.
+std::string notice(std::string_view title, std::string_view text, std::string_view pagePath) {
+    return head(std::string(title) + " - プドロク") + "<h1>歴代ランキング</h1>\n<p>" +
+           std::string(text) + "</p>\n<p><a href=\"" + std::string(pagePath) +
+           "\">ランキングを見る</a></p>\n</body></html>\n";
 }
 
 }  // namespace
 
 std::string renderRankingHtml(const RankingPage& page, std::string_view pagePath) {
-    std::string html = head("歴代ランキング - プドロク") + "<h1>歴代ランキング</h1>\n";
-    html += "<p>" + std::to_string(page.total) + " 件</p>\n" + navigation(page, pagePath);
+    const std::string title = titleOf(page.query.period);
+    std::string html = head(title + " - プドロク") + "<h1>" + title + "</h1>\n";
+    html += filters(page, pagePath) + "<p>" + std::to_string(page.total) + " 件</p>\n" +
+            pager(page, pagePath);
     html +=
         "<table><thead><tr><th>順位</th><th>名前</th><th>スコア</th><th>レベル</th>"
-        "<th>ブロック</th><th>コメント</th><th class=\"w\">日時 (UTC)</th></tr></thead>"
-        "<tbody>\n";
-    std::int64_t rank = std::int64_t{page.number - 1} * RankingStore::EntriesPerPage;
+        "<th>ブロック</th><th>確認</th><th>コメント</th><th class=\"w\">日時 (UTC)</th></tr>"
+        "</thead><tbody>\n";
+    std::int64_t rank = page.firstRank;
     for (const Entry& entry : page.entries) {
-        html += row(entry, ++rank);
+        html += row(entry, rank++, pagePath);
     }
     html += "</tbody></table>\n";
     if (page.entries.empty()) {
         html += "<p>まだ登録はありません。</p>\n";
     }
-    return html + navigation(page, pagePath) + "</body></html>\n";
+    return html + pager(page, pagePath) + "</body></html>\n";
 }
 
 std::string renderThanksHtml(std::string_view pagePath) {
-    return head("送信ありがとうございました - プドロク") +
-           "<h1>歴代ランキング</h1>\n<p>ハイスコアの申請ありがとうございました。</p>\n"
-           "<p><a href=\"" +
-           std::string(pagePath) + "\">ランキングを見る</a></p>\n</body></html>\n";
+    return notice("送信ありがとうございました", "ハイスコアの申請ありがとうございました。", pagePath);
+}
+
+std::string renderAlreadyStoredHtml(std::string_view pagePath) {
+    return notice("登録済みです", "この結果はすでに登録されています。", pagePath);
 }
 
 }  // namespace server

@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "server/RankingStore.h"
+#include "server/RankingPages.h"
 
 namespace server {
 
 // Links to the other pages are relative to pagePath.
 std::string renderRankingHtml(const RankingPage& page, std::string_view pagePath);
 std::string renderThanksHtml(std::string_view pagePath);
+// The answer to a result that was stored before; nothing of the stored entry changed.
+std::string renderAlreadyStoredHtml(std::string_view pagePath);
 
 }  // namespace server

@@ -7,6 +7,7 @@
 #include "server/RankingHtml.h"
 #include "server/RankingJson.h"
 #include "server/Refusal.h"
+#include "server/ReplayCheck.h"
 #include "server/Submission.h"
 
 namespace server {
@@ -22,14 +23,25 @@ std::string_view fieldOr(const QueryFields& fields, std::string_view key,
     return found == fields.end() ? otherwise : std::string_view(found->second);
 }
 
-int pageNumber(const QueryFields& fields) {
-    const std::string_view text = fieldOr(fields, protocol::field::Page, "1");
-    int number = 0;
+std::int64_t positiveNumber(const QueryFields& fields, std::string_view key,
+                            std::string_view otherwise, const char* meaning) {
+    const std::string_view text = fieldOr(fields, key, otherwise);
+    std::int64_t number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end != text.data() + text.size() || number < 1) {
-        throw Refusal(400, "\"" + std::string(protocol::field::Page) + "\" is not a page number.");
+        throw Refusal(400, "\"" + std::string(key) + "\" is not " + meaning + ".");
     }
     return number;
+}
+
+PageQuery pageQueryOf(const QueryFields& fields) {
+    const std::int64_t number = positiveNumber(fields, protocol::field::Page, "1", "a page number");
+    const std::string_view verified = fieldOr(fields, protocol::field::Verified, "0");
+    if (verified != "0" && verified != "1") {
+        throw Refusal(400, "\"" + std::string(protocol::field::Verified) + "\" is 0 or 1.");
+    }
+    return {static_cast<int>(std::min<std::int64_t>(number, INT32_MAX)), verified == "1",
+            periodNamed(fieldOr(fields, protocol::field::Period, "all"))};
 }
 
 Response methodNotAllowed(std::string_view allowed) {
@@ -38,15 +50,36 @@ Response methodNotAllowed(std::string_view allowed) {
     return response;
 }
 
+Response placed(const SubmissionWriter::Placement& placement,
+                std::shared_ptr<const std::string> page) {
+    Response response{200, "text/html; charset=utf-8", std::move(page), {}};
+    response.headers.emplace_back(protocol::RankHeader, std::to_string(placement.rank));
+    response.headers.emplace_back(protocol::EntryIdHeader,
+                                  std::to_string(placement.entry.key.id));
+    return response;
+}
+
+Response replayFile(std::int64_t id, std::string bytes) {
+    Response response{200, std::string(protocol::ReplayContentType),
+                      std::make_shared<const std::string>(std::move(bytes)),
+                      {}};
+    response.headers.emplace_back(
+        "Content-Disposition",
+        "attachment; filename=\"pudorock-" + std::to_string(id) + ".pdrp\"");
+    return response;
+}
+
 }  // namespace
 
-RankingService::RankingService(RankingStore& reader, SubmissionWriter& writer, RateLimiter& limiter,
-                               WallClock wallClock)
-    : reader_(reader),
-      writer_(writer),
+RankingService::RankingService(RankingBackend& backend, RateLimiter& limiter,
+                               WallClock wallClock, Settings settings)
+    : backend_(backend),
       limiter_(limiter),
       wallClock_(std::move(wallClock)),
-      thanks_(std::make_shared<const std::string>(renderThanksHtml(protocol::RankingPath))) {}
+      settings_(settings),
+      thanks_(std::make_shared<const std::string>(renderThanksHtml(protocol::RankingPath))),
+      alreadyStored_(
+          std::make_shared<const std::string>(renderAlreadyStoredHtml(protocol::RankingPath))) {}
 
 void RankingService::handle(const Request& request, Respond respond) {
     const std::string_view target = request.target;
@@ -54,8 +87,8 @@ void RankingService::handle(const Request& request, Respond respond) {
     if (target.substr(0, question) != protocol::RankingPath) {
         return respond(textResponse(404, "Nothing is here."));
     }
-    if (request.method != "GET" && request.method != "HEAD") {
-        return respond(methodNotAllowed("GET, HEAD"));
+    if (request.method != "GET" && request.method != "HEAD" && request.method != "POST") {
+        return respond(methodNotAllowed("GET, HEAD, POST"));
     }
     try {
         const std::string_view query =
@@ -72,57 +105,124 @@ void RankingService::dispatch(const Request& request, const QueryFields& fields,
     const std::string_view command =
         fieldOr(fields, protocol::field::Command, protocol::ViewCommand);
     if (command == protocol::EntryCommand) {
-        if (request.method != "GET") {
-            return respond(methodNotAllowed("GET"));
+        if (request.method == "HEAD") {
+            return respond(methodNotAllowed("GET, POST"));
         }
         return submit(request, fields, respond);
     }
+    if (request.method == "POST") {
+        return respond(methodNotAllowed("GET, HEAD"));
+    }
     if (command == protocol::ViewCommand || command == JsonCommand) {
-        return respond(view(fields, command == JsonCommand ? Json : Html));
+        return view(fields, command == JsonCommand ? Json : Html, respond);
+    }
+    if (command == protocol::ReplayCommand) {
+        return serveReplay(fields, respond);
     }
     throw Refusal(400, "Unknown command.");
 }
 
-// respond is taken only once the submission is queued; a refusal before uses it in place.
+// respond is taken only once the submission is under way; a refusal before uses it in place.
 void RankingService::submit(const Request& request, const QueryFields& fields, Respond& respond) {
     Entry entry = readSubmission(fields);
+    const bool withReplay = request.method == "POST";
+    if (!withReplay && settings_.requireReplay) {
+        throw Refusal(403, "This ranking takes only results sent with their replay; update the "
+                           "game to send yours.");
+    }
+    if (withReplay && request.contentType != protocol::ReplayContentType) {
+        throw Refusal(415, "A submission's body is its replay, of type " +
+                               std::string(protocol::ReplayContentType) + ".");
+    }
     if (const auto wait = limiter_.admit(request.client)) {
         Response response = textResponse(429, "Too many submissions; try again later.");
         response.headers.emplace_back("Retry-After", std::to_string(wait->count()));
         return respond(std::move(response));
     }
     entry.submittedAt = wallClock_();
-    writer_.submit(std::move(entry), [this, respond = std::move(respond)](bool stored) {
-        if (!stored) {
+    if (!withReplay) {
+        return store(std::move(entry), std::move(respond));
+    }
+    entry.replay = request.body;
+    check(std::move(entry), std::move(respond));
+}
+
+// The check runs on a worker; only its verdict comes back to the network thread.
+void RankingService::check(Entry entry, Respond respond) {
+    auto job = [this, entry = std::move(entry), respond](std::size_t) mutable {
+        auto refusal = replayRefusal(entry);
+        backend_.deliver([this, entry = std::move(entry), respond = std::move(respond),
+                          refusal = std::move(refusal)]() mutable {
+            if (refusal) {
+                return respond(textResponse(422, *refusal));
+            }
+            entry.verified = true;
+            store(std::move(entry), std::move(respond));
+        });
+    };
+    if (!backend_.checkers.post(std::move(job))) {
+        respond(textResponse(503, "The ranking is checking many games; try again in a moment."));
+    }
+}
+
+void RankingService::store(Entry entry, Respond respond) {
+    backend_.writer.submit(std::move(entry), [this, respond = std::move(respond)](
+                                                 std::optional<SubmissionWriter::Placement> place) {
+        if (!place) {
             return respond(textResponse(503, "The ranking cannot store entries just now."));
         }
-        firstPage_ = {};
-        respond({200, "text/html; charset=utf-8", thanks_, {}});
+        respond(placed(*place, place->entry.added ? thanks_ : alreadyStored_));
     });
 }
 
-Response RankingService::view(const QueryFields& fields, Format format) {
-    const int number = pageNumber(fields);
-    return {200,
-            format == Json ? "application/json" : "text/html; charset=utf-8",
-            render(number, format),
-            {}};
+void RankingService::view(const QueryFields& fields, Format format, Respond& respond) {
+    const PageQuery query = pageQueryOf(fields);
+    const char* type = format == Json ? "application/json" : "text/html; charset=utf-8";
+    const bool cacheable = query.number == 1 && query.period == Period::All;
+    const std::int64_t version = backend_.watcher.dataVersion();
+    if (version != firstPagesVersion_) {
+        firstPages_.clear();
+        firstPagesVersion_ = version;
+    }
+    const auto key = std::pair(format, query.verifiedOnly);
+    if (const auto cached = firstPages_.find(key); cacheable && cached != firstPages_.end()) {
+        return respond({200, type, cached->second, {}});
+    }
+    auto read = [this, query, format](RankingStore& store) -> Response {
+        const RankingPage page = readPage(store, backend_.order, query, wallClock_());
+        if (query.number > page.pages) {
+            throw Refusal(404, "The ranking has no page " + std::to_string(query.number) + ".");
+        }
+        return {200, "",
+                std::make_shared<const std::string>(
+                    format == Json ? renderRankingJson(page, protocol::RankingPath)
+                                   : renderRankingHtml(page, protocol::RankingPath)),
+                {}};
+    };
+    backend_.readers.read(std::move(read), [this, respond = std::move(respond), type, cacheable,
+                                            key, version](Response response) {
+        if (response.status == 200) {
+            response.contentType = type;
+            if (cacheable && version == firstPagesVersion_) {
+                firstPages_[key] = response.body;
+            }
+        }
+        respond(std::move(response));
+    });
 }
 
-std::shared_ptr<const std::string> RankingService::render(int number, Format format) {
-    if (number == 1 && firstPage_[format]) {
-        return firstPage_[format];
-    }
-    const RankingPage page = reader_.page(number);
-    if (number > page.pages) {
-        throw Refusal(404, "The ranking has no page " + std::to_string(number) + ".");
-    }
-    auto rendered = std::make_shared<const std::string>(
-        format == Json ? renderRankingJson(page) : renderRankingHtml(page, protocol::RankingPath));
-    if (number == 1) {
-        firstPage_[format] = rendered;
-    }
-    return rendered;
+void RankingService::serveReplay(const QueryFields& fields, Respond& respond) {
+    const std::int64_t id =
+        positiveNumber(fields, protocol::field::Id, "", "the number of an entry");
+    backend_.readers.read(
+        [id](RankingStore& store) {
+            auto bytes = store.replay(id);
+            if (!bytes) {
+                throw Refusal(404, "Entry " + std::to_string(id) + " has no stored replay.");
+            }
+            return replayFile(id, std::move(*bytes));
+        },
+        std::move(respond));
 }
 
 }  // namespace server

@@ -1,32 +1,42 @@
 #pragma once
-// What the ranking answers: submissions from the game's dialog, the ranking page in HTML or
-// JSON, and a clear status for anything else. The first page is rendered once per change.
+// What the ranking answers: submissions from the game's dialog (with a replay, checked before
+// they are stored), the ranking page in HTML or JSON, stored replays, and a clear status for
+// anything else. Pages are read off the network thread; first pages are kept until the
+// database changes.
 
-#include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "server/QueryFields.h"
-#include "server/RankingStore.h"
+#include "server/RankingBackend.h"
+#include "server/RankingPages.h"
 #include "server/RateLimiter.h"
 #include "server/Request.h"
-#include "server/SubmissionWriter.h"
 
 namespace server {
 
 class RankingService {
   public:
-    using Respond = std::function<void(Response)>;
+    using Respond = server::Respond;
     // Seconds since 1970: the time an entry is stamped with.
     using WallClock = std::function<std::int64_t()>;
 
-    // Pages are read from reader; both stay owned by the caller.
-    RankingService(RankingStore& reader, SubmissionWriter& writer, RateLimiter& limiter,
-                   WallClock wallClock);
+    struct Settings {
+        // GET submissions, which carry no replay, are refused.
+        bool requireReplay = false;
+    };
 
-    // Answers at once, or, for a submission, when it is stored (through the writer's delivery).
+    // backend and limiter stay owned by the caller.
+    RankingService(RankingBackend& backend, RateLimiter& limiter, WallClock wallClock,
+                   Settings settings);
+    RankingService(RankingBackend& backend, RateLimiter& limiter, WallClock wallClock)
+        : RankingService(backend, limiter, std::move(wallClock), Settings{}) {}
+
+    // Answers at once, or when the work behind the answer is done (on the network thread).
     void handle(const Request& request, Respond respond);
 
   private:
@@ -34,15 +44,20 @@ class RankingService {
 
     void dispatch(const Request& request, const QueryFields& fields, Respond& respond);
     void submit(const Request& request, const QueryFields& fields, Respond& respond);
-    Response view(const QueryFields& fields, Format format);
-    std::shared_ptr<const std::string> render(int pageNumber, Format format);
+    void check(Entry entry, Respond respond);
+    void store(Entry entry, Respond respond);
+    void view(const QueryFields& fields, Format format, Respond& respond);
+    void serveReplay(const QueryFields& fields, Respond& respond);
 
-    RankingStore& reader_;
-    SubmissionWriter& writer_;
+    RankingBackend& backend_;
     RateLimiter& limiter_;
     WallClock wallClock_;
-    std::array<std::shared_ptr<const std::string>, 2> firstPage_;
+    Settings settings_;
+    // First pages of all time, by format and filter, and the database version they show.
+    std::map<std::pair<Format, bool>, std::shared_ptr<const std::string>> firstPages_;
+    std::int64_t firstPagesVersion_ = -1;
     std::shared_ptr<const std::string> thanks_;
+    std::shared_ptr<const std::string> alreadyStored_;
 };
 
 }  // namespace server

@@ -1,6 +1,7 @@
 #pragma once
 // One request as the ranking sees it, and its answer, apart from how HTTP carries them.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -24,5 +25,10 @@ struct Response {
 };
 
 Response textResponse(int status, const std::string& text);
+
+// Hands an answer to its connection; called on the network thread.
+using Respond = std::function<void(Response)>;
+// Runs work on the network thread, from any thread.
+using Deliver = std::function<void(std::function<void()>)>;
 
 }  // namespace server

@@ -51,6 +51,8 @@ std::optional<ServerOptions> parseServerOptions(int argc, char** argv, int& exit
         ->type_name("N")
         ->check(CLI::Range(std::size_t{1}, std::size_t{1'000'000'000}))
         ->capture_default_str();
+    app.add_flag("--require-replay", options.requireReplay,
+                 "Take only results sent with their replay (a GET submission gets 403)");
     app.set_version_flag("--version", std::string("pudorock-ranking-server ") + version::Version);
     try {
         app.parse(argc, argv);

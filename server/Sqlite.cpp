@@ -40,6 +40,10 @@ void SqliteConnection::fail(const std::string& what) const {
     throw StorageError("database: " + what + ": " + reason);
 }
 
+bool SqliteConnection::readOnly() const {
+    return sqlite3_db_readonly(handle_.get(), "main") == 1;
+}
+
 SqliteStatement::SqliteStatement(SqliteConnection& connection, sqlite3_stmt* statement)
     : connection_(&connection), handle_(statement) {}
 
@@ -52,6 +56,13 @@ void SqliteStatement::bind(int index, std::int64_t value) {
 void SqliteStatement::bind(int index, std::string_view text) {
     if (sqlite3_bind_text(handle_.get(), index, text.data(), static_cast<int>(text.size()),
                           SQLITE_TRANSIENT) != SQLITE_OK) {
+        connection_->fail("bind");
+    }
+}
+
+void SqliteStatement::bindBlob(int index, std::string_view bytes) {
+    if (sqlite3_bind_blob64(handle_.get(), index, bytes.data(), bytes.size(), SQLITE_TRANSIENT) !=
+        SQLITE_OK) {
         connection_->fail("bind");
     }
 }
@@ -83,6 +94,12 @@ std::string SqliteStatement::text(int column) const {
     const int length = sqlite3_column_bytes(handle_.get(), column);
     return characters ? std::string(reinterpret_cast<const char*>(characters), length)
                       : std::string();
+}
+
+std::string SqliteStatement::blob(int column) const {
+    const void* bytes = sqlite3_column_blob(handle_.get(), column);
+    const int length = sqlite3_column_bytes(handle_.get(), column);
+    return bytes ? std::string(static_cast<const char*>(bytes), length) : std::string();
 }
 
 }  // namespace server

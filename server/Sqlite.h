@@ -30,6 +30,8 @@ class SqliteConnection {
     // Ends an open transaction without its changes; SQLite may have ended it already.
     void rollback() noexcept;
     SqliteStatement prepare(std::string_view sql);
+    // True when the file was opened read-only.
+    bool readOnly() const;
     [[noreturn]] void fail(const std::string& what) const;
 
   private:
@@ -45,11 +47,13 @@ class SqliteStatement {
 
     void bind(int index, std::int64_t value);
     void bind(int index, std::string_view text);
+    void bindBlob(int index, std::string_view bytes);
     // True while a row is there to read.
     bool step();
     void reset();
     std::int64_t integer(int column) const;
     std::string text(int column) const;
+    std::string blob(int column) const;
 
   private:
     struct Finalize {
@@ -57,6 +61,18 @@ class SqliteStatement {
     };
     SqliteConnection* connection_;
     std::unique_ptr<sqlite3_stmt, Finalize> handle_;
+};
+
+// Resets a statement however its use ends, so that a failure leaves it ready for the next use.
+class StatementUse {
+  public:
+    explicit StatementUse(SqliteStatement& statement) : statement_(statement) {}
+    ~StatementUse() { statement_.reset(); }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+
+  private:
+    SqliteStatement& statement_;
 };
 
 }  // namespace server

@@ -5,8 +5,9 @@
 
 namespace server {
 
-SubmissionWriter::SubmissionWriter(const std::string& databasePath, Deliver deliver)
-    : store_(databasePath), deliver_(std::move(deliver)), thread_([this] { run(); }) {}
+SubmissionWriter::SubmissionWriter(const std::string& databasePath, RankOrder& order,
+                                   Deliver deliver)
+    : store_(databasePath), order_(order), deliver_(std::move(deliver)), thread_([this] { run(); }) {}
 
 SubmissionWriter::~SubmissionWriter() {
     stop();
@@ -21,7 +22,7 @@ void SubmissionWriter::submit(Entry entry, Done done) {
             return;
         }
     }
-    done(false);
+    done(std::nullopt);
 }
 
 void SubmissionWriter::stop() {
@@ -50,23 +51,35 @@ void SubmissionWriter::run() {
 }
 
 void SubmissionWriter::commit(std::vector<Waiting> batch) {
-    std::vector<Entry> entries;
-    entries.reserve(batch.size());
-    for (const Waiting& waiting : batch) {
-        entries.push_back(waiting.entry);
-    }
-    bool stored = true;
-    try {
-        store_.add(entries);
-    } catch (const StorageError& error) {
-        std::cerr << error.what() << std::endl;
-        stored = false;
-    }
-    deliver_([batch = std::move(batch), stored] {
-        for (const Waiting& waiting : batch) {
-            waiting.done(stored);
+    auto placements = store(batch);
+    deliver_([batch = std::move(batch), placements = std::move(placements)] {
+        for (std::size_t index = 0; index < batch.size(); ++index) {
+            batch[index].done(placements[index]);
         }
     });
+}
+
+std::vector<std::optional<SubmissionWriter::Placement>> SubmissionWriter::store(
+    std::vector<Waiting>& batch) {
+    // The answers need no entry, so a replay's bytes are moved, not copied.
+    std::vector<Entry> entries;
+    entries.reserve(batch.size());
+    for (Waiting& waiting : batch) {
+        entries.push_back(std::move(waiting.entry));
+    }
+    std::vector<std::optional<Placement>> placements(batch.size());
+    try {
+        const auto stored =
+            store_.add(entries, [this](const StoreCommit& commit) { order_.stored(commit); });
+        order_.follow(store_);
+        for (std::size_t index = 0; index < stored.size(); ++index) {
+            placements[index] = Placement{stored[index], order_.rankOf(stored[index].key)};
+        }
+    } catch (const StorageError& error) {
+        std::cerr << error.what() << std::endl;
+        order_.forget();
+    }
+    return placements;
 }
 
 }  // namespace server

@@ -6,24 +6,31 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "server/Entry.h"
+#include "server/RankOrder.h"
 #include "server/RankingStore.h"
+#include "server/Request.h"
 
 namespace server {
 
 class SubmissionWriter {
   public:
-    // stored(true) after the commit, stored(false) when storing failed.
-    using Done = std::function<void(bool stored)>;
-    // Runs a batch's answers where they belong (the network thread).
-    using Deliver = std::function<void(std::function<void()>)>;
+    // Where a stored entry stands.
+    struct Placement {
+        StoredEntry entry;
+        std::int64_t rank = 0;  // from 1, among all entries
+    };
+    // The placement after the commit; nothing when storing failed.
+    using Done = std::function<void(std::optional<Placement>)>;
 
-    // Throws StorageError when the database cannot be opened.
-    SubmissionWriter(const std::string& databasePath, Deliver deliver);
+    // Keeps order up to date with what it stores. Throws StorageError when the database cannot
+    // be opened.
+    SubmissionWriter(const std::string& databasePath, RankOrder& order, Deliver deliver);
     // Stores what is still waiting, then stops.
     ~SubmissionWriter();
 
@@ -40,7 +47,10 @@ class SubmissionWriter {
     void run();
     void commit(std::vector<Waiting> batch);
 
+    std::vector<std::optional<Placement>> store(std::vector<Waiting>& batch);
+
     RankingStore store_;
+    RankOrder& order_;
     Deliver deliver_;
     std::mutex mutex_;
     std::condition_variable wake_;

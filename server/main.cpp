@@ -7,12 +7,11 @@
 #include "protocol/RankingProtocol.h"
 #include "server/Beast.h"
 #include "server/HttpServer.h"
+#include "server/RankingBackend.h"
 #include "server/RankingService.h"
-#include "server/RankingStore.h"
 #include "server/RateLimiter.h"
 #include "server/RequestLog.h"
 #include "server/ServerOptions.h"
-#include "server/SubmissionWriter.h"
 
 namespace {
 
@@ -39,13 +38,12 @@ std::int64_t secondsSince1970() {
 
 int serve(const ServerOptions& options) {
     asio::io_context context(1);
-    SubmissionWriter writer(options.database, [&context](std::function<void()> answers) {
+    RankingBackend backend(options.database, [&context](std::function<void()> answers) {
         asio::post(context, std::move(answers));
     });
-    RankingStore reader(options.database);
     RateLimiter limiter(options.maxEntriesPerMinute,
                         [] { return std::chrono::steady_clock::now(); });
-    RankingService service(reader, writer, limiter, secondsSince1970);
+    RankingService service(backend, limiter, secondsSince1970, {options.requireReplay});
     RequestLog log(std::cout);
     HttpServer server(context, resolve(context, options), service, log);
     const std::string address = shownEndpoint(server.localEndpoint());
@@ -57,7 +55,7 @@ int serve(const ServerOptions& options) {
     signals.async_wait([&](const boost::system::error_code& error, int) {
         if (!error) {
             server.stop();
-            writer.stop();
+            backend.writer.stop();
         }
     });
     server.start();

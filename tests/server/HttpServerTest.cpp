@@ -63,12 +63,11 @@ class HttpServerTest : public ::testing::Test {
     testsupport::TempWorkingDirectory directory_;
     asio::io_context context_;
     asio::io_context client_;
-    SubmissionWriter writer_{"ranking.sqlite3", [this](std::function<void()> answers) {
-                                 asio::post(context_, answers);
-                             }};
-    RankingStore reader_{"ranking.sqlite3"};
+    RankingBackend backend_{"ranking.sqlite3", [this](std::function<void()> answers) {
+                                asio::post(context_, answers);
+                            }};
     RateLimiter limiter_{10, [] { return std::chrono::steady_clock::now(); }};
-    RankingService service_{reader_, writer_, limiter_, [] { return 0; }};
+    RankingService service_{backend_, limiter_, [] { return 0; }};
     std::ostringstream logged_;
     RequestLog log_{logged_};
     std::optional<HttpServer> server_;

@@ -32,13 +32,13 @@ PageReaders::PageReaders(const std::string& databasePath, std::size_t workers, D
 }
 
 void PageReaders::read(Read read, Respond respond) {
-    const bool queued = pool_.post([this, read = std::move(read),
-                                    respond](std::size_t worker) mutable {
-        Response response = answered(read, *stores_[worker]);
-        deliver_([respond = std::move(respond), response = std::move(response)]() mutable {
-            respond(std::move(response));
+    const bool queued =
+        pool_.post([this, read = std::move(read), respond](std::size_t worker) mutable {
+            Response response = answered(read, *stores_[worker]);
+            deliver_([respond = std::move(respond), response = std::move(response)]() mutable {
+                respond(std::move(response));
+            });
         });
-    });
     if (!queued) {
         respond(textResponse(503, "The ranking is busy; try again in a moment."));
     }

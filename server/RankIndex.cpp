@@ -25,9 +25,8 @@ void RankIndex::assign(std::vector<RankKey> keys) {
 
 std::size_t RankIndex::blockFor(const RankKey& key) const {
     // The first block whose last key does not rank before key.
-    const auto found = std::partition_point(blocks_.begin(), blocks_.end(), [&](const Block& b) {
-        return ranksBefore(b.back(), key);
-    });
+    const auto found = std::partition_point(
+        blocks_.begin(), blocks_.end(), [&](const Block& b) { return ranksBefore(b.back(), key); });
     const auto index = static_cast<std::size_t>(found - blocks_.begin());
     return std::min(index, blocks_.size() - 1);
 }

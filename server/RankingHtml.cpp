@@ -55,8 +55,7 @@ std::string link(std::string_view pagePath, const PageQuery& query, const std::s
 // A choice between views: the current one bold, the others linked from their first page.
 std::string choice(std::string_view pagePath, const PageQuery& shown, const PageQuery& choice,
                    const char* text) {
-    const bool current =
-        choice.verifiedOnly == shown.verifiedOnly && choice.period == shown.period;
+    const bool current = choice.verifiedOnly == shown.verifiedOnly && choice.period == shown.period;
     return current ? std::string("<b>") + text + "</b>" : link(pagePath, choice, text);
 }
 
@@ -105,7 +104,8 @@ std::string mark(const Entry& entry, std::string_view pagePath) {
     if (!entry.verified) {
         return "<td class=\"v\" title=\"未確認: リプレイなしで登録\">–</td>";
     }
-    return "<td class=\"v\"><span title=\"確認済み: リプレイでこの結果を再現\">✔</span> <a href=\"" +
+    return "<td class=\"v\"><span title=\"確認済み: リプレイでこの結果を再現\">✔</span> <a "
+           "href=\"" +
            escapeHtml(replayLink(pagePath, entry.id)) + "\" download>リプレイ</a></td>";
 }
 
@@ -161,7 +161,8 @@ std::string renderRankingHtml(const RankingPage& page, std::string_view pagePath
 }
 
 std::string renderThanksHtml(std::string_view pagePath) {
-    return notice("送信ありがとうございました", "ハイスコアの申請ありがとうございました。", pagePath);
+    return notice("送信ありがとうございました", "ハイスコアの申請ありがとうございました。",
+                  pagePath);
 }
 
 std::string renderAlreadyStoredHtml(std::string_view pagePath) {

@@ -16,10 +16,11 @@ std::string entryJson(const Entry& entry, std::int64_t rank, std::string_view pa
     return "{\"id\":" + std::to_string(entry.id) + ",\"rank\":" + std::to_string(rank) +
            ",\"name\":" + quoted(entry.name) + ",\"score\":" + std::to_string(entry.score) +
            ",\"level\":" + std::to_string(entry.level) +
-           ",\"blocks\":" + std::to_string(entry.blocks) + ",\"comment\":" +
-           quoted(entry.comment) + ",\"date\":\"" + formatIsoTime(entry.submittedAt) +
-           "\",\"verified\":" + (entry.verified ? "true" : "false") + ",\"replay\":" +
-           (entry.verified ? quoted(replayLink(pagePath, entry.id)) : "null") + "}";
+           ",\"blocks\":" + std::to_string(entry.blocks) + ",\"comment\":" + quoted(entry.comment) +
+           ",\"date\":\"" + formatIsoTime(entry.submittedAt) +
+           "\",\"verified\":" + (entry.verified ? "true" : "false") +
+           ",\"replay\":" + (entry.verified ? quoted(replayLink(pagePath, entry.id)) : "null") +
+           "}";
 }
 
 }  // namespace

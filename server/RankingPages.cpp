@@ -37,8 +37,8 @@ Period periodNamed(std::string_view name) {
             return known.period;
         }
     }
-    throw Refusal(400, "\"" + std::string(protocol::field::Period) +
-                           "\" is one of all, week and day.");
+    throw Refusal(400,
+                  "\"" + std::string(protocol::field::Period) + "\" is one of all, week and day.");
 }
 
 std::string_view nameOf(Period period) {

@@ -54,25 +54,24 @@ Response placed(const SubmissionWriter::Placement& placement,
                 std::shared_ptr<const std::string> page) {
     Response response{200, "text/html; charset=utf-8", std::move(page), {}};
     response.headers.emplace_back(protocol::RankHeader, std::to_string(placement.rank));
-    response.headers.emplace_back(protocol::EntryIdHeader,
-                                  std::to_string(placement.entry.key.id));
+    response.headers.emplace_back(protocol::EntryIdHeader, std::to_string(placement.entry.key.id));
     return response;
 }
 
 Response replayFile(std::int64_t id, std::string bytes) {
-    Response response{200, std::string(protocol::ReplayContentType),
+    Response response{200,
+                      std::string(protocol::ReplayContentType),
                       std::make_shared<const std::string>(std::move(bytes)),
                       {}};
     response.headers.emplace_back(
-        "Content-Disposition",
-        "attachment; filename=\"pudorock-" + std::to_string(id) + ".pdrp\"");
+        "Content-Disposition", "attachment; filename=\"pudorock-" + std::to_string(id) + ".pdrp\"");
     return response;
 }
 
 }  // namespace
 
-RankingService::RankingService(RankingBackend& backend, RateLimiter& limiter,
-                               WallClock wallClock, Settings settings)
+RankingService::RankingService(RankingBackend& backend, RateLimiter& limiter, WallClock wallClock,
+                               Settings settings)
     : backend_(backend),
       limiter_(limiter),
       wallClock_(std::move(wallClock)),
@@ -127,8 +126,9 @@ void RankingService::submit(const Request& request, const QueryFields& fields, R
     Entry entry = readSubmission(fields);
     const bool withReplay = request.method == "POST";
     if (!withReplay && settings_.requireReplay) {
-        throw Refusal(403, "This ranking takes only results sent with their replay; update the "
-                           "game to send yours.");
+        throw Refusal(403,
+                      "This ranking takes only results sent with their replay; update the "
+                      "game to send yours.");
     }
     if (withReplay && request.contentType != protocol::ReplayContentType) {
         throw Refusal(415, "A submission's body is its replay, of type " +
@@ -193,7 +193,8 @@ void RankingService::view(const QueryFields& fields, Format format, Respond& res
         if (query.number > page.pages) {
             throw Refusal(404, "The ranking has no page " + std::to_string(query.number) + ".");
         }
-        return {200, "",
+        return {200,
+                "",
                 std::make_shared<const std::string>(
                     format == Json ? renderRankingJson(page, protocol::RankingPath)
                                    : renderRankingHtml(page, protocol::RankingPath)),

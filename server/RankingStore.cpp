@@ -55,7 +55,8 @@ RankingStore::RankingStore(const std::string& path)
       replay_(connection_.prepare("SELECT data FROM replays WHERE entry_id = ?1")) {}
 
 std::vector<StoredEntry> RankingStore::add(
-    const std::vector<Entry>& entries, const std::function<void(const StoreCommit&)>& beforeCommit) {
+    const std::vector<Entry>& entries,
+    const std::function<void(const StoreCommit&)>& beforeCommit) {
     connection_.execute("BEGIN IMMEDIATE");
     try {
         const std::int64_t before = readChanges();

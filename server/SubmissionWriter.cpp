@@ -7,7 +7,10 @@ namespace server {
 
 SubmissionWriter::SubmissionWriter(const std::string& databasePath, RankOrder& order,
                                    Deliver deliver)
-    : store_(databasePath), order_(order), deliver_(std::move(deliver)), thread_([this] { run(); }) {}
+    : store_(databasePath),
+      order_(order),
+      deliver_(std::move(deliver)),
+      thread_([this] { run(); }) {}
 
 SubmissionWriter::~SubmissionWriter() {
     stop();

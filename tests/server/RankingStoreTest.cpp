@@ -93,8 +93,8 @@ TEST_F(RankingStoreTest, PeriodsAndVerifiedOnlyChooseTheirEntries) {
     const std::int64_t now = 10 * 24 * 3600;
     Entry today = verified("today", 100, "r");
     today.submittedAt = now - 3600;
-    store_.add({entry("old", 900, now - 8 * 24 * 3600), entry("week", 500, now - 3 * 24 * 3600),
-                today});
+    store_.add(
+        {entry("old", 900, now - 8 * 24 * 3600), entry("week", 500, now - 3 * 24 * 3600), today});
     EXPECT_EQ(names(page(1, false, Period::Week)), (std::vector<std::string>{"week", "today"}));
     EXPECT_EQ(names(page(1, false, Period::Day)), std::vector<std::string>{"today"});
     EXPECT_EQ(names(page(1, true, Period::All)), std::vector<std::string>{"today"});

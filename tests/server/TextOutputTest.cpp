@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
+#include "server/RankingHtml.h"
 #include "server/RequestLog.h"
 #include "server/TextEscape.h"
 #include "tests/server/SubmissionQuery.h"
@@ -38,3 +41,32 @@ TEST(RequestLogTest, ShowsTheNameAndCommentDecodedAndKeepsALineOneLine) {
 }
 
 }  // namespace
+
+TEST(RankingHtmlTest, ThePagerLinksTheEndsAndAFewPagesAroundTheCurrentOne) {
+    const std::string path = "/r.cgi";
+    struct Case {
+        int number, pages;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {1, 1, "<b>1</b>"},
+        {1, 3, "<b>1</b>23"},
+        {25, 50, "1…2324<b>25</b>2627…50"},
+        {50, 50, "1…4849<b>50</b>"},
+    };
+    for (const Case& c : cases) {
+        server::RankingPage page;
+        page.query = {c.number, true, server::Period::Week};
+        page.pages = c.pages;
+        const std::string html = server::renderRankingHtml(page, path);
+        // The first pager, reduced to its texts and the current page's mark; links keep the
+        // view's filters.
+        const std::size_t begin = html.find("<nav>");
+        std::string pager = html.substr(begin, html.find("</nav>", begin) - begin);
+        if (c.pages > 1) {
+            EXPECT_NE(pager.find("&amp;verified=1&amp;period=week\">"), std::string::npos);
+        }
+        const std::string texts = std::regex_replace(pager, std::regex("<(?!/?b>)[^>]*>"), "");
+        EXPECT_EQ(texts, c.shown) << pager;
+    }
+}

@@ -10,7 +10,7 @@ PACKAGES := build-essential cmake pkg-config \
 	libfontconfig-dev fonts-ipafont-gothic libimgui-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils \
-	desktop-file-utils appstream man-db dpkg-dev file \
+	desktop-file-utils appstream man-db dpkg-dev file systemd \
 	libsqlite3-dev libcli11-dev libboost-dev zlib1g-dev sqlite3 curl chromium
 # Debian starts nginx's own service when it installs it; the benchmark runs its own nginx.
 BENCH_PACKAGES := wrk nginx-light

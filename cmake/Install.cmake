@@ -22,12 +22,18 @@ install(TARGETS pudorock-replay RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMP
 install(FILES tools/replay/pudorock-replay.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
   COMPONENT game)
 
-# The ranking server, when this tree has one: the program and an example systemd unit.
+# The ranking server, when this tree has one: the program, its manual and its service (a
+# systemd unit, its user and its environment file), whose places depend on the prefix.
 if(TARGET pudorock-ranking-server)
   install(TARGETS pudorock-ranking-server RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     COMPONENT server)
-  install(FILES server/pudorock-ranking-server.service
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pudorock-ranking-server COMPONENT server)
+  install(FILES assets/pudorock-ranking-server.8 DESTINATION ${CMAKE_INSTALL_MANDIR}/man8
+    COMPONENT server)
+  install(CODE "
+    set(pudorock_service_source \"${PROJECT_SOURCE_DIR}/server/service\")
+    set(pudorock_service_staging \"${PROJECT_BINARY_DIR}/service\")
+    set(pudorock_bindir \"${CMAKE_INSTALL_BINDIR}\")" COMPONENT server)
+  install(SCRIPT cmake/InstallService.cmake COMPONENT server)
 endif()
 
 # Only what the packages hold, so that they can be made without building every test: cpack's

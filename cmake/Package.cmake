@@ -28,6 +28,11 @@ if(TARGET pudorock-ranking-server)
   set(CPACK_DEBIAN_SERVER_PACKAGE_SECTION net)
   set(CPACK_COMPONENT_SERVER_DESCRIPTION "internet ranking server for pudorock
 Takes the results players send from the game and shows the ranking page.")
+  # Its service's user made, its environment file kept as the administrator edited it.
+  set(server_deb ${CMAKE_CURRENT_LIST_DIR}/ranking-server-deb)
+  set(CPACK_DEBIAN_SERVER_PACKAGE_CONTROL_EXTRA
+    ${server_deb}/conffiles ${server_deb}/postinst ${server_deb}/prerm ${server_deb}/postrm)
+  set(CPACK_DEBIAN_SERVER_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 endif()
 
 include(CPack)

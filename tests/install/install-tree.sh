@@ -27,7 +27,10 @@ for size in "${sizes[@]}"; do
 done
 if [ "$with_server" = server ]; then
     expected+=(bin/pudorock-ranking-server
-        share/doc/pudorock-ranking-server/pudorock-ranking-server.service)
+        share/man/man8/pudorock-ranking-server.8
+        lib/systemd/system/pudorock-ranking-server.service
+        lib/sysusers.d/pudorock-ranking-server.conf
+        etc/default/pudorock-ranking-server)
 fi
 for file in "${expected[@]}"; do
     [ -f "$file" ] || { echo "missing from the install tree: $file" >&2; exit 1; }
@@ -43,17 +46,20 @@ shown=$(bin/pudorock-replay --version) ||
 desktop-file-validate share/applications/pudorock.desktop
 appstreamcli validate --no-net share/metainfo/io.github.pudorock.pudorock.metainfo.xml >/dev/null
 
-man -l share/man/man6/pudorock.6 >manual.txt 2>man-warnings.txt
-[ ! -s man-warnings.txt ] || { cat man-warnings.txt >&2; exit 1; }
-for heading in OPTIONS KEYS FILES ENVIRONMENT; do
-    grep -q "^$heading" manual.txt || { echo "the manual has no $heading" >&2; exit 1; }
-done
-man -l share/man/man1/pudorock-replay.1 >replay-manual.txt 2>man-warnings.txt
-[ ! -s man-warnings.txt ] || { cat man-warnings.txt >&2; exit 1; }
-for heading in COMMANDS "EXIT STATUS"; do
-    grep -q "^$heading" replay-manual.txt ||
-        { echo "the replay tool's manual has no $heading" >&2; exit 1; }
-done
+# A manual page: for this version, shown without a warning, with the sections named.
+check_manual() {
+    local page=$1 title=$2
+    shift 2
+    grep -q "^\.TH $title .*\"pudorock $version\"" "$page" ||
+        { echo "$page is not for version $version" >&2; exit 1; }
+    man --warnings -l "$page" >manual.txt 2>man-warnings.txt
+    [ ! -s man-warnings.txt ] || { cat man-warnings.txt >&2; exit 1; }
+    for heading in "$@"; do
+        grep -q "^$heading" manual.txt || { echo "$page has no $heading" >&2; exit 1; }
+    done
+}
+check_manual share/man/man6/pudorock.6 "PUDOROCK 6" OPTIONS KEYS FILES ENVIRONMENT
+check_manual share/man/man1/pudorock-replay.1 "PUDOROCK-REPLAY 1" COMMANDS "EXIT STATUS"
 
 for size in "${sizes[@]}"; do
     icon=share/icons/hicolor/${size}x${size}/apps/pudorock.png
@@ -63,8 +69,15 @@ done
 
 grep -q "<release version=\"$version\"" share/metainfo/io.github.pudorock.pudorock.metainfo.xml ||
     { echo "the metainfo has no release $version" >&2; exit 1; }
-grep -q "^\.TH PUDOROCK 6 .*\"pudorock $version\"" share/man/man6/pudorock.6 ||
-    { echo "the manual is not for version $version" >&2; exit 1; }
-grep -q "^\.TH PUDOROCK-REPLAY 1 .*\"pudorock $version\"" share/man/man1/pudorock-replay.1 ||
-    { echo "the replay tool's manual is not for version $version" >&2; exit 1; }
+
+if [ "$with_server" = server ]; then
+    check_manual share/man/man8/pudorock-ranking-server.8 "PUDOROCK-RANKING-SERVER 8" \
+        COMMANDS "THE SERVICE" FILES BACKUP SIGNALS "EXIT STATUS"
+    # Away from /usr the unit names the program and environment file of this prefix.
+    unit=lib/systemd/system/pudorock-ranking-server.service
+    for line in "ExecStart=$prefix/bin/pudorock-ranking-server " \
+        "EnvironmentFile=-$prefix/etc/default/pudorock-ranking-server"; do
+        grep -qF "$line" "$unit" || { echo "$unit has no line with \"$line\"" >&2; exit 1; }
+    done
+fi
 echo "install tree complete and valid"

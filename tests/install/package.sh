@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian packages, made into a temporary folder and never installed: the game's package
 # depends on its libraries and on the font it finds at run time, and unpacked it gives a
-# program that tells its version, the replay tool, and its desktop files.
+# program that tells its version, the replay tool, and its desktop files. The server's package
+# holds its service, whose environment file stays the administrator's.
 # Usage: package.sh BUILD_DIR VERSION [server]
 set -euo pipefail
 build=$(realpath "$1")
@@ -18,6 +19,7 @@ unpacked_package() {
     local debs=("$out/${name}_${version}_"*.deb)
     [ -f "${debs[0]}" ] || { echo "no package ${name}_${version}" >&2; ls "$out" >&2; exit 1; }
     dpkg-deb -x "${debs[0]}" "$out/$name"
+    dpkg-deb -e "${debs[0]}" "$out/$name/DEBIAN"
     dpkg-deb --field "${debs[0]}" Depends
 }
 
@@ -39,7 +41,17 @@ shown=$("$game" --version) || { echo "the packaged game failed on --version" >&2
 
 if [ "$with_server" = server ]; then
     unpacked_package pudorock-ranking-server >/dev/null
-    [ -x "$out/pudorock-ranking-server/usr/bin/pudorock-ranking-server" ] ||
+    server=$out/pudorock-ranking-server
+    [ -x "$server/usr/bin/pudorock-ranking-server" ] ||
         { echo "the server package holds no runnable program" >&2; exit 1; }
+    for file in usr/share/man/man8/pudorock-ranking-server.8 \
+        lib/systemd/system/pudorock-ranking-server.service \
+        usr/lib/sysusers.d/pudorock-ranking-server.conf etc/default/pudorock-ranking-server \
+        DEBIAN/postinst; do
+        [ -f "$server/$file" ] || { echo "the server package holds no $file" >&2; exit 1; }
+    done
+    grep -qx /etc/default/pudorock-ranking-server "$server/DEBIAN/conffiles" ||
+        { echo "the server's environment file is no conffile" >&2; exit 1; }
+    "$(dirname "$0")/service-unit.sh" "$server"
 fi
 echo "packages made and complete"

@@ -18,6 +18,39 @@ bool isPort(std::string_view text) {
            port <= 65535;
 }
 
+// A refused command line ends with 2, as the game's programs do.
+constexpr int UsageExitCode = 2;
+
+int exitFor(const CLI::App& app, const CLI::Error& error) {
+    const int code = app.exit(error);
+    return code == 0 ? 0 : UsageExitCode;
+}
+
+void addCommands(CLI::App& app, ServerOptions& options) {
+    CLI::App* list =
+        app.add_subcommand("list", "Print the stored entries, best first, one line each");
+    list->add_option("--db", options.database, "The SQLite database file")
+        ->type_name("FILE")
+        ->required();
+    list->add_option("--name", options.listedName, "Only the entries of this name")
+        ->type_name("NAME");
+    list->add_option("--limit", options.listLimit, "At most this many entries")
+        ->type_name("K")
+        ->check(CLI::Range(1, 1'000'000'000))
+        ->capture_default_str();
+    list->callback([&options] { options.command = ServerCommand::List; });
+
+    CLI::App* remove = app.add_subcommand("remove", "Delete entries by their ids");
+    remove->add_option("--db", options.database, "The SQLite database file")
+        ->type_name("FILE")
+        ->required();
+    remove->add_option("ids", options.removedIds, "The entries' ids, as list shows them")
+        ->type_name("ID")
+        ->required();
+    remove->callback([&options] { options.command = ServerCommand::Remove; });
+    app.require_subcommand(0, 1);
+}
+
 }  // namespace
 
 void splitListenAddress(const std::string& address, ServerOptions& options) {
@@ -53,15 +86,16 @@ std::optional<ServerOptions> parseServerOptions(int argc, char** argv, int& exit
         ->capture_default_str();
     app.add_flag("--require-replay", options.requireReplay,
                  "Take only results sent with their replay (a GET submission gets 403)");
+    addCommands(app, options);
     app.set_version_flag("--version", std::string("pudorock-ranking-server ") + version::Version);
     try {
         app.parse(argc, argv);
         splitListenAddress(listen, options);
     } catch (const CLI::ParseError& error) {
-        exitCode = app.exit(error);
+        exitCode = exitFor(app, error);
         return std::nullopt;
     } catch (const std::invalid_argument& error) {
-        exitCode = app.exit(CLI::ValidationError("--listen", error.what()));
+        exitCode = exitFor(app, CLI::ValidationError("--listen", error.what()));
         return std::nullopt;
     }
     return options;

@@ -7,6 +7,7 @@
 #include "protocol/RankingProtocol.h"
 #include "server/Beast.h"
 #include "server/HttpServer.h"
+#include "server/Moderation.h"
 #include "server/RankingBackend.h"
 #include "server/RankingService.h"
 #include "server/RateLimiter.h"
@@ -64,6 +65,15 @@ int serve(const ServerOptions& options) {
     return 0;
 }
 
+int look(const ServerOptions& options) {
+    RankingStore store(options.database);
+    if (options.command == ServerCommand::List) {
+        listEntries(store, options.listedName, options.listLimit, std::cout);
+        return 0;
+    }
+    return removeEntries(store, options.removedIds, std::cout, std::cerr) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,7 +86,7 @@ int main(int argc, char** argv) {
     // A file-size limit (or a full disk) fails the write; it must not end the server.
     std::signal(SIGXFSZ, SIG_IGN);
     try {
-        return serve(*options);
+        return options->command == ServerCommand::Serve ? serve(*options) : look(*options);
     } catch (const std::exception& error) {
         std::cerr << "pudorock-ranking-server: " << error.what() << std::endl;
         return 1;

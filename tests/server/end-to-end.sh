@@ -13,8 +13,11 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 # The command line: its answers, and refusals before anything is served.
 "$SERVER" --version | grep -qx "pudorock-ranking-server [0-9.]*" || fail "--version"
 "$SERVER" --help | grep -q -- "--max-entries-per-minute" || fail "--help"
-for bad in "--listen 127.0.0.1" "--listen 127.0.0.1:99999" "--max-entries-per-minute 0" "--port 1"; do
-    if "$SERVER" $bad >/dev/null 2>&1; then fail "\"$bad\" was taken"; fi
+for bad in "--listen 127.0.0.1" "--listen 127.0.0.1:99999" "--max-entries-per-minute 0" "--port 1" \
+    "list" "remove --db x.sqlite3"; do
+    status=0
+    "$SERVER" $bad >/dev/null 2>&1 || status=$?
+    [ "$status" = 2 ] || fail "\"$bad\" ended with $status, not 2"
 done
 mkdir folder.sqlite3
 if "$SERVER" --listen 127.0.0.1:0 --db folder.sqlite3 >/dev/null 2>refused.err; then
@@ -72,7 +75,20 @@ if timeout 30 "$HTTP_GET" "http://$ADDRESS/index.html" >missing.out 2>&1; then
 fi
 expect_in missing.out "Status code: 404"
 
+# Looked after while it runs: list shows the entry, remove takes it off the page at once.
+"$SERVER" list --db ranking.sqlite3 --name 太郎 >list.out || fail "list failed"
+expect_in list.out "$(printf '1\t1\t太郎\t5001\t3\t40\tunverified\t')"
+"$SERVER" remove --db ranking.sqlite3 1 >remove.out || fail "remove failed"
+if "$SERVER" remove --db ranking.sqlite3 1 2>remove.err; then fail "removed a missing entry"; fi
+expect_in remove.err "no entry 1"
+curl -s -m 10 "http://$ADDRESS$PAGE?command=json" >after.json
+expect_in after.json '"total":0,'
+
 stop_server
 expect_in server.log "GET $PAGE?command=entry&name=太郎&score=5001&level=3&tama=40&pass_s=4958&comment=いい勝負でした！ 200 "
 expect_in server.log "stopped"
+
+start_server required.sqlite3 --require-replay
+[ "$(submit taro 500)" = 403 ] || fail "a GET submission was taken under --require-replay"
+stop_server
 echo "end to end: ok"

@@ -1,7 +1,9 @@
 #!/bin/bash
 # The ranking server under wrk on loopback, in one run: (a) views of the first ranking page
 # (100 entries, about 20 KB), (b) the same bytes as a static file from nginx for reference,
-# (c) submissions of distinct genuine entries, each answered once durable.
+# (c) submissions of distinct genuine entries, each answered once durable, (d) verified
+# submissions: a recorded game of about three minutes posted with its replay, checked with the
+# game's rules and stored.
 # Usage: ranking-bench.sh SERVER [SECONDS_PER_PHASE] [CONNECTIONS]
 # SERVER is the program in a build folder, whose bench/server/ranking-request tells what to ask.
 # The database lives in a temporary folder under the current directory: on disk, as in use.
@@ -127,7 +129,13 @@ wait "$NGINX_PID" 2>/dev/null || true
 NGINX_PID=
 before=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries')
 measure "(c) durable submissions" "http://$ADDRESS$PAGE" -s "$HERE/submit.lua" -- "$ENTRY"
+middle=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries')
+VERIFIED=$("$REQUEST" replay game.pdrp)
+echo "recorded game: $(stat -c %s game.pdrp) bytes"
+measure "(d) verified submissions" "http://$ADDRESS$PAGE" -s "$HERE/submit-replay.lua" -- \
+    "$VERIFIED" "$WORK/game.pdrp"
 stop_server
 after=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries')
+verified=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries WHERE verified = 1')
 printf '%s\n' "${RESULTS[@]}"
-echo "entries stored during (c): $((after - before))"
+echo "entries stored during (c): $((middle - before)); during (d): $((after - middle)), verified: $verified"

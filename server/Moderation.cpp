@@ -12,8 +12,8 @@ void listEntries(RankingStore& store, const std::string& name, int limit, std::o
     for (const Entry& entry : store.entriesNamed(name, limit)) {
         out << entry.id << '\t' << order.rankOf({entry.score, entry.id}) << '\t' << entry.name
             << '\t' << entry.score << '\t' << entry.level << '\t' << entry.blocks << '\t'
-            << (entry.verified ? "verified" : "unverified") << '\t'
-            << formatDate(entry.submittedAt) << '\n';
+            << (entry.verified ? "verified" : "unverified") << '\t' << formatDate(entry.submittedAt)
+            << '\n';
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "protocol/RankingProtocol.h"
 #include "server/Beast.h"
+#include "server/DatabaseFileWatch.h"
 #include "server/HttpServer.h"
 #include "server/Moderation.h"
 #include "server/RankingBackend.h"
@@ -37,11 +38,31 @@ std::int64_t secondsSince1970() {
         .count();
 }
 
+// How often the database's path is checked for a file put in its place.
+constexpr auto FileWatchPeriod = std::chrono::seconds(1);
+
+// Calls replaced once the database file is replaced, until the timer is cancelled.
+void watchDatabaseFile(asio::steady_timer& timer, const DatabaseFileWatch& watch,
+                       const std::function<void()>& replaced) {
+    timer.expires_after(FileWatchPeriod);
+    timer.async_wait([&timer, &watch, replaced](const boost::system::error_code& error) {
+        if (error) {
+            return;
+        }
+        if (watch.replaced()) {
+            return replaced();
+        }
+        watchDatabaseFile(timer, watch, replaced);
+    });
+}
+
 int serve(const ServerOptions& options) {
     asio::io_context context(1);
     RankingBackend backend(options.database, [&context](std::function<void()> answers) {
         asio::post(context, std::move(answers));
     });
+    // The backend has made the file when it was missing.
+    const DatabaseFileWatch fileWatch(options.database);
     RateLimiter limiter(options.maxEntriesPerMinute,
                         [] { return std::chrono::steady_clock::now(); });
     RankingService service(backend, limiter, secondsSince1970, {options.requireReplay});
@@ -53,16 +74,31 @@ int serve(const ServerOptions& options) {
 
     // In-flight answers go out (the writer's last batch included) before the loop runs dry.
     asio::signal_set signals(context, SIGINT, SIGTERM);
+    asio::steady_timer fileTimer(context);
+    auto stop = [&] {
+        signals.cancel();
+        fileTimer.cancel();
+        server.stop();
+        backend.writer.stop();
+    };
     signals.async_wait([&](const boost::system::error_code& error, int) {
         if (!error) {
-            server.stop();
-            backend.writer.stop();
+            stop();
         }
+    });
+    int exitCode = 0;
+    watchDatabaseFile(fileTimer, fileWatch, [&] {
+        std::cerr << "pudorock-ranking-server: " << options.database
+                  << " was replaced while the server ran; stopping, so that a new start serves "
+                     "the new file"
+                  << std::endl;
+        exitCode = 1;
+        stop();
     });
     server.start();
     context.run();
     std::cout << "stopped" << std::endl;
-    return 0;
+    return exitCode;
 }
 
 int look(const ServerOptions& options) {

@@ -90,5 +90,14 @@ expect_in server.log "stopped"
 
 start_server required.sqlite3 --require-replay
 [ "$(submit taro 500)" = 403 ] || fail "a GET submission was taken under --require-replay"
-stop_server
+# A restore done without stopping the server: it notices and stops rather than serve a file
+# that is no longer there.
+sqlite3 required.sqlite3 ".backup restored.sqlite3"
+mv restored.sqlite3 required.sqlite3
+status=0
+timeout 10 tail --pid="$SERVER_PID" -f /dev/null || fail "the server went on after its file was replaced"
+wait "$SERVER_PID" || status=$?
+SERVER_PID=
+[ "$status" = 1 ] || fail "the server ended with $status after its file was replaced"
+expect_in server.err "required.sqlite3 was replaced while the server ran"
 echo "end to end: ok"

@@ -65,6 +65,8 @@ bench: build
 		SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy $$b --benchmark_min_time=0.05 || exit 1; done
 	cd $(BUILD) && $(CURDIR)/bench/server/ranking-bench.sh server/pudorock-ranking-server \
 		$(BENCH_SERVER_SECONDS)
+	cd $(BUILD) && $(CURDIR)/bench/server/deep-pages.sh server/pudorock-ranking-server \
+		$(BENCH_SERVER_SECONDS)
 
 # fontconfig keeps its configuration for the life of the process; that is not our leak.
 sanitize:

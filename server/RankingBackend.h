@@ -26,7 +26,10 @@ struct RankingBackend {
           writer(databasePath, order, deliver),
           watcher(databasePath),
           readers(databasePath, Readers, deliver),
-          checkers(std::thread::hardware_concurrency(), MaxWaitingChecks) {}
+          checkers(std::thread::hardware_concurrency(), MaxWaitingChecks) {
+        // Read now, so that the first visitor does not wait for a large ranking's order.
+        order.follow(watcher);
+    }
 
     // First: the workers below may still deliver while they end.
     Deliver deliver;

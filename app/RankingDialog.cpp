@@ -3,17 +3,26 @@
 #include "platform/DisabledWindow.h"
 #include "protocol/RankingProtocol.h"
 #include "ranking/Form2.h"
+#include "ranking/ReplayAttachment.h"
 
 namespace app {
 
 namespace {
 
+// The bytes of the kept replay that proves the entry; empty when there is none fit to send.
+std::string replayFileOf(const game::TForm1& form, const core::THiScoreEntry& entry) {
+    const auto path = form.Replays().replayFileOf(entry);
+    return path ? ranking::readReplayAttachment(*path) : std::string();
+}
+
 ranking::RankingOwner ownerOf(game::TForm1& form) {
     core::GameGlobals& g = form.Globals();
     const core::THiScoreEntry& best = g.BestTen[0];
+    const std::int32_t sendable = protocol::passValueOf(best.Score, best.Level, best.Blocks);
+    // Only a result that may still be sent needs its replay looked up and checked.
     return {form.Window(),
-            {best.Score, best.Level, best.Blocks,
-             protocol::passValueOf(best.Score, best.Level, best.Blocks)},
+            {best.Score, best.Level, best.Blocks, sendable,
+             g.PassValue == sendable ? replayFileOf(form, best) : std::string()},
             g.PassValue,
             form.PlayerName};
 }

@@ -4,7 +4,8 @@ include(GNUInstallDirs)
 
 set(PUDOROCK_ICON_SIZES 16 32 48 64 128 256)
 
-# The game: the program, its menu entry and icons, its metadata, manual and README.
+# The game: the program, its menu entry and icons, its metadata, the replay file's type, manual
+# and README.
 install(TARGETS pudorock RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT game)
 install(FILES assets/pudorock.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
   COMPONENT game)
@@ -15,6 +16,9 @@ foreach(size ${PUDOROCK_ICON_SIZES})
 endforeach()
 install(FILES assets/io.github.pudorock.pudorock.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT game)
+# The replay file's type, which the menu entry opens.
+install(FILES assets/pudorock-replay.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+  COMPONENT game)
 install(FILES assets/pudorock.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT game)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT game)
 # Its replay checker, which needs no display.

@@ -17,6 +17,8 @@ set(CPACK_DEBIAN_GAME_PACKAGE_NAME pudorock)
 set(CPACK_DEBIAN_GAME_PACKAGE_SECTION games)
 # Found through fontconfig at run time, so no library dependency names it.
 set(CPACK_DEBIAN_GAME_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# The replay file's type (share/mime/packages) needs no maintainer script: shared-mime-info's
+# dpkg trigger updates the MIME database wherever that package is installed.
 # The first line is the summary; CPack indents the others.
 set(CPACK_COMPONENT_GAME_DESCRIPTION "colour-counting arcade game
 Blocks of up to ten colours appear one at a time on a 30 x 30 board; press the

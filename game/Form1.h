@@ -54,6 +54,8 @@ class TForm1 {
     const core::GameGlobals& ShownGlobals() const;
     // The panel's mark while a recorded game plays ("REPLAY", "REPLAY x2", "DEMO"); else empty.
     std::string PlaybackMark() const;
+    // The replays kept in the save folder.
+    const ReplayShelf& Replays() const { return recording_.shelf(); }
 
     // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
     // changes nothing.

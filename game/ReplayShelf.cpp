@@ -100,14 +100,27 @@ void ReplayShelf::removeUnkept(const core::BestTenTable& table) const {
 std::optional<replay::Replay> ReplayShelf::bestReplay(const core::BestTenTable& table) const {
     const std::vector<Shelved> games = shelved();
     for (const core::THiScoreEntry& entry : table) {
-        for (const Shelved& shelf : games) {
-            if (shelf.game.claim == replay::claimOf(entry) &&
-                replay::verifyReplay(shelf.game).valid) {
-                return shelf.game;
-            }
+        if (const Shelved* found = holdingReplayOf(entry, games)) {
+            return found->game;
         }
     }
     return std::nullopt;
+}
+
+std::optional<fs::path> ReplayShelf::replayFileOf(const core::THiScoreEntry& entry) const {
+    const std::vector<Shelved> games = shelved();
+    if (const Shelved* found = holdingReplayOf(entry, games)) {
+        return found->path;
+    }
+    return std::nullopt;
+}
+
+const ReplayShelf::Shelved* ReplayShelf::holdingReplayOf(const core::THiScoreEntry& entry,
+                                                         const std::vector<Shelved>& games) {
+    const auto found = std::ranges::find_if(games, [&entry](const Shelved& shelf) {
+        return shelf.game.claim == replay::claimOf(entry) && replay::verifyReplay(shelf.game).valid;
+    });
+    return found == games.end() ? nullptr : &*found;
 }
 
 }  // namespace game

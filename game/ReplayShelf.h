@@ -27,6 +27,8 @@ class ReplayShelf {
 
     // The replay of the best-placed entry that has one that holds.
     std::optional<replay::Replay> bestReplay(const core::BestTenTable& table) const;
+    // The file of the newest replay of entry's result that holds; none when none is kept.
+    std::optional<std::filesystem::path> replayFileOf(const core::THiScoreEntry& entry) const;
 
   private:
     struct Shelved {
@@ -36,6 +38,9 @@ class ReplayShelf {
 
     // The readable replays, the newest first; files that cannot be read are left alone.
     std::vector<Shelved> shelved() const;
+    // The newest of games whose replay reaches entry's result; none when none does.
+    static const Shelved* holdingReplayOf(const core::THiScoreEntry& entry,
+                                          const std::vector<Shelved>& games);
     void removeUnkept(const core::BestTenTable& table) const;
     std::filesystem::path freshName(const replay::Replay& game) const;
 

@@ -32,6 +32,10 @@ constexpr const char* RefusedText =
 constexpr const char* NameMissingText = "名前が記入されてません。";
 constexpr const char* CommentMissingText = "コメントが記入されてません。";
 constexpr const char* SendFailedText = "送信できません。\rインターネット接続を確認して下さい。";
+// The host, as the player set it, had no server to talk to.
+std::string unreachableText(const std::string& host) {
+    return "送信できません。\rランキングサーバー (" + host + ") に接続できません。";
+}
 // The server's refusal, with its status number.
 std::string serverRefusedText(int status) {
     return "送信できません。\rサーバーが受け付けませんでした (" + std::to_string(status) + ")。";
@@ -40,11 +44,24 @@ constexpr const char* TooLongText = "名前とコメントが長すぎて送信�
 constexpr const char* SentTextBeforeUrl =
     "送信成功です！\rハイスコア申請ありがとうございました。\rランキングの確認は\r";
 constexpr const char* SentTextAfterUrl = "\rにアクセスして下さい。";
+// The success message's last line, when the server told the entry's rank.
+std::string rankText(std::int64_t rank) {
+    return std::to_string(rank) + " 位です。";
+}
 
 // A typed text as a query value: its Shift-JIS bytes, form-encoded, so that no space, "&",
 // "=", "#" or line end in it can break the request or forge a field.
 std::string queryValue(const std::string& text) {
     return net::TFormEncoder::Encode(text::toShiftJis(text));
+}
+
+// With its replay, the entry's query goes as a POST whose body is the file; without, as ever.
+void sendEntry(net::THttpClient& client, const std::string& url, const std::string& replayFile) {
+    if (replayFile.empty()) {
+        client.Get(url);
+    } else {
+        client.Post(url, replayFile, std::string(protocol::ReplayContentType));
+    }
 }
 
 }  // namespace
@@ -77,6 +94,7 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
     window_.onClose = [this] { CloseBox(); };
     applyClassicStyle(gui_.style());
     HttpClient1.OnSuccess = [this](net::CmdType cmd) { HttpClient1Success(cmd); };
+    HttpClient1.OnConnect = [this](net::TSocketClient&) { connected_ = true; };
     FormCreate();
     focus_ = Focusable(TabOrder()[0]) ? 0 : 1;
 }
@@ -149,13 +167,22 @@ void TForm2::Button1Click() {
     const std::string query = Query();
     // One request at a time on the one client.
     platform::ScopedFlag requestUnderWay(requestRunning_);
+    connected_ = false;
     Paint();
+    // A socket error or a time-out with no connection made: no server answered at the address.
+    const auto failureText = [this](bool mayBeUnreachable) {
+        return mayBeUnreachable && !connected_ ? unreachableText(settings_.Host) : SendFailedText;
+    };
     try {
-        HttpClient1.Get(RankingUrl + "?" + query);
+        sendEntry(HttpClient1, RankingUrl + "?" + query, owner_.Best.ReplayFile);
     } catch (const net::ERequestTooLong&) {
         ShowMessage(TooLongText);
     } catch (const net::EHttpStatusError& refusal) {
         ShowMessage(serverRefusedText(refusal.status()));
+    } catch (const net::ESockError&) {
+        ShowMessage(failureText(true));
+    } catch (const net::EHttpError& failure) {
+        ShowMessage(failureText(failure.failure() == net::HttpFailure::TimedOut));
     } catch (...) {
         ShowMessage(SendFailedText);
     }
@@ -169,7 +196,9 @@ std::string TForm2::Query() const {
 
 void TForm2::HttpClient1Success(net::CmdType) {
     owner_.PassValue = 0;
-    ShowMessage(SentTextBeforeUrl + RankingUrl + SentTextAfterUrl);
+    placement_ = placementOf(HttpClient1.Header);
+    ShowMessage(SentTextBeforeUrl + RankingUrl + SentTextAfterUrl +
+                (placement_ ? "\r" + rankText(placement_->Rank) : ""));
     Button1.Enabled = false;
 }
 
@@ -179,7 +208,8 @@ void TForm2::Button2Click() {
 }
 
 void TForm2::Button3Click() {
-    settings_.OpenUrl(rankingCgiUrl(settings_.Host));
+    settings_.OpenUrl(placement_ ? entryPageUrl(settings_.Host, *placement_)
+                                 : rankingCgiUrl(settings_.Host));
 }
 
 void TForm2::ShowMessage(const std::string& text) {

@@ -1,10 +1,12 @@
 #pragma once
 // The ranking submission dialog: sends the best result of the best ten, with the player's name
-// and a comment, to the ranking server, and opens the ranking page in the browser. A new one is
-// made for every opening, shown modally over the game window, and released when it closes.
-// What it remembers lives in the game: the owner's `PassValue` and `PlayerName`.
+// and a comment (and the result's replay, when the game kept one), to the ranking server, and
+// opens the ranking page in the browser. A new one is made for every opening, shown modally
+// over the game window, and released when it closes. What it remembers lives in the game: the
+// owner's `PassValue` and `PlayerName`.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -13,6 +15,7 @@
 #include "platform/RawEvent.h"
 #include "platform/Window.h"
 #include "ranking/Controls.h"
+#include "ranking/EntryPlacement.h"
 #include "ranking/ImGuiHost.h"
 #include "ranking/ModalLoop.h"
 #include "ranking/RankingOwner.h"
@@ -97,6 +100,10 @@ class TForm2 {
     bool focusMoved_ = false;
     TButton* pendingClick_ = nullptr;
     bool requestRunning_ = false;
+    // The request reached the server: a failure since is not the address's fault.
+    bool connected_ = false;
+    // Where the sent entry stands, when the server said so.
+    std::optional<EntryPlacement> placement_;
     bool closed_ = false;
 };
 

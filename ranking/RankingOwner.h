@@ -1,6 +1,7 @@
 #pragma once
-// What the dialog needs of the game that opens it: the best result to send, the check value
-// that allows sending it, the remembered player name, and the window it is shown over.
+// What the dialog needs of the game that opens it: the best result to send (with its replay,
+// when the game kept one), the check value that allows sending it, the remembered player name,
+// and the window it is shown over.
 
 #include <cstdint>
 #include <string>
@@ -15,6 +16,8 @@ struct BestResult {
     std::int32_t Blocks = 0;
     // The check value under which the result may still be sent.
     std::int32_t SendablePassValue = 0;
+    // The bytes of the replay file that proves the result; empty when there is none to send.
+    std::string ReplayFile;
 };
 
 struct RankingOwner {

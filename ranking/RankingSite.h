@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/WebBrowser.h"
+#include "ranking/EntryPlacement.h"
 
 namespace ranking {
 
@@ -13,6 +14,8 @@ namespace ranking {
 std::string defaultRankingHost();
 // "http://", the host (a port may follow it after ":"), the CGI's path (protocol::RankingPath).
 std::string rankingCgiUrl(const std::string& host);
+// The ranking page that shows the entry, scrolled to its row and highlighting it.
+std::string entryPageUrl(const std::string& host, const EntryPlacement& entry);
 
 // What the dialog is set up with for a run of the program.
 struct RankingSettings {

@@ -10,11 +10,12 @@
 #include "core/BestTen.h"
 #include "core/GameGlobals.h"
 #include "core/RulesVersion.h"
+#include "protocol/RankingProtocol.h"
 
 namespace replay {
 
 inline constexpr std::string_view FileExtension = ".pdrp";
-inline constexpr std::string_view MediaType = "application/x-pudorock-replay";
+inline constexpr std::string_view MediaType = protocol::ReplayContentType;
 
 // The bounds every replay keeps, so that reading or checking one takes bounded memory and time.
 inline constexpr std::size_t MaxFileBytes = 4 * 1024 * 1024;

@@ -97,7 +97,9 @@ TEST(CommandLineTest, UnknownOptionsAndStrayWordsAreRefused) {
 
 TEST(CommandLineTest, AReplayIsWatchedWithTheOptionOrGivenAlone) {
     for (const auto& arguments : {std::vector<const char*>{"--replay", "game.pdrp"},
-                                  std::vector<const char*>{"game.pdrp", "--window"}}) {
+                                  std::vector<const char*>{"game.pdrp", "--window"},
+                                  // as the menu entry opens a file
+                                  std::vector<const char*>{"--user-data", "game.pdrp"}}) {
         const auto parsed = parse(arguments);
         ASSERT_TRUE(parsed.options);
         EXPECT_EQ(parsed.options->replay, "game.pdrp");

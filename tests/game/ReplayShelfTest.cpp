@@ -74,4 +74,21 @@ TEST(ReplayShelfTest, TheDemoIsTheBestPlacedEntrysReplayThatHolds) {
     EXPECT_EQ(demo->claim, good.claim);
 }
 
+TEST(ReplayShelfTest, AnEntrysReplayFileIsTheNewestOfItsResultThatHolds) {
+    testsupport::TempWorkingDirectory directory;
+    game::ReplayShelf shelf(directory.path());
+    replay::Replay good = testsupport::recordGame(11);
+    replay::Replay forged = good;
+    forged.claim.score += 100;
+    const core::THiScoreEntry goodEntry{good.claim.score, good.claim.level, good.claim.blocks};
+    const core::THiScoreEntry forgedEntry{forged.claim.score, good.claim.level, good.claim.blocks};
+    EXPECT_FALSE(shelf.replayFileOf(goodEntry));
+    shelf.store(good, core::defaultBestTen());
+    good.playedAtMs += 1000;
+    const fs::path newer = shelf.store(good, core::defaultBestTen());
+    shelf.store(forged, core::defaultBestTen());
+    EXPECT_EQ(shelf.replayFileOf(goodEntry), newer);
+    EXPECT_FALSE(shelf.replayFileOf(forgedEntry));
+}
+
 }  // namespace

@@ -18,6 +18,7 @@ expected=(
     share/man/man1/pudorock-replay.1
     share/applications/pudorock.desktop
     share/metainfo/io.github.pudorock.pudorock.metainfo.xml
+    share/mime/packages/pudorock-replay.xml
     share/man/man6/pudorock.6
     share/doc/pudorock/README.md
 )
@@ -60,6 +61,25 @@ check_manual() {
 }
 check_manual share/man/man6/pudorock.6 "PUDOROCK 6" OPTIONS KEYS FILES ENVIRONMENT
 check_manual share/man/man1/pudorock-replay.1 "PUDOROCK-REPLAY 1" COMMANDS "EXIT STATUS"
+
+# The replay file's type, in a MIME database made from the tree alone: a file manager knows a
+# replay by its extension or its signature, and the menu entry opens that type. Outside any
+# desktop, xdg-mime asks the shared MIME database.
+in_tree() {
+    env -i PATH="$PATH" HOME="$prefix" XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS="$prefix/share" \
+        "$@"
+}
+replay_type=application/x-pudorock-replay
+in_tree update-mime-database "$prefix/share/mime" 2>mime-warnings.txt
+[ ! -s mime-warnings.txt ] || { cat mime-warnings.txt >&2; exit 1; }
+echo "not a replay inside" >downloaded.pdrp
+printf 'PDRP\001\000' >replay-without-extension
+for file in downloaded.pdrp replay-without-extension; do
+    found=$(in_tree xdg-mime query filetype "$file")
+    [ "$found" = "$replay_type" ] || { echo "$file is \"$found\", expected $replay_type" >&2; exit 1; }
+done
+grep -qx "MimeType=$replay_type;" share/applications/pudorock.desktop ||
+    { echo "the menu entry does not open $replay_type" >&2; exit 1; }
 
 for size in "${sizes[@]}"; do
     icon=share/icons/hicolor/${size}x${size}/apps/pudorock.png

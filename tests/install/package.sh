@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Debian packages, made into a temporary folder and never installed: the game's package
 # depends on its libraries and on the font it finds at run time, and unpacked it gives a
-# program that tells its version, the replay tool, and its desktop files. The server's package
-# holds its service, whose environment file stays the administrator's.
+# program that tells its version, the replay tool, and its desktop files (the replay file's type
+# among them). The server's package holds its service, whose environment file stays the
+# administrator's.
 # Usage: package.sh BUILD_DIR VERSION [server]
 set -euo pipefail
 build=$(realpath "$1")
@@ -38,6 +39,9 @@ shown=$("$game" --version) || { echo "the packaged game failed on --version" >&2
     { echo "the package holds no runnable usr/bin/pudorock-replay" >&2; exit 1; }
 [ -f "$out/pudorock/usr/share/applications/pudorock.desktop" ] ||
     { echo "the package holds no desktop entry" >&2; exit 1; }
+# dpkg's trigger of shared-mime-info adds it to the MIME database on installation.
+[ -f "$out/pudorock/usr/share/mime/packages/pudorock-replay.xml" ] ||
+    { echo "the package holds no replay file type" >&2; exit 1; }
 
 if [ "$with_server" = server ]; then
     unpacked_package pudorock-ranking-server >/dev/null

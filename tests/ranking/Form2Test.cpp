@@ -62,11 +62,28 @@ class Form2Test : public ::testing::Test {
     }
 
     void makeSendable() {
-        best = {5001, 3, 40, 4958};
+        best = {5001, 3, 40, 4958, {}};
         passValue = 4958;
     }
 
     ranking::RankingOwner owner() { return {*ownerWindow, best, passValue, playerName}; }
+
+    // The sendable result, with replayFile, sent as Taro with the comment "hi" to host; then
+    // View is clicked.
+    void send(const std::string& host, const std::string& replayFile = {}) {
+        makeSendable();
+        best.ReplayFile = replayFile;
+        settings.Host = host;
+        TForm2 dialog(owner(), settings);
+        dialog.Edit1.TypeOver("Taro");
+        dialog.Edit2.TypeOver("hi");
+        dialog.Click(dialog.Button1);
+        dialog.Click(dialog.Button3);
+    }
+
+    std::string lastMessage() const {
+        return boxes.shown().empty() ? "<none>" : boxes.shown().back().text;
+    }
 
     void press(TForm2& dialog, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
         dialog.Window().onRawEvent(keyDown(key, modifiers));
@@ -78,7 +95,7 @@ class Form2Test : public ::testing::Test {
     std::unique_ptr<platform::Application> app;
     std::unique_ptr<platform::Window> ownerWindow;
     // The default table's first place, which the default check value 0 does not allow to send.
-    ranking::BestResult best{5000, 10, 100, 4890};
+    ranking::BestResult best{5000, 10, 100, 4890, {}};
     std::int32_t passValue = 0;
     std::string playerName;
     ranking::RankingSettings settings;
@@ -206,6 +223,80 @@ TEST_F(Form2Test, ClosingWhileTheRequestWaitsAbortsItAndTellsNothing) {
         EXPECT_TRUE(boxes.shown().empty());
         EXPECT_EQ(passValue, 4958);
         EXPECT_EQ(playerName, byButton ? text::toShiftJis("花子") : "Taro");
+    }
+}
+
+constexpr const char* Cgi = "/~mirel/soft/pudorock/ra_pudorock/ranking.cgi";
+constexpr const char* EntryQuery =
+    "?command=entry&name=Taro&score=5001&level=3&tama=40&pass_s=4958&comment=hi";
+constexpr const char* SentText =
+    "送信成功です！\rハイスコア申請ありがとうございました。\rランキングの確認は\r";
+
+TEST_F(Form2Test, AResultWithItsReplayGoesAsThePostsBodyAndOneWithoutAsAGet) {
+    const std::string replayFile("PDRP\0\x01\r\n\r\n\xff end", 15);
+    nettest::LoopbackServer server(
+        [](int, const std::string&) { return nettest::whole("HTTP/1.0 200 OK\r\n\r\n"); });
+    const std::string host = "127.0.0.1:" + std::to_string(server.port());
+    send(host, replayFile);
+    send(host);
+    const auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 2u);
+    const std::string& post = requests[0];
+    EXPECT_TRUE(post.starts_with("POST " + std::string(Cgi) + EntryQuery + " HTTP/1.0\r\n"));
+    EXPECT_NE(post.find("\r\nContent-Type: application/x-pudorock-replay\r\n"), std::string::npos);
+    EXPECT_NE(post.find("\r\nContent-Length: 15\r\n"), std::string::npos);
+    EXPECT_TRUE(post.ends_with("\r\n\r\n" + replayFile));
+    EXPECT_TRUE(requests[1].starts_with("GET " + std::string(Cgi) + EntryQuery + " HTTP/1.0\r\n"));
+    EXPECT_EQ(requests[1].find("Content-Length"), std::string::npos);
+}
+
+// The rank joins the success message, and View opens the page with the entry's row; an older
+// server's answer, without the lines, leaves both as they were.
+TEST_F(Form2Test, TheAnswersRankIsToldAndViewOpensTheEntrysRow) {
+    struct Case {
+        std::string headerLines;
+        std::string messageEnd;
+        std::string viewed;  // after the CGI's URL
+    };
+    for (const Case& c : {
+             Case{"X-Ranking-Rank: 101\r\nX-Ranking-Entry: 77\r\n", "\r101 位です。",
+                  "?command=view&page=2#entry-77"},
+             Case{"x-ranking-entry:5\nX-RANKING-RANK:\t1 \n", "\r1 位です。",
+                  "?command=view&page=1#entry-5"},
+             Case{"", "", ""},
+         }) {
+        SCOPED_TRACE(c.headerLines);
+        nettest::LoopbackServer server([&c](int, const std::string&) {
+            return nettest::whole("HTTP/1.0 200 OK\r\n" + c.headerLines + "\r\n<html>");
+        });
+        const std::string host = "127.0.0.1:" + std::to_string(server.port());
+        const std::string cgiUrl = "http://" + host + Cgi;
+        opened.clear();
+        send(host);
+        EXPECT_EQ(lastMessage(), SentText + cgiUrl + "\rにアクセスして下さい。" + c.messageEnd);
+        EXPECT_EQ(opened, std::vector<std::string>{cgiUrl + c.viewed});
+    }
+}
+
+// No server at the address: the message names it. A server that took the connection and then
+// failed is the old message's case.
+TEST_F(Form2Test, AnAddressWithoutAServerIsNamedInTheMessage) {
+    const nettest::ClosedPort closed;
+    const nettest::DeafPort deaf;
+    const std::string closedHost = "127.0.0.1:" + std::to_string(closed.port());
+    const std::string deafHost = "127.0.0.1:" + std::to_string(deaf.port());
+    for (const auto& [host, message] : std::vector<std::pair<std::string, std::string>>{
+             {closedHost,
+              "送信できません。\rランキングサーバー (" + closedHost + ") に接続できません。"},
+             {"no-such-host.invalid:8081",
+              "送信できません。\rランキングサーバー (no-such-host.invalid:8081) "
+              "に接続できません。"},
+             {deafHost, "送信できません。\rインターネット接続を確認して下さい。"},
+         }) {
+        SCOPED_TRACE(host);
+        send(host);
+        EXPECT_EQ(lastMessage(), message);
+        EXPECT_EQ(passValue, 4958);
     }
 }
 

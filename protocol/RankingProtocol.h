@@ -26,6 +26,7 @@ inline constexpr std::string_view Page = "page";
 inline constexpr std::string_view Id = "id";
 inline constexpr std::string_view Verified = "verified";
 inline constexpr std::string_view Period = "period";
+inline constexpr std::string_view Language = "lang";
 }  // namespace field
 
 // The values of `command`.

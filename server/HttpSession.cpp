@@ -64,6 +64,7 @@ void HttpSession::onRead(const beast::error_code& error) {
     }
     request_ = readRequestLine();
     request_.contentType = std::string(view(parser_->get()[http::field::content_type]));
+    request_.acceptLanguage = std::string(view(parser_->get()[http::field::accept_language]));
     request_.body = std::move(parser_->get().body());
     awaitingAnswer_.emplace(stream_.get_executor());
     context_.service.handle(request_, [self = shared_from_this()](Response response) {

@@ -5,6 +5,7 @@
 
 #include "protocol/RankingProtocol.h"
 #include "server/EntryDate.h"
+#include "server/PageTexts.h"
 #include "server/RankingLinks.h"
 #include "server/TextEscape.h"
 
@@ -37,12 +38,13 @@ tr:target td{background:#304}
 @media (max-width:40em){.w{display:none}table{font-size:.85em}td,th{padding:.2em}}
 )";
 
-std::string head(std::string_view title) {
-    return std::string(
-               "<!DOCTYPE html>\n<html lang=\"ja\"><head><meta charset=\"utf-8\">"
-               "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
-               "<title>") +
-           std::string(title) + "</title><style>" + Style + "</style></head><body>\n";
+std::string head(const PageTexts& texts, std::string_view title) {
+    return std::string("<!DOCTYPE html>\n<html lang=\"") + texts.htmlLang +
+           "\"><head><meta charset=\"utf-8\">"
+           "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
+           "<title>" +
+           std::string(title) + " - " + texts.siteName + "</title><style>" + Style +
+           "</style></head><body>\n";
 }
 
 // Beside the current page, this many on each side; the first and the last always.
@@ -59,16 +61,26 @@ std::string choice(std::string_view pagePath, const PageQuery& shown, const Page
     return current ? std::string("<b>") + text + "</b>" : link(pagePath, choice, text);
 }
 
-std::string filters(const RankingPage& page, std::string_view pagePath) {
+std::string filters(const RankingPage& page, std::string_view pagePath, const PageTexts& texts) {
     const PageQuery shown = page.query;
     auto with = [&](bool verifiedOnly, Period period) {
-        return PageQuery{1, verifiedOnly, period};
+        PageQuery query = shown;
+        query.number = 1;
+        query.verifiedOnly = verifiedOnly;
+        query.period = period;
+        return query;
     };
-    return "<nav class=\"f\">" + choice(pagePath, shown, with(false, shown.period), "すべて") +
-           choice(pagePath, shown, with(true, shown.period), "✔ 確認済みのみ") + " | " +
-           choice(pagePath, shown, with(shown.verifiedOnly, Period::All), "全期間") +
-           choice(pagePath, shown, with(shown.verifiedOnly, Period::Week), "今週") +
-           choice(pagePath, shown, with(shown.verifiedOnly, Period::Day), "今日") + "</nav>\n";
+    PageQuery translated = shown;
+    translated.language =
+        shown.language == Language::English ? Language::Japanese : Language::English;
+    translated.languageChosen = true;
+    return "<nav class=\"f\">" +
+           choice(pagePath, shown, with(false, shown.period), texts.allEntries) +
+           choice(pagePath, shown, with(true, shown.period), texts.verifiedOnly) + " | " +
+           choice(pagePath, shown, with(shown.verifiedOnly, Period::All), texts.allTime) +
+           choice(pagePath, shown, with(shown.verifiedOnly, Period::Week), texts.thisWeek) +
+           choice(pagePath, shown, with(shown.verifiedOnly, Period::Day), texts.today) + " | " +
+           link(pagePath, translated, texts.otherLanguage) + "</nav>\n";
 }
 
 // The pages a pager links: the first, the last and a few around the current one.
@@ -100,73 +112,83 @@ std::string pager(const RankingPage& page, std::string_view pagePath) {
     return links + "</nav>\n";
 }
 
-std::string mark(const Entry& entry, std::string_view pagePath) {
+std::string mark(const Entry& entry, std::string_view pagePath, const PageTexts& texts) {
     if (!entry.verified) {
-        return "<td class=\"v\" title=\"未確認: リプレイなしで登録\">–</td>";
+        return std::string("<td class=\"v\" title=\"") + texts.unverifiedMark + "\">–</td>";
     }
-    return "<td class=\"v\"><span title=\"確認済み: リプレイでこの結果を再現\">✔</span> <a "
-           "href=\"" +
-           escapeHtml(replayLink(pagePath, entry.id)) + "\" download>リプレイ</a></td>";
+    return std::string("<td class=\"v\"><span title=\"") + texts.verifiedMark +
+           "\">✔</span> <a href=\"" + escapeHtml(replayLink(pagePath, entry.id)) + "\" download>" +
+           texts.replayLink + "</a></td>";
 }
 
-std::string row(const Entry& entry, std::int64_t rank, std::string_view pagePath) {
+std::string row(const Entry& entry, std::int64_t rank, std::string_view pagePath,
+                const PageTexts& texts) {
     return "<tr id=\"" + protocol::entryAnchor(entry.id) + "\" class=\"r r" +
            std::to_string((rank - 1) % 10) + "\"><td class=\"n\">" + std::to_string(rank) +
            "</td><td>" + escapeHtml(entry.name) + "</td><td class=\"n\">" +
            std::to_string(entry.score) + "</td><td class=\"n\">" + std::to_string(entry.level) +
            "</td><td class=\"n\">" + std::to_string(entry.blocks) + "</td>" +
-           mark(entry, pagePath) + "<td class=\"c\">" + escapeHtml(entry.comment) +
+           mark(entry, pagePath, texts) + "<td class=\"c\">" + escapeHtml(entry.comment) +
            "</td><td class=\"w\">" + formatDate(entry.submittedAt) + "</td></tr>\n";
 }
 
-const char* titleOf(Period period) {
+const char* titleOf(Period period, const PageTexts& texts) {
     switch (period) {
         case Period::Week:
-            return "今週のランキング";
+            return texts.weekTitle;
         case Period::Day:
-            return "今日のランキング";
+            return texts.dayTitle;
         case Period::All:
             break;
     }
-    return "歴代ランキング";
+    return texts.allTimeTitle;
+}
+
+std::string tableHead(const PageTexts& texts) {
+    std::string cells;
+    const std::size_t dateColumn = std::size(texts.columns) - 1;  // hidden on narrow screens
+    for (std::size_t column = 0; column < std::size(texts.columns); ++column) {
+        cells += column == dateColumn ? "<th class=\"w\">" : "<th>";
+        cells += std::string(texts.columns[column]) + "</th>";
+    }
+    return "<table><thead><tr>" + cells + "</tr></thead><tbody>\n";
 }
 
 // A short page after a submission, leading back to the ranking.
-std::string notice(std::string_view title, std::string_view text, std::string_view pagePath) {
-    return head(std::string(title) + " - プドロク") + "<h1>歴代ランキング</h1>\n<p>" +
-           std::string(text) + "</p>\n<p><a href=\"" + std::string(pagePath) +
-           "\">ランキングを見る</a></p>\n</body></html>\n";
+std::string notice(const PageTexts& texts, const char* title, const char* text,
+                   std::string_view pagePath) {
+    return head(texts, title) + "<h1>" + texts.allTimeTitle + "</h1>\n<p>" + text +
+           "</p>\n<p><a href=\"" + std::string(pagePath) + "\">" + texts.seeRanking +
+           "</a></p>\n</body></html>\n";
 }
 
 }  // namespace
 
 std::string renderRankingHtml(const RankingPage& page, std::string_view pagePath) {
-    const std::string title = titleOf(page.query.period);
-    std::string html = head(title + " - プドロク") + "<h1>" + title + "</h1>\n";
-    html += filters(page, pagePath) + "<p>" + std::to_string(page.total) + " 件</p>\n" +
-            pager(page, pagePath);
-    html +=
-        "<table><thead><tr><th>順位</th><th>名前</th><th>スコア</th><th>レベル</th>"
-        "<th>ブロック</th><th>確認</th><th>コメント</th><th class=\"w\">日時 (UTC)</th></tr>"
-        "</thead><tbody>\n";
+    const PageTexts& texts = pageTexts(page.query.language);
+    const std::string title = titleOf(page.query.period, texts);
+    std::string html = head(texts, title) + "<h1>" + title + "</h1>\n";
+    html += filters(page, pagePath, texts) + "<p>" + std::to_string(page.total) +
+            texts.entriesCount + "</p>\n" + pager(page, pagePath) + tableHead(texts);
     std::int64_t rank = page.firstRank;
     for (const Entry& entry : page.entries) {
-        html += row(entry, rank++, pagePath);
+        html += row(entry, rank++, pagePath, texts);
     }
     html += "</tbody></table>\n";
     if (page.entries.empty()) {
-        html += "<p>まだ登録はありません。</p>\n";
+        html += std::string("<p>") + texts.noEntries + "</p>\n";
     }
     return html + pager(page, pagePath) + "</body></html>\n";
 }
 
-std::string renderThanksHtml(std::string_view pagePath) {
-    return notice("送信ありがとうございました", "ハイスコアの申請ありがとうございました。",
-                  pagePath);
+std::string renderThanksHtml(std::string_view pagePath, Language language) {
+    const PageTexts& texts = pageTexts(language);
+    return notice(texts, texts.thanksTitle, texts.thanks, pagePath);
 }
 
-std::string renderAlreadyStoredHtml(std::string_view pagePath) {
-    return notice("登録済みです", "この結果はすでに登録されています。", pagePath);
+std::string renderAlreadyStoredHtml(std::string_view pagePath, Language language) {
+    const PageTexts& texts = pageTexts(language);
+    return notice(texts, texts.storedBeforeTitle, texts.storedBefore, pagePath);
 }
 
 }  // namespace server

@@ -9,10 +9,10 @@
 
 namespace server {
 
-// Links to the other pages are relative to pagePath.
+// In the query's language. Links to the other pages are relative to pagePath.
 std::string renderRankingHtml(const RankingPage& page, std::string_view pagePath);
-std::string renderThanksHtml(std::string_view pagePath);
+std::string renderThanksHtml(std::string_view pagePath, Language language);
 // The answer to a result that was stored before; nothing of the stored entry changed.
-std::string renderAlreadyStoredHtml(std::string_view pagePath);
+std::string renderAlreadyStoredHtml(std::string_view pagePath, Language language);
 
 }  // namespace server

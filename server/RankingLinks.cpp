@@ -22,6 +22,9 @@ std::string viewLink(std::string_view pagePath, const PageQuery& query) {
     if (query.period != Period::All) {
         link += "&" + pair(field::Period, nameOf(query.period));
     }
+    if (query.languageChosen) {
+        link += "&" + pair(field::Language, codeOf(query.language));
+    }
     return link;
 }
 

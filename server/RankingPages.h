@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "server/Entry.h"
+#include "server/PageLanguage.h"
 #include "server/RankOrder.h"
 #include "server/RankingStore.h"
 
@@ -19,6 +20,9 @@ struct PageQuery {
     int number = 1;  // from 1
     bool verifiedOnly = false;
     Period period = Period::All;
+    Language language = Language::Japanese;
+    // Asked for in the query (and so kept in the links), not only by the browser.
+    bool languageChosen = false;
 };
 
 struct RankingPage {

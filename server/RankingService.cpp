@@ -34,14 +34,27 @@ std::int64_t positiveNumber(const QueryFields& fields, std::string_view key,
     return number;
 }
 
-PageQuery pageQueryOf(const QueryFields& fields) {
+// The query's lang, else the browser's choice.
+Language languageOf(const QueryFields& fields, const Request& request) {
+    const auto named = fields.find(protocol::field::Language);
+    if (named == fields.end()) {
+        return preferredLanguage(request.acceptLanguage);
+    }
+    if (const auto language = languageNamed(named->second)) {
+        return *language;
+    }
+    throw Refusal(400, "\"" + std::string(protocol::field::Language) + "\" is ja or en.");
+}
+
+PageQuery pageQueryOf(const QueryFields& fields, const Request& request) {
     const std::int64_t number = positiveNumber(fields, protocol::field::Page, "1", "a page number");
     const std::string_view verified = fieldOr(fields, protocol::field::Verified, "0");
     if (verified != "0" && verified != "1") {
         throw Refusal(400, "\"" + std::string(protocol::field::Verified) + "\" is 0 or 1.");
     }
     return {static_cast<int>(std::min<std::int64_t>(number, INT32_MAX)), verified == "1",
-            periodNamed(fieldOr(fields, protocol::field::Period, "all"))};
+            periodNamed(fieldOr(fields, protocol::field::Period, "all")),
+            languageOf(fields, request), fields.contains(protocol::field::Language)};
 }
 
 Response methodNotAllowed(std::string_view allowed) {
@@ -70,15 +83,19 @@ Response replayFile(std::int64_t id, std::string bytes) {
 
 }  // namespace
 
+RankingService::Notices RankingService::noticesIn(Language language) {
+    return {std::make_shared<const std::string>(renderThanksHtml(protocol::RankingPath, language)),
+            std::make_shared<const std::string>(
+                renderAlreadyStoredHtml(protocol::RankingPath, language))};
+}
+
 RankingService::RankingService(RankingBackend& backend, RateLimiter& limiter, WallClock wallClock,
                                Settings settings)
     : backend_(backend),
       limiter_(limiter),
       wallClock_(std::move(wallClock)),
       settings_(settings),
-      thanks_(std::make_shared<const std::string>(renderThanksHtml(protocol::RankingPath))),
-      alreadyStored_(
-          std::make_shared<const std::string>(renderAlreadyStoredHtml(protocol::RankingPath))) {}
+      notices_{noticesIn(Language::Japanese), noticesIn(Language::English)} {}
 
 void RankingService::handle(const Request& request, Respond respond) {
     const std::string_view target = request.target;
@@ -113,7 +130,7 @@ void RankingService::dispatch(const Request& request, const QueryFields& fields,
         return respond(methodNotAllowed("GET, HEAD"));
     }
     if (command == protocol::ViewCommand || command == JsonCommand) {
-        return view(fields, command == JsonCommand ? Json : Html, respond);
+        return view(pageQueryOf(fields, request), command == JsonCommand ? Json : Html, respond);
     }
     if (command == protocol::ReplayCommand) {
         return serveReplay(fields, respond);
@@ -140,24 +157,25 @@ void RankingService::submit(const Request& request, const QueryFields& fields, R
         return respond(std::move(response));
     }
     entry.submittedAt = wallClock_();
+    const Language language = preferredLanguage(request.acceptLanguage);
     if (!withReplay) {
-        return store(std::move(entry), std::move(respond));
+        return store(std::move(entry), language, std::move(respond));
     }
     entry.replay = request.body;
-    check(std::move(entry), std::move(respond));
+    check(std::move(entry), language, std::move(respond));
 }
 
 // The check runs on a worker; only its verdict comes back to the network thread.
-void RankingService::check(Entry entry, Respond respond) {
-    auto job = [this, entry = std::move(entry), respond](std::size_t) mutable {
+void RankingService::check(Entry entry, Language language, Respond respond) {
+    auto job = [this, entry = std::move(entry), language, respond](std::size_t) mutable {
         auto refusal = replayRefusal(entry);
-        backend_.deliver([this, entry = std::move(entry), respond = std::move(respond),
+        backend_.deliver([this, entry = std::move(entry), language, respond = std::move(respond),
                           refusal = std::move(refusal)]() mutable {
             if (refusal) {
                 return respond(textResponse(422, *refusal));
             }
             entry.verified = true;
-            store(std::move(entry), std::move(respond));
+            store(std::move(entry), language, std::move(respond));
         });
     };
     if (!backend_.checkers.post(std::move(job))) {
@@ -165,18 +183,18 @@ void RankingService::check(Entry entry, Respond respond) {
     }
 }
 
-void RankingService::store(Entry entry, Respond respond) {
-    backend_.writer.submit(std::move(entry), [this, respond = std::move(respond)](
+void RankingService::store(Entry entry, Language language, Respond respond) {
+    backend_.writer.submit(std::move(entry), [this, language, respond = std::move(respond)](
                                                  std::optional<SubmissionWriter::Placement> place) {
         if (!place) {
             return respond(textResponse(503, "The ranking cannot store entries just now."));
         }
-        respond(placed(*place, place->entry.added ? thanks_ : alreadyStored_));
+        const Notices& notices = notices_[static_cast<std::size_t>(language)];
+        respond(placed(*place, place->entry.added ? notices.thanks : notices.storedBefore));
     });
 }
 
-void RankingService::view(const QueryFields& fields, Format format, Respond& respond) {
-    const PageQuery query = pageQueryOf(fields);
+void RankingService::view(const PageQuery& query, Format format, Respond& respond) {
     const char* type = format == Json ? "application/json" : "text/html; charset=utf-8";
     const bool cacheable = query.number == 1 && query.period == Period::All;
     const std::int64_t version = backend_.watcher.dataVersion();
@@ -184,7 +202,10 @@ void RankingService::view(const QueryFields& fields, Format format, Respond& res
         firstPages_.clear();
         firstPagesVersion_ = version;
     }
-    const auto key = std::pair(format, query.verifiedOnly);
+    // JSON speaks no language, so it is kept once.
+    const CacheKey key{format, query.verifiedOnly,
+                       format == Json ? Language::Japanese : query.language,
+                       query.languageChosen && format == Html};
     if (const auto cached = firstPages_.find(key); cacheable && cached != firstPages_.end()) {
         return respond({200, type, cached->second, {}});
     }

@@ -4,11 +4,13 @@
 // anything else. Pages are read off the network thread; first pages are kept until the
 // database changes.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "server/QueryFields.h"
@@ -41,23 +43,30 @@ class RankingService {
 
   private:
     enum Format { Html, Json };
+    // The pages after a submission, in one language.
+    struct Notices {
+        std::shared_ptr<const std::string> thanks;
+        std::shared_ptr<const std::string> storedBefore;
+    };
+    // A cached first page: its format, filter and language, and whether its links name it.
+    using CacheKey = std::tuple<Format, bool, Language, bool>;
 
+    static Notices noticesIn(Language language);
     void dispatch(const Request& request, const QueryFields& fields, Respond& respond);
     void submit(const Request& request, const QueryFields& fields, Respond& respond);
-    void check(Entry entry, Respond respond);
-    void store(Entry entry, Respond respond);
-    void view(const QueryFields& fields, Format format, Respond& respond);
+    void check(Entry entry, Language language, Respond respond);
+    void store(Entry entry, Language language, Respond respond);
+    void view(const PageQuery& query, Format format, Respond& respond);
     void serveReplay(const QueryFields& fields, Respond& respond);
 
     RankingBackend& backend_;
     RateLimiter& limiter_;
     WallClock wallClock_;
     Settings settings_;
-    // First pages of all time, by format and filter, and the database version they show.
-    std::map<std::pair<Format, bool>, std::shared_ptr<const std::string>> firstPages_;
+    // First pages of all time, and the database version they show.
+    std::map<CacheKey, std::shared_ptr<const std::string>> firstPages_;
     std::int64_t firstPagesVersion_ = -1;
-    std::shared_ptr<const std::string> thanks_;
-    std::shared_ptr<const std::string> alreadyStored_;
+    std::array<Notices, 2> notices_;  // by Language
 };
 
 }  // namespace server

@@ -15,6 +15,7 @@ struct Request {
     std::string client;  // the address submissions are counted against
     std::string contentType{};
     std::string body{};  // at most BodyLimit bytes
+    std::string acceptLanguage{};
 };
 
 struct Response {

@@ -22,8 +22,10 @@ INSERT INTO entries (name, comment, score, level, blocks, submitted_at)
 SQL
 start_server ranking.sqlite3
 
+# In Japanese unless the call asks for another language (a later --accept-lang wins; headless
+# Chromium takes its Accept-Language from that switch, not from --lang).
 chromium_run() {
-    timeout 90 chromium --headless --no-sandbox --disable-gpu --disable-background-networking \
+    timeout 90 chromium --accept-lang=ja --headless --no-sandbox --disable-gpu --disable-background-networking \
         --disable-component-update --disable-sync --no-first-run --hide-scrollbars \
         --user-data-dir="$WORK/profile" "$@" 2>>chromium.err
 }
@@ -57,6 +59,15 @@ chromium_run --dump-dom "http://$ADDRESS$PAGE?command=view&verified=1" >verified
 expect_in verified.html ">1 件<"
 expect_in verified.html "<b>✔ 確認済みのみ</b>"
 grep -q "player1<" verified.html && fail "an unverified entry is in the verified view"
+
+# A browser that asks for English gets the page in English, its links keeping nothing extra.
+chromium_run --lang=en-US --accept-lang=en-US,en --dump-dom "http://$ADDRESS$PAGE" >english.html ||
+    fail "chromium failed in English"
+expect_in english.html '<html lang="en">'
+expect_in english.html "<h1>All-time ranking</h1>"
+expect_in english.html "<th>Rank</th><th>Name</th>"
+expect_in english.html 'title="Verified: its replay reaches this result">✔</span>'
+expect_in english.html "&amp;lang=ja\">日本語</a>"
 
 mkdir -p "$OUTPUT_DIR"
 chromium_run --screenshot="$OUTPUT_DIR/ranking-page-desktop.png" --window-size=1280,1600 \

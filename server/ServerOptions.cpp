@@ -51,6 +51,12 @@ std::optional<ServerOptions> parseServerOptions(int argc, char** argv, int& exit
         ->type_name("N")
         ->check(CLI::Range(std::size_t{1}, std::size_t{1'000'000'000}))
         ->capture_default_str();
+    app.add_option("--max-connections-per-client", options.maxConnectionsPerClient,
+                   "Connections open at once from one client address (an IPv6 /64); behind a "
+                   "proxy on this machine, its X-Forwarded-For address once a request names it")
+        ->type_name("N")
+        ->check(CLI::Range(std::size_t{1}, std::size_t{1'000'000}))
+        ->capture_default_str();
     app.set_version_flag("--version", std::string("pudorock-ranking-server ") + version::Version);
     try {
         app.parse(argc, argv);

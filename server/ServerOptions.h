@@ -12,6 +12,7 @@ struct ServerOptions {
     std::string listenPort = "8080";
     std::string database = "ranking.sqlite3";
     std::size_t maxEntriesPerMinute = 10;
+    std::size_t maxConnectionsPerClient = 32;
 };
 
 // The options, or nothing when the program has already answered (--help, --version) or

@@ -11,6 +11,9 @@ namespace {
 // After a failed accept (out of file handles, say) the next try waits this long, unless a
 // connection closes first.
 constexpr std::chrono::milliseconds AcceptRetry{100};
+// Accepts that worked this long after the last failure end the trouble. Under a flood a closing
+// connection lets one accept through between failures, which is no end of it.
+constexpr std::chrono::seconds TroubleOver{30};
 
 asio::ip::address peerAddress(const Tcp::socket& socket) {
     boost::system::error_code error;
@@ -72,9 +75,10 @@ void HttpServer::onAccepted(const boost::system::error_code& error, Tcp::socket 
     if (error) {
         return acceptFailed(error);
     }
-    if (acceptFailure_) {
-        std::cerr << "accept: working again" << std::endl;
-        acceptFailure_.reset();
+    if (acceptTrouble_ && std::chrono::steady_clock::now() - acceptTrouble_->last >= TroubleOver) {
+        std::cerr << "accept: working again after " << acceptTrouble_->failures << " failures"
+                  << std::endl;
+        acceptTrouble_.reset();
     }
     open(std::move(socket));
     accept();
@@ -82,10 +86,13 @@ void HttpServer::onAccepted(const boost::system::error_code& error, Tcp::socket 
 
 // Out of file handles, say: told once, then tried again until it works.
 void HttpServer::acceptFailed(const boost::system::error_code& error) {
-    if (acceptFailure_ != error) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!acceptTrouble_) {
         std::cerr << "accept: " << error.message() << "; trying on" << std::endl;
-        acceptFailure_ = error;
+        acceptTrouble_.emplace();
     }
+    acceptTrouble_->last = now;
+    ++acceptTrouble_->failures;
     retry_.expires_after(AcceptRetry);
     retry_.async_wait([this](const boost::system::error_code& waitError) {
         if (!waitError) {

@@ -50,8 +50,13 @@ class HttpServer : private SessionRegistry {
     MemoryTrim trim_;
     HttpSessionContext sessionContext_;
     ConnectionTable connections_;
-    // The failure of the accepts since the last that worked, told once.
-    std::optional<boost::system::error_code> acceptFailure_;
+    // Failing accepts with no long spell of working ones between them: told at the first and
+    // when a spell ends it.
+    struct AcceptTrouble {
+        std::chrono::steady_clock::time_point last;
+        std::size_t failures = 0;
+    };
+    std::optional<AcceptTrouble> acceptTrouble_;
     bool accepting_ = false;
     bool stopping_ = false;
 };

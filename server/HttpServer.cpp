@@ -89,7 +89,7 @@ void HttpServer::acceptFailed(const boost::system::error_code& error) {
     const auto now = std::chrono::steady_clock::now();
     if (!acceptTrouble_) {
         std::cerr << "accept: " << error.message() << "; trying on" << std::endl;
-        acceptTrouble_.emplace();
+        acceptTrouble_ = AcceptTrouble{now, 0};
     }
     acceptTrouble_->last = now;
     ++acceptTrouble_->failures;

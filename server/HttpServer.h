@@ -54,7 +54,7 @@ class HttpServer : private SessionRegistry {
     // when a spell ends it.
     struct AcceptTrouble {
         std::chrono::steady_clock::time_point last;
-        std::size_t failures = 0;
+        std::size_t failures;
     };
     std::optional<AcceptTrouble> acceptTrouble_;
     bool accepting_ = false;

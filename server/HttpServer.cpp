@@ -1,14 +1,25 @@
 #include "server/HttpServer.h"
 
 #include <iostream>
-#include <vector>
+
+#include "server/ClientAddress.h"
 
 namespace server {
 
 namespace {
 
-// After a failed accept (out of file handles, say) the next try waits this long.
+// After a failed accept (out of file handles, say) the next try waits this long, unless a
+// connection closes first.
 constexpr std::chrono::milliseconds AcceptRetry{100};
+// Accepts that worked this long after the last failure end the trouble. Under a flood a closing
+// connection lets one accept through between failures, which is no end of it.
+constexpr std::chrono::seconds TroubleOver{30};
+
+asio::ip::address peerAddress(const Tcp::socket& socket) {
+    boost::system::error_code error;
+    const auto endpoint = socket.remote_endpoint(error);
+    return error ? asio::ip::address() : endpoint.address();
+}
 
 }  // namespace
 
@@ -17,9 +28,14 @@ HttpServer::HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint,
     : acceptor_(context, endpoint),
       retry_(context),
       limits_(limits),
-      sessionContext_{service, log, limits_, *this} {}
+      answers_(limits_.answerBytes),
+      bodies_(limits_.bodyBytes),
+      trim_(context, {&answers_, &bodies_}),
+      sessionContext_{service, log, limits_, *this, answers_, bodies_},
+      connections_(limits_.connectionsPerClient) {}
 
 void HttpServer::start() {
+    trim_.start();
     accept();
 }
 
@@ -28,17 +44,21 @@ void HttpServer::stop() {
     boost::system::error_code ignored;
     acceptor_.close(ignored);
     retry_.cancel();
-    // Closing a session may end it, and so change the set.
-    const std::vector<HttpSession*> open(sessions_.begin(), sessions_.end());
-    for (HttpSession* session : open) {
-        if (sessions_.contains(session)) {
+    trim_.stop();
+    // Closing a session may end it, and so change the table.
+    for (HttpSession* session : connections_.all()) {
+        if (connections_.contains(session)) {
             session->stopWhenIdle();
         }
     }
 }
 
+bool HttpServer::hasRoom() const {
+    return connections_.size() < limits_.connections + (connections_.hasIdle() ? 1 : 0);
+}
+
 void HttpServer::accept() {
-    if (accepting_ || stopping_ || sessions_.size() >= limits_.connections) {
+    if (accepting_ || stopping_ || !hasRoom()) {
         return;
     }
     accepting_ = true;
@@ -53,25 +73,66 @@ void HttpServer::onAccepted(const boost::system::error_code& error, Tcp::socket 
         return;
     }
     if (error) {
-        std::cerr << "accept: " << error.message() << std::endl;
-        retry_.expires_after(AcceptRetry);
-        retry_.async_wait([this](const boost::system::error_code& waitError) {
-            if (!waitError) {
-                accept();
-            }
-        });
-        return;
+        return acceptFailed(error);
     }
-    std::make_shared<HttpSession>(std::move(socket), sessionContext_)->start();
+    if (acceptTrouble_ && std::chrono::steady_clock::now() - acceptTrouble_->last >= TroubleOver) {
+        std::cerr << "accept: working again after " << acceptTrouble_->failures << " failures"
+                  << std::endl;
+        acceptTrouble_.reset();
+    }
+    open(std::move(socket));
     accept();
 }
 
-void HttpServer::opened(HttpSession* session) {
-    sessions_.insert(session);
+// Out of file handles, say: told once, then tried again until it works.
+void HttpServer::acceptFailed(const boost::system::error_code& error) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!acceptTrouble_) {
+        std::cerr << "accept: " << error.message() << "; trying on" << std::endl;
+        acceptTrouble_ = AcceptTrouble{now, 0};
+    }
+    acceptTrouble_->last = now;
+    ++acceptTrouble_->failures;
+    retry_.expires_after(AcceptRetry);
+    retry_.async_wait([this](const boost::system::error_code& waitError) {
+        if (!waitError) {
+            accept();
+        }
+    });
+}
+
+// A client over its share is closed at once; over the limit, the longest idle makes room.
+void HttpServer::open(Tcp::socket socket) {
+    const asio::ip::address peer = peerAddress(socket);
+    const std::string client = clientGroup(clientAddress(peer, {}));
+    if (!connections_.hasRoomFor(client)) {
+        return;
+    }
+    auto session = std::make_shared<HttpSession>(std::move(socket), peer, sessionContext_);
+    connections_.add(session.get(), client);
+    if (connections_.size() > limits_.connections) {
+        if (HttpSession* oldest = connections_.takeOldestIdle()) {
+            oldest->stopWhenIdle();
+        }
+    }
+    session->start();
+}
+
+bool HttpServer::countAgainst(HttpSession* session, const std::string& client) {
+    return connections_.moveTo(session, client);
+}
+
+void HttpServer::idle(HttpSession* session) {
+    connections_.markIdle(session);
+    accept();
+}
+
+void HttpServer::busy(HttpSession* session) {
+    connections_.markBusy(session);
 }
 
 void HttpServer::closed(HttpSession* session) {
-    sessions_.erase(session);
+    connections_.remove(session);
     accept();
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 // The ranking over HTTP/1.0 and 1.1 on one network thread, within limits: a bounded number of
-// connections handled at once, request line and headers of at most 8 KB, no request bodies, a
-// silent connection dropped.
+// connections handled at once (and from each client), request line and headers of at most
+// 8 KB, bodies of at most 1 MB, bounded bytes in flight, a silent connection dropped. At the
+// connection limit the connection idle for longest makes room for a new one.
 
-#include <unordered_set>
+#include <optional>
 
 #include "server/Beast.h"
+#include "server/ByteBudget.h"
+#include "server/ConnectionTable.h"
 #include "server/HttpLimits.h"
 #include "server/HttpSession.h"
+#include "server/MemoryTrim.h"
 #include "server/RankingService.h"
 #include "server/RequestLog.h"
 
@@ -18,6 +22,8 @@ class HttpServer : private SessionRegistry {
     // Listens at once; throws boost::system::system_error when it cannot.
     HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint, RankingService& service,
                RequestLog& log, HttpLimits limits = {});
+    HttpServer(const HttpServer&) = delete;
+    HttpServer& operator=(const HttpServer&) = delete;
 
     Tcp::endpoint localEndpoint() const { return acceptor_.local_endpoint(); }
     void start();
@@ -25,16 +31,32 @@ class HttpServer : private SessionRegistry {
     void stop();
 
   private:
+    // Below the limit, or at it with an idle connection to close for the next one.
+    bool hasRoom() const;
     void accept();
     void onAccepted(const boost::system::error_code& error, Tcp::socket socket);
-    void opened(HttpSession* session) override;
+    void acceptFailed(const boost::system::error_code& error);
+    void open(Tcp::socket socket);
+    bool countAgainst(HttpSession* session, const std::string& client) override;
+    void idle(HttpSession* session) override;
+    void busy(HttpSession* session) override;
     void closed(HttpSession* session) override;
 
     Tcp::acceptor acceptor_;
     asio::steady_timer retry_;
     HttpLimits limits_;
+    ByteBudget answers_;
+    ByteBudget bodies_;
+    MemoryTrim trim_;
     HttpSessionContext sessionContext_;
-    std::unordered_set<HttpSession*> sessions_;
+    ConnectionTable connections_;
+    // Failing accepts with no long spell of working ones between them: told at the first and
+    // when a spell ends it.
+    struct AcceptTrouble {
+        std::chrono::steady_clock::time_point last;
+        std::size_t failures;
+    };
+    std::optional<AcceptTrouble> acceptTrouble_;
     bool accepting_ = false;
     bool stopping_ = false;
 };

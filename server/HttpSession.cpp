@@ -6,32 +6,40 @@ namespace server {
 
 namespace {
 
-asio::ip::address peerAddress(const Tcp::socket& socket) {
-    boost::system::error_code error;
-    const auto endpoint = socket.remote_endpoint(error);
-    return error ? asio::ip::address() : endpoint.address();
-}
+using SteadyClock = std::chrono::steady_clock;
 
 std::string_view view(beast::string_view text) {
     return {text.data(), text.size()};
 }
 
+// Several header lines read as one comma-separated list, so their last line ends it.
+std::string_view lastForwardedFor(const http::request<http::string_body>& message) {
+    std::string_view last;
+    const auto [first, end] = message.equal_range("X-Forwarded-For");
+    for (auto line = first; line != end; ++line) {
+        last = view(line->value());
+    }
+    return last;
+}
+
+// The client left, or was silent too long, or the server closed the connection.
+bool isGone(const beast::error_code& error) {
+    return error == http::error::end_of_stream || error == beast::error::timeout ||
+           error == asio::error::operation_aborted || error == asio::error::connection_reset;
+}
+
 }  // namespace
 
-HttpSession::HttpSession(Tcp::socket socket, const HttpSessionContext& context)
-    : context_(context),
-      stream_(std::move(socket)),
-      peer_(peerAddress(stream_.socket())),
-      buffer_(HeaderLimit) {
-    context_.registry.opened(this);
-}
+HttpSession::HttpSession(Tcp::socket socket, const asio::ip::address& peer,
+                         const HttpSessionContext& context)
+    : context_(context), stream_(std::move(socket)), peer_(peer), buffer_(HeaderLimit) {}
 
 HttpSession::~HttpSession() {
     context_.registry.closed(this);
 }
 
 void HttpSession::start() {
-    readRequest();
+    awaitRequest(context_.limits.firstByte);
 }
 
 void HttpSession::stopWhenIdle() {
@@ -41,28 +49,96 @@ void HttpSession::stopWhenIdle() {
     }
 }
 
-void HttpSession::readRequest() {
+// The whole request is due within the silence; its first byte may be due sooner.
+void HttpSession::awaitRequest(std::chrono::milliseconds firstByte) {
     parser_.emplace();
     parser_->header_limit(HeaderLimit);
     parser_->body_limit(BodyLimit);
-    stream_.expires_after(context_.limits.silence);
-    http::async_read(stream_, buffer_, *parser_,
-                     [self = shared_from_this()](const beast::error_code& error, std::size_t) {
-                         self->onRead(error);
-                     });
+    const auto now = SteadyClock::now();
+    requestDeadline_ = now + context_.limits.silence;
+    if (buffer_.size() > 0) {
+        return readHeader();  // pipelined
+    }
+    if (keptAlive_) {
+        context_.registry.idle(this);
+    }
+    stream_.expires_at(std::min(requestDeadline_, now + firstByte));
+    stream_.async_read_some(
+        buffer_.prepare(HeaderLimit),
+        [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
+            self->onFirstBytes(error, bytes);
+        });
 }
 
-void HttpSession::onRead(const beast::error_code& error) {
-    if (error == http::error::end_of_stream || error == beast::error::timeout ||
-        error == asio::error::operation_aborted || error == asio::error::connection_reset) {
+void HttpSession::onFirstBytes(const beast::error_code& error, std::size_t bytes) {
+    context_.registry.busy(this);
+    if (error) {
         return close();
     }
-    started_ = std::chrono::steady_clock::now();
+    buffer_.commit(bytes);
+    readHeader();
+}
+
+void HttpSession::readHeader() {
+    stream_.expires_at(requestDeadline_);
+    http::async_read_header(stream_, buffer_, *parser_,
+                            [self = shared_from_this()](const beast::error_code& error,
+                                                        std::size_t) { self->onHeader(error); });
+}
+
+void HttpSession::onHeader(const beast::error_code& error) {
+    if (isGone(error)) {
+        return close();
+    }
+    started_ = SteadyClock::now();
     answering_ = true;
     if (error) {
         return refuseUnreadable(error);
     }
     request_ = readRequestLine();
+    if (auto refusal = refusalOfHeader()) {
+        return refuse(std::move(*refusal));
+    }
+    if (parser_->is_done()) {
+        return handle();
+    }
+    http::async_read(stream_, buffer_, *parser_,
+                     [self = shared_from_this()](const beast::error_code& bodyError, std::size_t) {
+                         self->onBody(bodyError);
+                     });
+}
+
+std::optional<Response> HttpSession::refusalOfHeader() {
+    const auto& message = parser_->get();
+    if (message.version() == 11 && message.find(http::field::host) == message.end()) {
+        return textResponse(400, "An HTTP/1.1 request needs a Host header.");
+    }
+    if (!context_.registry.countAgainst(this, clientGroup(request_.client))) {
+        return textResponse(503, "Too many connections from one address.");
+    }
+    // A chunked body's length is known only at its end: it may take the most.
+    const std::uint64_t bodyBytes =
+        parser_->content_length().value_or(parser_->chunked() ? BodyLimit : 0);
+    if (bodyBytes > 0) {
+        bodyBytes_ = context_.bodies.tryReserve(bodyBytes);
+        if (!bodyBytes_) {
+            return textResponse(503, "The server is busy; try again later.");
+        }
+    }
+    return std::nullopt;
+}
+
+void HttpSession::onBody(const beast::error_code& error) {
+    if (isGone(error)) {
+        return close();
+    }
+    if (error) {
+        return refuseUnreadable(error);
+    }
+    handle();
+}
+
+void HttpSession::handle() {
     request_.contentType = std::string(view(parser_->get()[http::field::content_type]));
     request_.acceptLanguage = std::string(view(parser_->get()[http::field::accept_language]));
     request_.body = std::move(parser_->get().body());
@@ -75,26 +151,40 @@ void HttpSession::onRead(const beast::error_code& error) {
 Request HttpSession::readRequestLine() const {
     const auto& message = parser_->get();
     return {std::string(view(message.method_string())), std::string(view(message.target())),
-            clientAddress(peer_, view(message["X-Forwarded-For"]))};
+            clientAddress(peer_, lastForwardedFor(message))};
 }
 
 // The request cannot be answered as asked; the connection ends after the refusal.
 void HttpSession::refuseUnreadable(const beast::error_code& error) {
-    request_ = parser_->is_header_done() ? readRequestLine() : Request{"-", "-", peer_.to_string()};
-    stopping_ = true;
+    request_ =
+        parser_->is_header_done() ? readRequestLine() : Request{"-", "-", clientAddress(peer_, {})};
     if (error == http::error::header_limit || error == http::error::buffer_overflow) {
-        return answer(textResponse(431, "The request line and headers exceed 8 KB."));
+        return refuse(textResponse(431, "The request line and headers exceed 8 KB."));
     }
     if (error == http::error::body_limit) {
-        return answer(textResponse(413, "The request body exceeds 1 MB."));
+        return refuse(textResponse(413, "The request body exceeds 1 MB."));
     }
-    answer(textResponse(400, "The request cannot be read as HTTP."));
+    refuse(textResponse(400, "The request cannot be read as HTTP."));
 }
 
+void HttpSession::refuse(Response response) {
+    stopping_ = true;
+    answer(std::move(response));
+}
+
+// An answer that would not fit in the bytes in flight drops the oldest slow readers; one that
+// cannot fit at all drops its own connection.
 void HttpSession::answer(Response response) {
     awaitingAnswer_.reset();
     const bool head = request_.method == "HEAD";
     const unsigned version = parser_->is_header_done() ? parser_->get().version() : 11;
+    body_ = std::move(response.body);
+    answerBytes_.release();
+    answerBytes_ =
+        context_.answers.reserveDroppingOldest(head ? 0 : body_->size(), [this] { close(); });
+    if (!answerBytes_) {
+        return close();
+    }
     response_ = {};
     response_.version(version);
     response_.result(response.status);
@@ -103,7 +193,6 @@ void HttpSession::answer(Response response) {
     for (const auto& [name, value] : response.headers) {
         response_.set(name, value);
     }
-    body_ = std::move(response.body);
     response_.content_length(body_->size());
     if (!head) {
         response_.body() = {body_->data(), body_->size()};
@@ -119,14 +208,22 @@ void HttpSession::answer(Response response) {
 
 void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
     answering_ = false;
-    context_.log.write({std::chrono::system_clock::now(), request_.client, request_.method,
-                        request_.target, static_cast<int>(response_.result_int()), bytes,
-                        std::chrono::duration_cast<std::chrono::microseconds>(
-                            std::chrono::steady_clock::now() - started_)});
-    if (error || !response_.keep_alive()) {
+    context_.log.write(
+        {std::chrono::system_clock::now(), request_.client, request_.method, request_.target,
+         static_cast<int>(response_.result_int()), bytes,
+         std::chrono::duration_cast<std::chrono::microseconds>(SteadyClock::now() - started_)});
+    const bool keepAlive = !error && response_.keep_alive();
+    // What the answer and its request held goes back at once, not at the next request.
+    response_ = {};
+    body_.reset();
+    request_ = {};
+    answerBytes_.release();
+    bodyBytes_.release();
+    if (!keepAlive) {
         return close();
     }
-    readRequest();
+    keptAlive_ = true;
+    awaitRequest(context_.limits.silence);
 }
 
 void HttpSession::close() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "server/Beast.h"
+#include "server/ByteBudget.h"
 #include "server/HttpLimits.h"
 #include "server/RankingService.h"
 #include "server/Request.h"
@@ -17,10 +18,15 @@ namespace server {
 
 class HttpSession;
 
-// Keeps account of the open connections: told by each when it opens and when it is gone.
+// Keeps account of the open connections: told by each whom it counts against, when it waits
+// idle between requests, and when it is gone.
 class SessionRegistry {
   public:
-    virtual void opened(HttpSession* session) = 0;
+    // From now on the session counts against client (see clientGroup); false, and no change,
+    // when that client already has its share of connections.
+    virtual bool countAgainst(HttpSession* session, const std::string& client) = 0;
+    virtual void idle(HttpSession* session) = 0;
+    virtual void busy(HttpSession* session) = 0;
     virtual void closed(HttpSession* session) = 0;
 
   protected:
@@ -33,23 +39,35 @@ struct HttpSessionContext {
     RequestLog& log;
     const HttpLimits& limits;
     SessionRegistry& registry;
+    ByteBudget& answers;
+    ByteBudget& bodies;
 };
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
   public:
-    HttpSession(Tcp::socket socket, const HttpSessionContext& context);
+    HttpSession(Tcp::socket socket, const asio::ip::address& peer,
+                const HttpSessionContext& context);
     ~HttpSession();
+    HttpSession(const HttpSession&) = delete;
+    HttpSession& operator=(const HttpSession&) = delete;
 
     void start();
     // Closes the connection now when it waits for a request, else after the answer.
     void stopWhenIdle();
 
   private:
-    void readRequest();
-    void onRead(const beast::error_code& error);
+    void awaitRequest(std::chrono::milliseconds firstByte);
+    void onFirstBytes(const beast::error_code& error, std::size_t bytes);
+    void readHeader();
+    void onHeader(const beast::error_code& error);
+    // Why the request whose header was read is not taken, if it is not.
+    std::optional<Response> refusalOfHeader();
+    void onBody(const beast::error_code& error);
+    void handle();
     // The method, target and client of the request whose header was read.
     Request readRequestLine() const;
     void refuseUnreadable(const beast::error_code& error);
+    void refuse(Response response);
     void answer(Response response);
     void onWritten(const beast::error_code& error, std::size_t bytes);
     void close();
@@ -61,10 +79,14 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     std::optional<http::request_parser<http::string_body>> parser_;
     http::response<http::span_body<const char>> response_;
     std::shared_ptr<const std::string> body_;
+    ByteBudget::Reservation answerBytes_;
+    ByteBudget::Reservation bodyBytes_;
     Request request_;
     // While the service works on an answer off the network thread, the loop must not run dry.
     std::optional<asio::executor_work_guard<asio::any_io_executor>> awaitingAnswer_;
+    std::chrono::steady_clock::time_point requestDeadline_;
     std::chrono::steady_clock::time_point started_;
+    bool keptAlive_ = false;
     bool answering_ = false;
     bool stopping_ = false;
 };

@@ -84,6 +84,12 @@ std::optional<ServerOptions> parseServerOptions(int argc, char** argv, int& exit
         ->type_name("N")
         ->check(CLI::Range(std::size_t{1}, std::size_t{1'000'000'000}))
         ->capture_default_str();
+    app.add_option("--max-connections-per-client", options.maxConnectionsPerClient,
+                   "Connections open at once from one client address (an IPv6 /64); behind a "
+                   "proxy on this machine, its X-Forwarded-For address once a request names it")
+        ->type_name("N")
+        ->check(CLI::Range(std::size_t{1}, std::size_t{1'000'000}))
+        ->capture_default_str();
     app.add_flag("--require-replay", options.requireReplay,
                  "Take only results sent with their replay (a GET submission gets 403)");
     addCommands(app, options);

@@ -18,6 +18,7 @@ struct ServerOptions {
     std::string listenPort = "8080";
     std::string database = "ranking.sqlite3";
     std::size_t maxEntriesPerMinute = 10;
+    std::size_t maxConnectionsPerClient = 32;
     bool requireReplay = false;
     // list: the entries of one name (empty: all), at most this many.
     std::string listedName;

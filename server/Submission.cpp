@@ -37,6 +37,10 @@ std::int32_t numberField(const QueryFields& fields, std::string_view key) {
     return value;
 }
 
+bool isSpace(char32_t character) {
+    return character == U' ' || character == U'\u3000';
+}
+
 bool isControl(char32_t character) {
     return character < 0x20 || (character >= 0x7F && character <= 0x9F);
 }
@@ -47,7 +51,8 @@ std::string textField(const QueryFields& fields, std::string_view key, std::size
         throw Refusal(400, quoted(key) + " is not Shift-JIS text.");
     }
     const std::u32string characters = text::decodeUtf8(*utf8);
-    if (characters.empty()) {
+    // Spaces alone show as nothing in the ranking.
+    if (std::all_of(characters.begin(), characters.end(), isSpace)) {
         throw Refusal(400, quoted(key) + " is empty.");
     }
     if (std::any_of(characters.begin(), characters.end(), isControl)) {

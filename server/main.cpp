@@ -67,7 +67,8 @@ int serve(const ServerOptions& options) {
                         [] { return std::chrono::steady_clock::now(); });
     RankingService service(backend, limiter, secondsSince1970, {options.requireReplay});
     RequestLog log(std::cout);
-    HttpServer server(context, resolve(context, options), service, log);
+    HttpServer server(context, resolve(context, options), service, log,
+                      {.connectionsPerClient = options.maxConnectionsPerClient});
     const std::string address = shownEndpoint(server.localEndpoint());
     std::cout << "listening on " << address << " (ranking page: http://" << address
               << protocol::RankingPath << ")" << std::endl;

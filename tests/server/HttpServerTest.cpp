@@ -1,5 +1,5 @@
 // The HTTP side on a loopback port: versions and keep-alive, HEAD, the limits on headers,
-// bodies, silence and connections, and the log line of each request.
+// bodies, silence, connections and bytes in flight, and the log line of each request.
 
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -35,10 +35,26 @@ class HttpServerTest : public ::testing::Test {
         thread_ = std::thread([this] { context_.run(); });
     }
 
-    Tcp::socket connect() {
-        Tcp::socket socket(client_);
+    // From another loopback address, a client of its own.
+    Tcp::socket connect(const char* from = "127.0.0.1") {
+        Tcp::socket socket(client_, Tcp::endpoint(asio::ip::make_address(from), 0));
         socket.connect(server_->localEndpoint());
         return socket;
+    }
+
+    // One answer on a connection that stays open; its status, 0 when the connection ended.
+    static unsigned readAnswer(Tcp::socket& socket) {
+        beast::flat_buffer buffer;
+        http::response<http::string_body> answer;
+        boost::system::error_code error;
+        http::read(socket, buffer, answer, error);
+        return error ? 0 : answer.result_int();
+    }
+
+    static unsigned ask(Tcp::socket& socket, const std::string& headers) {
+        asio::write(socket,
+                    asio::buffer("GET " + Page + " HTTP/1.1\r\nHost: a\r\n" + headers + "\r\n"));
+        return readAnswer(socket);
     }
 
     // Everything the server sends until it closes the connection.
@@ -98,18 +114,24 @@ TEST_F(HttpServerTest, HeadTellsTheLengthAndSendsNoBody) {
               std::string::npos);
 }
 
-TEST_F(HttpServerTest, RefusesLongHeadersAndBodies) {
+TEST_F(HttpServerTest, RefusesLongHeadersAndBodiesAndHttp11WithoutHost) {
     start();
-    const std::string longHeader =
-        exchange("GET " + Page + " HTTP/1.1\r\nX-Padding: " + std::string(9000, 'x') + "\r\n\r\n");
-    EXPECT_TRUE(longHeader.starts_with("HTTP/1.1 431 ")) << longHeader.substr(0, 100);
-    const std::string longTarget = exchange("GET /" + std::string(9000, 'a') + " HTTP/1.1\r\n\r\n");
-    EXPECT_TRUE(longTarget.starts_with("HTTP/1.1 431 ")) << longTarget.substr(0, 100);
-    const std::string body =
-        exchange("POST " + Page + " HTTP/1.1\r\nContent-Length: 1048577\r\n\r\nhello");
-    EXPECT_TRUE(body.starts_with("HTTP/1.1 413 ")) << body;
-    const std::string garbage = exchange("\x01\x02 nonsense\r\n\r\n");
-    EXPECT_TRUE(garbage.starts_with("HTTP/1.1 400 ")) << garbage;
+    const struct {
+        std::string request;
+        const char* answer;
+    } cases[] = {
+        {"GET " + Page + " HTTP/1.1\r\nX-Padding: " + std::string(9000, 'x') + "\r\n\r\n",
+         "HTTP/1.1 431 "},
+        {"GET /" + std::string(9000, 'a') + " HTTP/1.1\r\n\r\n", "HTTP/1.1 431 "},
+        {"POST " + Page + " HTTP/1.1\r\nContent-Length: 1048577\r\n\r\nhello", "HTTP/1.1 413 "},
+        {"\x01\x02 nonsense\r\n\r\n", "HTTP/1.1 400 "},
+        {"GET " + Page + " HTTP/1.1\r\n\r\n", "HTTP/1.1 400 "},
+    };
+    for (const auto& [request, answer] : cases) {
+        const std::string answered = exchange(request);
+        EXPECT_TRUE(answered.starts_with(answer))
+            << request.substr(0, 40) << answered.substr(0, 100);
+    }
 }
 
 TEST_F(HttpServerTest, DropsAClientThatSendsNothing) {
@@ -121,23 +143,78 @@ TEST_F(HttpServerTest, DropsAClientThatSendsNothing) {
     EXPECT_GE(std::chrono::steady_clock::now() - began, 150ms);
 }
 
-TEST_F(HttpServerTest, HandlesNoMoreConnectionsThanItsLimitAtOnce) {
+TEST_F(HttpServerTest, ANewConnectionHasLittleTimeForItsFirstByte) {
+    start({.firstByte = 200ms});
+    Tcp::socket silent = connect();
+    Tcp::socket typing = connect();
+    asio::write(typing, asio::buffer("G", 1));
+    const auto began = std::chrono::steady_clock::now();
+    ASSERT_TRUE(answersWithin(silent, 5000));
+    EXPECT_EQ(readToEnd(silent), "");
+    EXPECT_GE(std::chrono::steady_clock::now() - began, 150ms);
+    EXPECT_FALSE(answersWithin(typing, 300)) << "once begun, the request has the silence";
+    asio::write(typing, asio::buffer("ET " + Page + " HTTP/1.0\r\n\r\n"));
+    EXPECT_TRUE(readToEnd(typing).starts_with("HTTP/1.0 200 OK"));
+}
+
+TEST_F(HttpServerTest, HandlesNoMoreConnectionsThanItsLimitWhileTheyAreBusy) {
     start({.connections = 1, .silence = 10s});
     Tcp::socket first = connect();
-    asio::write(first, asio::buffer("GET " + Page + " HTTP/1.1\r\nHost: a\r\n\r\n"));
-    ASSERT_TRUE(answersWithin(first, 5000));
+    asio::write(first, asio::buffer("GET " + Page + " HTTP/1.1\r\nHost: a\r\n"));
 
     Tcp::socket second = connect();
     asio::write(second, asio::buffer("GET " + Page + " HTTP/1.0\r\n\r\n"));
-    EXPECT_FALSE(answersWithin(second, 300)) << "the second waits while the first is open";
-    first.close();
+    EXPECT_FALSE(answersWithin(second, 300)) << "the second waits while the first is busy";
+    asio::write(first, asio::buffer(std::string("\r\n")));
+    EXPECT_EQ(readAnswer(first), 200U);
     EXPECT_TRUE(readToEnd(second).starts_with("HTTP/1.0 200 OK"));
+    EXPECT_EQ(readToEnd(first), "") << "idle at the limit, the first made room";
+}
+
+TEST_F(HttpServerTest, AtTheLimitTheLongestIdleConnectionMakesRoom) {
+    start({.connections = 2});
+    Tcp::socket older = connect();
+    EXPECT_EQ(ask(older, ""), 200U);
+    Tcp::socket newer = connect();
+    EXPECT_EQ(ask(newer, ""), 200U);
+    EXPECT_TRUE(exchange("GET " + Page + " HTTP/1.0\r\n\r\n").starts_with("HTTP/1.0 200 OK"));
+    EXPECT_EQ(readToEnd(older), "");
+    EXPECT_EQ(ask(newer, ""), 200U);
+}
+
+TEST_F(HttpServerTest, EachClientHasItsShareOfConnections) {
+    start({.connections = 10, .connectionsPerClient = 1});
+    Tcp::socket held = connect();
+    Tcp::socket over = connect();
+    ASSERT_TRUE(answersWithin(over, 1000)) << "closed at once, not at the first-byte deadline";
+    EXPECT_EQ(readToEnd(over), "");
+    Tcp::socket other = connect("127.0.0.2");
+    EXPECT_EQ(ask(other, ""), 200U);
+
+    // Behind a proxy on this machine the forwarded client counts, once its request names it.
+    EXPECT_EQ(ask(held, "X-Forwarded-For: 203.0.113.9\r\n"), 200U);
+    Tcp::socket again = connect();
+    EXPECT_EQ(ask(again, ""), 200U);
+    Tcp::socket proxied = connect("127.0.0.3");
+    EXPECT_EQ(ask(proxied, "X-Forwarded-For: 203.0.113.9\r\n"), 503U);
+}
+
+TEST_F(HttpServerTest, BoundsTheBytesOfAnswersAndBodiesInFlight) {
+    start({.answerBytes = 64, .bodyBytes = 1000});
+    EXPECT_TRUE(exchange("GET /nothing HTTP/1.0\r\n\r\n").starts_with("HTTP/1.0 404 "));
+    EXPECT_EQ(exchange("GET " + Page + " HTTP/1.0\r\n\r\n"), "") << "the page alone is too large";
+    EXPECT_TRUE(exchange("POST " + Page + " HTTP/1.0\r\nContent-Length: 1001\r\n\r\n")
+                    .starts_with("HTTP/1.0 503 "));
+    EXPECT_TRUE(exchange("POST " + Page + " HTTP/1.0\r\nContent-Length: 1000\r\n\r\n" +
+                         std::string(1000, 'x'))
+                    .starts_with("HTTP/1.0 405 "));
 }
 
 TEST_F(HttpServerTest, LogsEachRequestOnOneLine) {
     start();
     exchange("GET " + Page + "?command=view&page=9 HTTP/1.0\r\n\r\n");
-    exchange("DELETE " + Page + " HTTP/1.0\r\nX-Forwarded-For: 198.51.100.7\r\n\r\n");
+    exchange("DELETE " + Page + " HTTP/1.0\r\nX-Forwarded-For: 192.0.2.1, 198.51.100.6\r\n" +
+             "X-Forwarded-For: 198.51.100.7\r\n\r\n");
     asio::post(context_, [this] { server_->stop(); });
     thread_.join();
     const std::string log = logged_.str();

@@ -63,12 +63,15 @@ TEST(SubmissionTest, RefusesQueriesThatCannotBeRead) {
 TEST(SubmissionTest, RefusesTextsThatAreMissingEmptyNotShiftJisControlOrTooLong) {
     EXPECT_EQ(verdictOn("command=entry&score=1000&level=5&tama=40&pass_s=955&comment=x"),
               "400 The submission has no \"name\".");
-    Sent sent;
-    sent.name = "";
-    EXPECT_EQ(verdictOn(sent), "400 \"name\" is empty.");
-    sent = {};
-    sent.comment = "";
-    EXPECT_EQ(verdictOn(sent), "400 \"comment\" is empty.");
+    // Spaces alone, ASCII or ideographic, are no text either.
+    for (const std::string blank : {"", " ", "   ", "\u3000", " \u3000 "}) {
+        Sent sent;
+        sent.name = blank;
+        EXPECT_EQ(verdictOn(sent), "400 \"name\" is empty.") << blank;
+        sent = {};
+        sent.comment = blank;
+        EXPECT_EQ(verdictOn(sent), "400 \"comment\" is empty.") << blank;
+    }
     EXPECT_EQ(verdictOn("command=entry&name=%81&score=1000&level=5&tama=40&pass_s=955&comment=x"),
               "400 \"name\" is not Shift-JIS text.");
     EXPECT_EQ(verdictOn("command=entry&name=a%0Ab&score=1000&level=5&tama=40&pass_s=955&comment=x"),
@@ -76,7 +79,7 @@ TEST(SubmissionTest, RefusesTextsThatAreMissingEmptyNotShiftJisControlOrTooLong)
     EXPECT_EQ(verdictOn("command=entry&name=a&score=1000&level=5&tama=40&pass_s=955&comment=%7F"),
               "400 \"comment\" holds a control character.");
 
-    sent = {};
+    Sent sent;
     sent.name = "ａｂｃｄｅｆｇｈｉｊ";  // ten characters of two bytes each fit
     sent.comment = std::string(40, 'x');
     EXPECT_EQ(verdictOn(sent), "accepted");
@@ -85,7 +88,7 @@ TEST(SubmissionTest, RefusesTextsThatAreMissingEmptyNotShiftJisControlOrTooLong)
     sent = {};
     sent.comment = std::string(41, 'x');
     EXPECT_EQ(verdictOn(sent), "400 \"comment\" is longer than 40 characters.");
-    sent.name = "   ";  // only spaces is no empty name, as in the dialog
+    sent.name = " \u3000a ";  // spaces around a character are kept
     sent.comment = "ｶﾀｶﾅ";
     EXPECT_EQ(verdictOn(sent), "accepted");
 }

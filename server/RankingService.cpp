@@ -189,15 +189,28 @@ void RankingService::store(Entry entry, Language language, Respond respond) {
         if (!place) {
             return respond(textResponse(503, "The ranking cannot store entries just now."));
         }
+        versionCheckedAt_ = {};
         const Notices& notices = notices_[static_cast<std::size_t>(language)];
         respond(placed(*place, place->entry.added ? notices.thanks : notices.storedBefore));
     });
 }
 
+// Asked of SQLite at most every VersionCheckPeriod (and after each of our own writes), so that
+// under a crowd a page view costs no system call for it, and a change made by anyone else
+// shows within that time.
+std::int64_t RankingService::databaseVersion() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - versionCheckedAt_ >= VersionCheckPeriod) {
+        databaseVersion_ = backend_.watcher.dataVersion();
+        versionCheckedAt_ = now;
+    }
+    return databaseVersion_;
+}
+
 void RankingService::view(const PageQuery& query, Format format, Respond& respond) {
     const char* type = format == Json ? "application/json" : "text/html; charset=utf-8";
     const bool cacheable = query.number == 1 && query.period == Period::All;
-    const std::int64_t version = backend_.watcher.dataVersion();
+    const std::int64_t version = databaseVersion();
     if (version != firstPagesVersion_) {
         firstPages_.clear();
         firstPagesVersion_ = version;

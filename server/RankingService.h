@@ -5,6 +5,7 @@
 // database changes.
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -57,6 +58,9 @@ class RankingService {
     void check(Entry entry, Language language, Respond respond);
     void store(Entry entry, Language language, Respond respond);
     void view(const PageQuery& query, Format format, Respond& respond);
+    std::int64_t databaseVersion();
+
+    static constexpr std::chrono::milliseconds VersionCheckPeriod{10};
     void serveReplay(const QueryFields& fields, Respond& respond);
 
     RankingBackend& backend_;
@@ -66,6 +70,8 @@ class RankingService {
     // First pages of all time, and the database version they show.
     std::map<CacheKey, std::shared_ptr<const std::string>> firstPages_;
     std::int64_t firstPagesVersion_ = -1;
+    std::int64_t databaseVersion_ = 0;
+    std::chrono::steady_clock::time_point versionCheckedAt_;
     std::array<Notices, 2> notices_;  // by Language
 };
 

@@ -52,7 +52,8 @@ RankingStore::RankingStore(const std::string& path)
                                                " ORDER BY score DESC, id LIMIT ?3 OFFSET ?4"))),
       named_(connection_.prepare(selectEntries("WHERE ?1 = '' OR name = ?1"
                                                " ORDER BY score DESC, id LIMIT ?2"))),
-      replay_(connection_.prepare("SELECT data FROM replays WHERE entry_id = ?1")) {}
+      replay_(connection_.prepare("SELECT data FROM replays WHERE entry_id = ?1")),
+      dataVersion_(connection_.prepare("PRAGMA data_version")) {}
 
 std::vector<StoredEntry> RankingStore::add(
     const std::vector<Entry>& entries,
@@ -146,9 +147,9 @@ std::int64_t RankingStore::readChanges() {
 }
 
 std::int64_t RankingStore::dataVersion() {
-    SqliteStatement version = connection_.prepare("PRAGMA data_version");
-    version.step();
-    return version.integer(0);
+    const StatementUse use(dataVersion_);
+    dataVersion_.step();
+    return dataVersion_.integer(0);
 }
 
 std::vector<KeyedEntry> RankingStore::keys() {

@@ -91,6 +91,7 @@ class RankingStore {
     SqliteStatement since_;
     SqliteStatement named_;
     SqliteStatement replay_;
+    SqliteStatement dataVersion_;
 };
 
 }  // namespace server

@@ -88,7 +88,15 @@ std::string formatLogLine(const LoggedRequest& request) {
 }
 
 void RequestLog::write(const LoggedRequest& request) {
-    out_ << formatLogLine(request) << '\n' << std::flush;
+    out_ << formatLogLine(request) << '\n';
+    if (request.time - flushedAt_ >= FlushPeriod) {
+        flush();
+    }
+}
+
+void RequestLog::flush() {
+    out_.flush();
+    flushedAt_ = std::chrono::system_clock::now();
 }
 
 }  // namespace server

@@ -25,14 +25,20 @@ struct LoggedRequest {
 std::string shownTarget(std::string_view target);
 std::string formatLogLine(const LoggedRequest& request);
 
+// Lines are flushed at most every FlushPeriod as requests come, so that a crowd does not cost a
+// system call a request; the owner calls flush() when the server falls quiet.
 class RequestLog {
   public:
+    static constexpr std::chrono::milliseconds FlushPeriod{100};
+
     explicit RequestLog(std::ostream& out) : out_(out) {}
 
     void write(const LoggedRequest& request);
+    void flush();
 
   private:
     std::ostream& out_;
+    std::chrono::system_clock::time_point flushedAt_;
 };
 
 }  // namespace server

@@ -38,21 +38,17 @@ std::int64_t secondsSince1970() {
         .count();
 }
 
-// How often the database's path is checked for a file put in its place.
-constexpr auto FileWatchPeriod = std::chrono::seconds(1);
+// How often the server looks after itself: the log flushed while it is quiet, and the
+// database's path checked for a file put in its place.
+constexpr auto HousekeepingPeriod = std::chrono::milliseconds(250);
 
-// Calls replaced once the database file is replaced, until the timer is cancelled.
-void watchDatabaseFile(asio::steady_timer& timer, const DatabaseFileWatch& watch,
-                       const std::function<void()>& replaced) {
-    timer.expires_after(FileWatchPeriod);
-    timer.async_wait([&timer, &watch, replaced](const boost::system::error_code& error) {
-        if (error) {
-            return;
+// Runs step every period until it returns false or the timer is cancelled.
+void repeat(asio::steady_timer& timer, const std::function<bool()>& step) {
+    timer.expires_after(HousekeepingPeriod);
+    timer.async_wait([&timer, step](const boost::system::error_code& error) {
+        if (!error && step()) {
+            repeat(timer, step);
         }
-        if (watch.replaced()) {
-            return replaced();
-        }
-        watchDatabaseFile(timer, watch, replaced);
     });
 }
 
@@ -75,10 +71,10 @@ int serve(const ServerOptions& options) {
 
     // In-flight answers go out (the writer's last batch included) before the loop runs dry.
     asio::signal_set signals(context, SIGINT, SIGTERM);
-    asio::steady_timer fileTimer(context);
+    asio::steady_timer housekeeping(context);
     auto stop = [&] {
         signals.cancel();
-        fileTimer.cancel();
+        housekeeping.cancel();
         server.stop();
         backend.writer.stop();
     };
@@ -88,16 +84,22 @@ int serve(const ServerOptions& options) {
         }
     });
     int exitCode = 0;
-    watchDatabaseFile(fileTimer, fileWatch, [&] {
+    repeat(housekeeping, [&] {
+        log.flush();
+        if (!fileWatch.replaced()) {
+            return true;
+        }
         std::cerr << "pudorock-ranking-server: " << options.database
                   << " was replaced while the server ran; stopping, so that a new start serves "
                      "the new file"
                   << std::endl;
         exitCode = 1;
         stop();
+        return false;
     });
     server.start();
     context.run();
+    log.flush();
     std::cout << "stopped" << std::endl;
     return exitCode;
 }

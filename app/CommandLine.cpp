@@ -18,6 +18,7 @@ constexpr const char* Keys = R"(Keys:
   Enter         show the best-ten board (title) / back to the title
   Shift+Enter   send your best result to the internet ranking (title)
   Alt+Enter     switch between full screen and a window (anywhere but the title)
+  P             pause, and go on (play; a click goes on too, and losing the focus pauses)
   Alt+F1        show the debug figures (play)
   Esc           quit (anywhere but the ranking dialog)
 
@@ -92,6 +93,8 @@ std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, s
     app.set_help_flag("--help", "List the options and the keys, then exit");
     app.add_flag("--window", options.window,
                  "Start in an 800x600 window (resizable) instead of full screen");
+    app.add_flag("--reduce-flashing", options.reduceFlashing,
+                 "Show low life as a steady red frame instead of the pulse");
     CLI::Option* dataDirOption =
         app.add_option("--data-dir", dataDir, "Keep the save files in DIR (made 0700 when missing)")
             ->type_name("DIR")

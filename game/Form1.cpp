@@ -51,6 +51,7 @@ TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
       window_(application, GameTitle, ScreenWidth, ScreenHeight),
       watching_(options.watch.has_value()),
       attract_(options.attract && !watching_),
+      reduceFlashing_(options.reduceFlashing),
       recording_(options.dataFolder,
                  [this](const std::exception& error) { application_.showException(error); }),
       Display1(&window_),
@@ -87,6 +88,7 @@ void TForm1::LoadStoredSettings() {
     window_.onKeyPress = [this](char& key) { FormKeyPress(key); };
     window_.typedByKey = typedDigitOf;
     window_.onClose = [this] { application_.terminate(); };
+    window_.onClick = [this] { resume(); };
 
     Display1.BeginLoading();
     Display1.AutoInitialize = true;
@@ -107,6 +109,8 @@ void TForm1::LoadStoredSettings() {
     FrameTimer1.OnTimer = [this](media::TFrameTimer& sender, std::int32_t lagCount) {
         FrameTimer1Timer(sender, lagCount);
     };
+    // A player who turns to another window does not lose the game meanwhile.
+    FrameTimer1.OnDeactivate = [this](media::TFrameTimer&) { pause(); };
     FrameTimer1.Loaded();
 
     for (int i = 0; i < assets::PictureCount; ++i) {
@@ -187,6 +191,9 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
         PlaybackKeyDown(key);
         return;
     }
+    if (comfortKeyDown(key, shift)) {
+        return;
+    }
     if (key == vk::Space) {
         if (g_.State == core::gsIntro) {
             g_.PhaseClock = core::IntroEndClock;
@@ -223,7 +230,7 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
 }
 
 void TForm1::FormKeyPress(char& key) {
-    if (playback_) {
+    if (playback_ || paused_) {
         return;
     }
     recording_.keyTyped(key);
@@ -298,8 +305,13 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     if (!Display1.ReadyToDraw()) {
         return;
     }
+    note_.advance(lagCount);
     if (playback_) {
         PlaybackFrame(lagCount);
+        return;
+    }
+    if (paused_) {
+        pausedFrame();
         return;
     }
     ClearFrame(g_.State);
@@ -319,7 +331,7 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     recording_.afterFrame(simulation_, lagCount);
     DrawScreen(g_, stepped, lagCount);
     StartDemoWhenIdle(lagCount);
-    Display1.PresentFrame();
+    presentFrame();
 }
 
 void TForm1::ClearFrame(core::GameState state) {
@@ -344,7 +356,8 @@ void TForm1::DrawScreen(const core::GameGlobals& g, core::GameState stepped,
             drawCurtain(g, surface, PictureList1);
             break;
         case core::gsPlay:
-            drawPlay(g, surface, PictureList1, lagCount);
+            drawPlay(g, surface, PictureList1, lagCount,
+                     reduceFlashing_ ? LowLifeWarning::SteadyFrame : LowLifeWarning::Pulse);
             break;
         case core::gsIntroInit:
         case core::gsNewGame:

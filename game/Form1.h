@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/Simulation.h"
+#include "game/OnScreenNote.h"
 #include "game/ReplayPlayback.h"
 #include "game/ReplayRecording.h"
 #include "game/StartOptions.h"
@@ -54,6 +55,10 @@ class TForm1 {
     const core::GameGlobals& ShownGlobals() const;
     // The panel's mark while a recorded game plays ("REPLAY", "REPLAY x2", "DEMO"); else empty.
     std::string PlaybackMark() const;
+    // A game paused by P or by the window losing the focus: no frame of it runs.
+    bool paused() const { return paused_; }
+    // The note over the frame; empty when none shows.
+    const std::string& noteText() const { return note_.text(); }
 
     // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
     // changes nothing.
@@ -83,6 +88,16 @@ class TForm1 {
     // The title's demo, once it has waited long enough without a key.
     void StartDemoWhenIdle(std::int32_t lagCount);
     void PlayCue(int sound);
+    // Only a game under way pauses: not the opening, the title or a finished game.
+    bool pausable() const;
+    void pause();
+    void resume();
+    // Keys that work on every screen and in a pause; true when the key was used up.
+    bool comfortKeyDown(std::uint16_t key, platform::ShiftState shift);
+    // The panel and "PAUSE"; the game itself does not step.
+    void pausedFrame();
+    // The note over the frame, then the frame to the screen.
+    void presentFrame();
     void SwitchDisplayMode();
     // The window's look for each display mode; the display takes it at its next initialisation.
     void EnterWindow();
@@ -103,6 +118,9 @@ class TForm1 {
     const bool attract_;
     std::optional<ReplayPlayback> playback_;
     std::int64_t titleIdleMs_ = 0;
+    bool paused_ = false;
+    bool reduceFlashing_ = false;
+    OnScreenNote note_;
     ReplayRecording recording_;
 
   public:

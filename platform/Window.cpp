@@ -177,6 +177,12 @@ void Window::keyPress(char key) {
     }
 }
 
+void Window::click() {
+    if (onClick) {
+        onClick();
+    }
+}
+
 void Window::close() {
     if (onClose) {
         onClose();

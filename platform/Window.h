@@ -76,6 +76,8 @@ class Window {
     // into key messages: for windows that draw their own controls. A close request still goes
     // to onClose.
     std::function<void(const RawEvent& event)> onRawEvent;
+    // A mouse button went down in the window.
+    std::function<void()> onClick;
     // Asked to close (close box, quit from the desktop). Unset: the application terminates.
     std::function<void()> onClose;
 
@@ -87,6 +89,7 @@ class Window {
     // Called by the loop.
     void keyDown(std::uint16_t key, ShiftState shift);
     void keyPress(char key);
+    void click();
     void close();
     void paint();
 

@@ -11,7 +11,7 @@ PACKAGES := build-essential cmake pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool openbox x11-utils \
 	desktop-file-utils appstream man-db dpkg-dev file \
-	libsqlite3-dev libcli11-dev libboost-dev zlib1g-dev sqlite3 curl chromium
+	libsqlite3-dev libcli11-dev libboost-dev zlib1g-dev sqlite3 curl chromium libinih-dev
 # Debian starts nginx's own service when it installs it; the benchmark runs its own nginx.
 BENCH_PACKAGES := wrk nginx-light
 FUZZ_PACKAGES := clang libclang-rt-14-dev

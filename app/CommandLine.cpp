@@ -19,6 +19,7 @@ constexpr const char* Keys = R"(Keys:
   Shift+Enter   send your best result to the internet ranking (title)
   Alt+Enter     switch between full screen and a window (anywhere but the title)
   P             pause, and go on (play; a click goes on too, and losing the focus pauses)
+  F9, F10       volume down, up (anywhere); F8 sound off and on
   Alt+F1        show the debug figures (play)
   Esc           quit (anywhere but the ranking dialog)
 

@@ -8,6 +8,7 @@
 #include "game/OpeningScreen.h"
 #include "game/PlayScreen.h"
 #include "game/TitleScreen.h"
+#include "game/WindowSize.h"
 
 namespace game {
 
@@ -51,20 +52,23 @@ TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
       window_(application, GameTitle, ScreenWidth, ScreenHeight),
       watching_(options.watch.has_value()),
       attract_(options.attract && !watching_),
-      reduceFlashing_(options.reduceFlashing),
       recording_(options.dataFolder,
                  [this](const std::exception& error) { application_.showException(error); }),
       Display1(&window_),
       FrameTimer1(application),
       SoundDevice1(&window_) {
     LoadStoredSettings();
+    readSettings();
     try {
         FormCreate();
     } catch (const std::exception& error) {
         application_.showException(error);
     }
-    if (options.windowed) {
+    reduceFlashing_ = options.reduceFlashing || settings_.reduceFlashing;
+    applyVolume();
+    if (options.windowed || settings_.windowed.value_or(false)) {
         EnterWindow();
+        restoreWindowPlace();
     }
     if (watching_) {
         playback_.emplace(*options.watch);
@@ -136,6 +140,7 @@ void TForm1::Close() {
         return;
     }
     closed_ = true;
+    keepSettings();
     window_.hide();
     Display1.Finalize();
     try {
@@ -239,11 +244,13 @@ void TForm1::FormKeyPress(char& key) {
 
 void TForm1::SwitchDisplayMode() {
     Display1.Finalize();
-    if (Display1.Options().contains(media::doFullScreen)) {
+    const bool toWindow = Display1.Options().contains(media::doFullScreen);
+    if (toWindow) {
         EnterWindow();
     } else {
         EnterFullScreen();
     }
+    settings_.windowed = toWindow;
     Display1.Initialize();
 }
 
@@ -254,8 +261,10 @@ void TForm1::EnterWindow() {
     // The desktop may resize and maximise it; the picture scales as in full screen.
     window_.setResizable(true);
     Display1.SetOptions(Display1.Options().without(media::doFullScreen));
-    window_.setClientWidth(ScreenWidth);
-    window_.setClientHeight(ScreenHeight);
+    const platform::ScreenArea area = window_.usableArea();
+    const int scale = windowScaleFor(area.width, area.height);
+    window_.setClientWidth(ScreenWidth * scale);
+    window_.setClientHeight(ScreenHeight * scale);
 }
 
 void TForm1::EnterFullScreen() {

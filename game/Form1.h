@@ -10,6 +10,7 @@
 #include "game/OnScreenNote.h"
 #include "game/ReplayPlayback.h"
 #include "game/ReplayRecording.h"
+#include "game/Settings.h"
 #include "game/StartOptions.h"
 #include "media/Display.h"
 #include "media/FrameTimer.h"
@@ -59,6 +60,7 @@ class TForm1 {
     bool paused() const { return paused_; }
     // The note over the frame; empty when none shows.
     const std::string& noteText() const { return note_.text(); }
+    const game::Settings& settings() const { return settings_; }
 
     // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
     // changes nothing.
@@ -98,6 +100,15 @@ class TForm1 {
     void pausedFrame();
     // The note over the frame, then the frame to the screen.
     void presentFrame();
+    // settings.ini of the save folder; a damaged one is reported once.
+    void readSettings();
+    // The window's place and the settings into settings.ini; a failure is reported.
+    void keepSettings();
+    // Where the window was when the game last ended, if it was in a window.
+    void restoreWindowPlace();
+    void applyVolume();
+    void changeVolume(int step);
+    void toggleMute();
     void SwitchDisplayMode();
     // The window's look for each display mode; the display takes it at its next initialisation.
     void EnterWindow();
@@ -120,6 +131,8 @@ class TForm1 {
     std::int64_t titleIdleMs_ = 0;
     bool paused_ = false;
     bool reduceFlashing_ = false;
+    game::Settings settings_;
+    IniDocument settingsDocument_;
     OnScreenNote note_;
     ReplayRecording recording_;
 

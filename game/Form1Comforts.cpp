@@ -1,9 +1,18 @@
-// The game window's comforts: the pause and the note over the frame.
+// The game window's comforts: the pause, the note over the frame, the volume and the settings
+// that stay.
+
+#include <algorithm>
 
 #include "game/Form1.h"
 #include "game/PlayScreen.h"
 
 namespace game {
+
+namespace {
+
+constexpr int VolumeStep = 10;
+
+}  // namespace
 
 bool TForm1::pausable() const {
     return !playback_ &&
@@ -32,6 +41,14 @@ bool TForm1::comfortKeyDown(std::uint16_t key, platform::ShiftState shift) {
         }
         return true;
     }
+    if (key == vk::F8 || key == vk::F9 || key == vk::F10) {
+        if (key == vk::F8) {
+            toggleMute();
+        } else {
+            changeVolume(key == vk::F9 ? -VolumeStep : VolumeStep);
+        }
+        return true;
+    }
     // In a pause only quitting and the display mode are left.
     return paused_ && key != vk::Escape && !(shift.alt && key == vk::Return);
 }
@@ -45,6 +62,62 @@ void TForm1::pausedFrame() {
 void TForm1::presentFrame() {
     note_.draw(*Display1.BackSurface());
     Display1.PresentFrame();
+}
+
+void TForm1::readSettings() {
+    if (watching_) {
+        return;  // a watched game touches no file
+    }
+    try {
+        LoadedSettings loaded = loadSettings(dataFolder_);
+        settings_ = loaded.settings;
+        settingsDocument_ = std::move(loaded.document);
+        if (!loaded.damage.empty()) {
+            application_.showMessage(loaded.damage, platform::MessageIcon::Warning);
+        }
+    } catch (const std::exception& error) {
+        application_.showException(error);
+    }
+}
+
+void TForm1::keepSettings() {
+    if (watching_) {
+        return;
+    }
+    if (!Display1.Options().contains(media::doFullScreen)) {
+        settings_.window = WindowPlace{window_.left(), window_.top(), window_.clientWidth(),
+                                       window_.clientHeight()};
+    }
+    try {
+        saveSettings(settings_, settingsDocument_, dataFolder_);
+    } catch (const std::exception& error) {
+        application_.showException(error);
+    }
+}
+
+void TForm1::restoreWindowPlace() {
+    if (const auto& place = settings_.window) {
+        window_.setPosition(place->x, place->y);
+        window_.setClientWidth(place->width);
+        window_.setClientHeight(place->height);
+    }
+}
+
+void TForm1::applyVolume() {
+    SoundDevice1.setMasterVolume(settings_.mute ? 0 : settings_.volume);
+}
+
+void TForm1::changeVolume(int step) {
+    settings_.volume = std::clamp(settings_.volume + step, 0, 100);
+    settings_.mute = false;
+    applyVolume();
+    note_.show("音量 " + std::to_string(settings_.volume));
+}
+
+void TForm1::toggleMute() {
+    settings_.mute = !settings_.mute;
+    applyVolume();
+    note_.show(settings_.mute ? "消音" : "音量 " + std::to_string(settings_.volume));
 }
 
 }  // namespace game

@@ -19,6 +19,13 @@ class Application;
 
 enum class BorderStyle { None, Single };
 
+struct ScreenArea {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 class Window {
   public:
     using Listener = std::function<void()>;
@@ -45,6 +52,12 @@ class Window {
     void setClientHeight(int height);
     int clientWidth() const;
     int clientHeight() const;
+    // Where the window is on the desktop.
+    int left() const;
+    int top() const;
+    // The part of the window's screen that windows may take (no panels or docks); the whole
+    // screen when the desktop does not say.
+    ScreenArea usableArea() const;
     void setCursorVisible(bool visible);
     bool cursorVisible() const { return cursorVisible_; }
     void setAlwaysOnTop(bool onTop);

@@ -111,6 +111,8 @@ std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
     json.number("state", g.State);
     json.boolean("paused", form.paused());
     json.text("note", form.noteText());
+    json.number("volume", form.settings().volume);
+    json.boolean("muted", form.settings().mute);
     json.number("phase_clock", g.PhaseClock);
     json.number("pending_sound", g.PendingSound);
     json.number("show_debug", g.ShowDebugInfo);

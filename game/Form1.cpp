@@ -210,6 +210,12 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
             g_.State = core::gsIntroInit;
         }
     }
+    // Another game at once, rather than through the opening and the title.
+    if ((key == vk::Return || key == vk::letterKey('R')) && !shift.alt &&
+        g_.State == core::gsPlay && g_.GameOverPhase == 2) {
+        g_.State = core::gsNewGame;
+        return;
+    }
     if (key == vk::Return) {
         if (g_.State == core::gsTitle) {
             if (!shift.shift) {

@@ -109,6 +109,8 @@ class TForm1 {
     void applyVolume();
     void changeVolume(int step);
     void toggleMute();
+    // The frame as drawn, without the note, into screenshots/ of the save folder.
+    void saveScreenshot();
     void SwitchDisplayMode();
     // The window's look for each display mode; the display takes it at its next initialisation.
     void EnterWindow();
@@ -131,6 +133,7 @@ class TForm1 {
     std::int64_t titleIdleMs_ = 0;
     bool paused_ = false;
     bool reduceFlashing_ = false;
+    bool screenshotAsked_ = false;
     game::Settings settings_;
     IniDocument settingsDocument_;
     OnScreenNote note_;

@@ -2,15 +2,20 @@
 // that stay.
 
 #include <algorithm>
+#include <filesystem>
+#include <utility>
 
 #include "game/Form1.h"
+#include "game/FrameShot.h"
 #include "game/PlayScreen.h"
+#include "game/TimeStamp.h"
 
 namespace game {
 
 namespace {
 
 constexpr int VolumeStep = 10;
+constexpr const char* ScreenshotFolderName = "screenshots";
 
 }  // namespace
 
@@ -41,6 +46,10 @@ bool TForm1::comfortKeyDown(std::uint16_t key, platform::ShiftState shift) {
         }
         return true;
     }
+    if (key == vk::F12) {
+        screenshotAsked_ = true;  // taken from the next frame, before its note
+        return true;
+    }
     if (key == vk::F8 || key == vk::F9 || key == vk::F10) {
         if (key == vk::F8) {
             toggleMute();
@@ -60,8 +69,24 @@ void TForm1::pausedFrame() {
 }
 
 void TForm1::presentFrame() {
+    if (std::exchange(screenshotAsked_, false)) {
+        saveScreenshot();
+    }
     note_.draw(*Display1.BackSurface());
     Display1.PresentFrame();
+}
+
+void TForm1::saveScreenshot() {
+    const std::filesystem::path relative =
+        std::filesystem::path(ScreenshotFolderName) /
+        ("pudorock-" + utcStampOf(application_.clock().utcMilliseconds()) + ".png");
+    try {
+        std::filesystem::create_directories(dataFolder_ / ScreenshotFolderName);
+        saveFrameShot(Display1, (dataFolder_ / relative).string());
+        note_.show((dataFolder_ / relative).string() + " に保存しました");
+    } catch (const std::exception& error) {
+        note_.show(std::string("画面を保存できません: ") + error.what());
+    }
 }
 
 void TForm1::readSettings() {

@@ -10,10 +10,10 @@
 
 #include "core/PlayRules.h"
 #include "game/DigitKeys.h"
+#include "game/FrameShot.h"
 #include "platform/HeadlessDrivers.h"
 #include "platform/Keys.h"
 #include "replay/ReplayFile.h"
-#include "tools/script/FrameShot.h"
 #include "tools/script/GameDump.h"
 #include "tools/script/ScriptedDialog.h"
 
@@ -188,7 +188,7 @@ void ScriptRunner::addBuiltInCommands() {
             dialog->CapturePaint(path);
             dialog->Paint();
         } else {
-            saveFrameShot(requireSession().form().Display1, path);
+            game::saveFrameShot(requireSession().form().Display1, path);
         }
     });
     addCommand("quit", [this](std::istringstream&) { quit(); });

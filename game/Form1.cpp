@@ -284,24 +284,14 @@ void TForm1::RunRankingDialogSequence() {
     if (!RunRankingDialog) {
         return;
     }
-    const bool wasFullScreen = Display1.Options().contains(media::doFullScreen);
-    window_.centerOnScreen();
+    // The game window keeps its mode and size, its last frame dimmed behind the dialog.
     window_.setCursorVisible(true);
-    window_.setBorderStyle(platform::BorderStyle::Single);
-    window_.setResizable(false);
-    Display1.SetOptions(Display1.Options().without(media::doFullScreen));
-    window_.setClientWidth(80);
-    window_.setClientHeight(60);
     FrameTimer1.SetEnabled(false);
-    // Back to the mode the player had: a game started in a window stays in one.
-    auto restore = [this, wasFullScreen] {
+    Display1.setDimmed(true);
+    auto restore = [this] {
+        Display1.setDimmed(false);
+        window_.setCursorVisible(!Display1.Options().contains(media::doFullScreen));
         FrameTimer1.SetEnabled(true);
-        if (wasFullScreen) {
-            EnterFullScreen();
-        } else {
-            EnterWindow();
-        }
-        Display1.Initialize();
     };
     const std::int32_t passValueBefore = g_.PassValue;
     try {

@@ -39,4 +39,25 @@ TEST_F(ComfortKeysScriptTest, EnterOrRAfterAGameOverStartsTheNextGameAtOnce) {
     }
 }
 
+// A character the ranking cannot carry is refused as it is typed, and a line says which.
+TEST_F(ComfortKeysScriptTest, TheDialogNamesTheCharacterItRefused) {
+    const auto printed = dumps(run(R"(
+        start
+        frame 16
+        key space
+        frame 16
+        key enter +shift
+        frame 16
+        type name A\xF0\x9F\x98\x80B
+        dump
+        type name CD
+        dump
+        click close
+    )"));
+    ASSERT_EQ(printed.size(), 2u);
+    EXPECT_EQ(field(printed[0], "dialog_name"), "\"AB\"");
+    EXPECT_NE(field(printed[0], "dialog_refused").find("「\U0001F600」"), std::string::npos);
+    EXPECT_EQ(field(printed[1], "dialog_refused"), "\"\"");
+}
+
 }  // namespace

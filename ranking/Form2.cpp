@@ -280,7 +280,7 @@ void TForm2::DrawControls() {
          {&Label1, &Label2, &LScore, &Label6, &LLevel, &Label8, &LBlock, &Label3, &Label5}) {
         drawLabel(*label);
     }
-    drawLabel(TLabel{{8, 207, 296, 14}, RefusalText()});
+    drawLabel(TLabel{{8, 207, 296, 14}, refusalText()});
     const auto stops = TabOrder();
     for (std::size_t i = 0; i < stops.size(); ++i) {
         const bool focused = i == focus_ && Focusable(stops[i]);
@@ -297,7 +297,7 @@ void TForm2::DrawControls() {
     ImGui::End();
 }
 
-std::string TForm2::RefusalText() const {
+std::string TForm2::refusalText() const {
     const std::string name = refusalLine(Edit1);
     return name.empty() ? refusalLine(Edit2) : name;
 }

@@ -150,7 +150,7 @@ std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
     json.boolean("dialog_send_enabled", dialog != nullptr && dialog->SendEnabled());
     json.text("dialog_name", dialog != nullptr ? dialog->Edit1.Text : "");
     json.text("dialog_comment", dialog != nullptr ? dialog->Edit2.Text : "");
-    json.text("dialog_refused", dialog != nullptr ? dialog->RefusalText() : "");
+    json.text("dialog_refused", dialog != nullptr ? dialog->refusalText() : "");
     return json.finish();
 }
 

@@ -9,6 +9,7 @@
 
 #include "game/BestTenStore.h"
 #include "game/IniDocument.h"
+#include "platform/Window.h"
 
 namespace game {
 
@@ -16,12 +17,8 @@ inline constexpr const char* SettingsFileName = "settings.ini";
 // A settings file is a few lines; a huge one is taken for damaged rather than read.
 inline constexpr std::size_t SettingsReadLimit = 64 * 1024;
 
-struct WindowPlace {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
+// The window's place and client size on the desktop.
+using WindowPlace = platform::ScreenArea;
 
 struct Settings {
     // Unset: as the command line says (full screen without --window).

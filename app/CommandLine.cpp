@@ -15,9 +15,13 @@ namespace {
 constexpr const char* Keys = R"(Keys:
   Space         skip the opening / start a game (title) / back to the opening (after game over)
   1-9, 0        answer during play (main row or keypad)
-  Enter         show the best-ten board (title) / back to the title
+  Enter         show the best-ten board (title) / back to the title / a new game at once
+                (after game over; R does the same)
   Shift+Enter   send your best result to the internet ranking (title)
   Alt+Enter     switch between full screen and a window (anywhere but the title)
+  P             pause, and go on (play; a click goes on too, and losing the focus pauses)
+  F9, F10       volume down, up (anywhere); F8 sound off and on
+  F12           save the screen as PNG in screenshots/ of the save folder
   Alt+F1        show the debug figures (play)
   Esc           quit (anywhere but the ranking dialog)
 
@@ -91,7 +95,9 @@ std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, s
     app.failure_message(refusal);
     app.set_help_flag("--help", "List the options and the keys, then exit");
     app.add_flag("--window", options.window,
-                 "Start in an 800x600 window (resizable) instead of full screen");
+                 "Start in a window (resizable) instead of full screen");
+    app.add_flag("--reduce-flashing", options.reduceFlashing,
+                 "Show low life as a steady red frame instead of the pulse");
     CLI::Option* dataDirOption =
         app.add_option("--data-dir", dataDir, "Keep the save files in DIR (made 0700 when missing)")
             ->type_name("DIR")
@@ -105,8 +111,9 @@ std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, s
         "Keep them in $XDG_DATA_HOME/pudorock, or ~/.local/share/pudorock; not with --data-dir");
     dataDirOption->excludes(userDataOption);
     CLI::Option* rankingHostOption =
-        app.add_option("--ranking-host", rankingHost,
-                       "The ranking server, over PUDOROCK_RANKING_HOST and the build's")
+        app.add_option(
+               "--ranking-host", rankingHost,
+               "The ranking server; wins over PUDOROCK_RANKING_HOST and the build's setting")
             ->type_name("HOST[:PORT]")
             ->check(CLI::Validator(checkRankingHost, ""));
     CLI::Option* replayOption =

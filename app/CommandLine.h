@@ -10,11 +10,12 @@
 namespace app {
 
 inline constexpr const char* Synopsis =
-    "Usage: pudorock [--window] [--data-dir DIR | --user-data] [--ranking-host HOST[:PORT]] "
-    "[--replay] [FILE.pdrp] [--version] [--help]";
+    "Usage: pudorock [--window] [--reduce-flashing] [--data-dir DIR | --user-data] "
+    "[--ranking-host HOST[:PORT]] [--replay] [FILE.pdrp] [--version] [--help]";
 
 struct CommandLine {
     bool window = false;
+    bool reduceFlashing = false;
     // Neither set: the current folder.
     std::optional<std::filesystem::path> dataDir;
     bool userData = false;

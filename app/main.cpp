@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
         requireDesktopDisplay();
         game::StartOptions start;
         start.windowed = options->window;
+        start.reduceFlashing = options->reduceFlashing;
         if (options->replay) {
             // Watching touches no save file and takes no lock.
             start.watch = checkedReplay(*options->replay);

@@ -1,5 +1,7 @@
 #include "game/BestTenStore.h"
 
+#include "game/SaveFiles.h"
+
 #include <cerrno>
 #include <cstdio>
 
@@ -44,58 +46,8 @@ EInOutError::EInOutError(int code) : std::runtime_error(inOutErrorText(code)), c
 
 namespace {
 
-// Closes a handle that is still open when a failure leaves the function.
-class HandleGuard {
-  public:
-    HandleGuard(FileSystem& fs, int handle) : fs_(fs), handle_(handle) {}
-    ~HandleGuard() {
-        if (handle_ >= 0) {
-            fs_.close(handle_);
-        }
-    }
-    HandleGuard(const HandleGuard&) = delete;
-    HandleGuard& operator=(const HandleGuard&) = delete;
-
-    int get() const { return handle_; }
-    // Closes now; a failed close is a failure of the handler.
-    void close() {
-        const int result = fs_.close(handle_);
-        handle_ = -1;
-        if (result < 0) {
-            throw EInOutError(-result);
-        }
-    }
-
-  private:
-    FileSystem& fs_;
-    int handle_;
-};
-
 std::string pathIn(const std::filesystem::path& directory, const char* name) {
     return (directory / name).string();
-}
-
-int checked(int result) {
-    if (result < 0) {
-        throw EInOutError(-result);
-    }
-    return result;
-}
-
-// Reads up to `size` bytes, fewer only at the end of the file.
-std::size_t readFully(FileSystem& fs, int handle, char* buffer, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const long n = fs.read(handle, buffer + done, size - done);
-        if (n < 0) {
-            throw EInOutError(static_cast<int>(-n));
-        }
-        if (n == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
 }
 
 std::int32_t getInt32(const char* bytes) {
@@ -142,60 +94,7 @@ void loadHisc(core::GameGlobals& g, FileSystem& fs, const std::string& path) {
 }
 
 void loadName(std::string& playerName, FileSystem& fs, const std::string& path) {
-    HandleGuard file(fs, checked(fs.open(path, FileSystem::OpenMode::Read)));
-    std::string bytes(NameReadLimit, '\0');
-    bytes.resize(readFully(fs, file.get(), bytes.data(), bytes.size()));
-    file.close();
-    playerName = decodeNameFile(bytes);
-}
-
-// Writes `bytes` as the whole content of `target` by way of a temporary file in the same
-// directory, flushed and renamed over the old file.
-void replaceFile(FileSystem& fs, const std::string& path, const std::string& bytes) {
-    const std::string target = fs.resolveTarget(path);
-    // Anything but a regular file (a device or a FIFO behind a link, a directory) must never be
-    // renamed over.
-    if (fs.exists(target) && !fs.isFile(target)) {
-        throw EInOutError(EACCES);
-    }
-    // A file that may not be written must fail as writing it in place would, although a rename
-    // alone could replace it.
-    const int probe = fs.open(target, FileSystem::OpenMode::WriteExisting);
-    if (probe >= 0) {
-        fs.close(probe);
-    } else if (probe != -ENOENT) {
-        throw EInOutError(-probe);
-    }
-
-    std::string tempPath;
-    int handle = checked(fs.createTemporary(target, tempPath));
-    auto fail = [&](long result) {
-        if (handle >= 0) {
-            fs.close(handle);
-        }
-        fs.remove(tempPath);
-        throw EInOutError(static_cast<int>(-result));
-    };
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const long n = fs.write(handle, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) {
-            fail(n < 0 ? n : -ENOSPC);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (const int result = fs.sync(handle); result < 0) {
-        fail(result);
-    }
-    const int closed = fs.close(handle);
-    handle = -1;
-    if (closed < 0) {
-        fail(closed);
-    }
-    if (const int result = fs.rename(tempPath, target); result < 0) {
-        fail(result);
-    }
-    fs.syncDirectoryOf(target);  // best effort: the new file is already in place
+    playerName = decodeNameFile(readFileStart(fs, path, NameReadLimit));
 }
 
 }  // namespace

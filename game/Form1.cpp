@@ -8,6 +8,7 @@
 #include "game/OpeningScreen.h"
 #include "game/PlayScreen.h"
 #include "game/TitleScreen.h"
+#include "game/WindowSize.h"
 
 namespace game {
 
@@ -57,13 +58,17 @@ TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
       FrameTimer1(application),
       SoundDevice1(&window_) {
     LoadStoredSettings();
+    readSettings();
     try {
         FormCreate();
     } catch (const std::exception& error) {
         application_.showException(error);
     }
-    if (options.windowed) {
+    reduceFlashing_ = options.reduceFlashing || settings_.reduceFlashing;
+    applyVolume();
+    if (options.windowed || settings_.windowed.value_or(false)) {
         EnterWindow();
+        restoreWindowPlace();
     }
     if (watching_) {
         playback_.emplace(*options.watch);
@@ -87,6 +92,7 @@ void TForm1::LoadStoredSettings() {
     window_.onKeyPress = [this](char& key) { FormKeyPress(key); };
     window_.typedByKey = typedDigitOf;
     window_.onClose = [this] { application_.terminate(); };
+    window_.onClick = [this] { resume(); };
 
     Display1.BeginLoading();
     Display1.AutoInitialize = true;
@@ -107,6 +113,8 @@ void TForm1::LoadStoredSettings() {
     FrameTimer1.OnTimer = [this](media::TFrameTimer& sender, std::int32_t lagCount) {
         FrameTimer1Timer(sender, lagCount);
     };
+    // A player who turns to another window does not lose the game meanwhile.
+    FrameTimer1.OnDeactivate = [this](media::TFrameTimer&) { pause(); };
     FrameTimer1.Loaded();
 
     for (int i = 0; i < assets::PictureCount; ++i) {
@@ -132,6 +140,7 @@ void TForm1::Close() {
         return;
     }
     closed_ = true;
+    keepSettings();
     window_.hide();
     Display1.Finalize();
     try {
@@ -187,6 +196,9 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
         PlaybackKeyDown(key);
         return;
     }
+    if (comfortKeyDown(key, shift)) {
+        return;
+    }
     if (key == vk::Space) {
         if (g_.State == core::gsIntro) {
             g_.PhaseClock = core::IntroEndClock;
@@ -197,6 +209,12 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
         if (g_.State == core::gsPlay && g_.GameOverPhase == 2) {
             g_.State = core::gsIntroInit;
         }
+    }
+    // Another game at once, rather than through the opening and the title.
+    if ((key == vk::Return || key == vk::letterKey('R')) && !shift.alt &&
+        g_.State == core::gsPlay && g_.GameOverPhase == 2) {
+        g_.State = core::gsNewGame;
+        return;
     }
     if (key == vk::Return) {
         if (g_.State == core::gsTitle) {
@@ -223,7 +241,7 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
 }
 
 void TForm1::FormKeyPress(char& key) {
-    if (playback_) {
+    if (playback_ || paused_) {
         return;
     }
     recording_.keyTyped(key);
@@ -232,11 +250,13 @@ void TForm1::FormKeyPress(char& key) {
 
 void TForm1::SwitchDisplayMode() {
     Display1.Finalize();
-    if (Display1.Options().contains(media::doFullScreen)) {
+    const bool toWindow = Display1.Options().contains(media::doFullScreen);
+    if (toWindow) {
         EnterWindow();
     } else {
         EnterFullScreen();
     }
+    settings_.windowed = toWindow;
     Display1.Initialize();
 }
 
@@ -247,8 +267,10 @@ void TForm1::EnterWindow() {
     // The desktop may resize and maximise it; the picture scales as in full screen.
     window_.setResizable(true);
     Display1.SetOptions(Display1.Options().without(media::doFullScreen));
-    window_.setClientWidth(ScreenWidth);
-    window_.setClientHeight(ScreenHeight);
+    const platform::ScreenArea area = window_.usableArea();
+    const int scale = windowScaleFor(area.width, area.height);
+    window_.setClientWidth(ScreenWidth * scale);
+    window_.setClientHeight(ScreenHeight * scale);
 }
 
 void TForm1::EnterFullScreen() {
@@ -262,24 +284,14 @@ void TForm1::RunRankingDialogSequence() {
     if (!RunRankingDialog) {
         return;
     }
-    const bool wasFullScreen = Display1.Options().contains(media::doFullScreen);
-    window_.centerOnScreen();
+    // The game window keeps its mode and size, its last frame dimmed behind the dialog.
     window_.setCursorVisible(true);
-    window_.setBorderStyle(platform::BorderStyle::Single);
-    window_.setResizable(false);
-    Display1.SetOptions(Display1.Options().without(media::doFullScreen));
-    window_.setClientWidth(80);
-    window_.setClientHeight(60);
     FrameTimer1.SetEnabled(false);
-    // Back to the mode the player had: a game started in a window stays in one.
-    auto restore = [this, wasFullScreen] {
+    Display1.setDimmed(true);
+    auto restore = [this] {
+        Display1.setDimmed(false);
+        window_.setCursorVisible(!Display1.Options().contains(media::doFullScreen));
         FrameTimer1.SetEnabled(true);
-        if (wasFullScreen) {
-            EnterFullScreen();
-        } else {
-            EnterWindow();
-        }
-        Display1.Initialize();
     };
     const std::int32_t passValueBefore = g_.PassValue;
     try {
@@ -298,8 +310,13 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     if (!Display1.ReadyToDraw()) {
         return;
     }
+    note_.advance(lagCount);
     if (playback_) {
         PlaybackFrame(lagCount);
+        return;
+    }
+    if (paused_) {
+        pausedFrame();
         return;
     }
     ClearFrame(g_.State);
@@ -319,7 +336,7 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
     recording_.afterFrame(simulation_, lagCount);
     DrawScreen(g_, stepped, lagCount);
     StartDemoWhenIdle(lagCount);
-    Display1.PresentFrame();
+    presentFrame();
 }
 
 void TForm1::ClearFrame(core::GameState state) {
@@ -344,7 +361,8 @@ void TForm1::DrawScreen(const core::GameGlobals& g, core::GameState stepped,
             drawCurtain(g, surface, PictureList1);
             break;
         case core::gsPlay:
-            drawPlay(g, surface, PictureList1, lagCount);
+            drawPlay(g, surface, PictureList1, lagCount,
+                     reduceFlashing_ ? LowLifeWarning::SteadyFrame : LowLifeWarning::Pulse);
             break;
         case core::gsIntroInit:
         case core::gsNewGame:

@@ -7,8 +7,10 @@
 #include <string>
 
 #include "core/Simulation.h"
+#include "game/OnScreenNote.h"
 #include "game/ReplayPlayback.h"
 #include "game/ReplayRecording.h"
+#include "game/Settings.h"
 #include "game/StartOptions.h"
 #include "media/Display.h"
 #include "media/FrameTimer.h"
@@ -56,6 +58,11 @@ class TForm1 {
     std::string PlaybackMark() const;
     // The replays kept in the save folder.
     const ReplayShelf& Replays() const { return recording_.shelf(); }
+    // A game paused by P or by the window losing the focus: no frame of it runs.
+    bool paused() const { return paused_; }
+    // The note over the frame; empty when none shows.
+    const std::string& noteText() const { return note_.text(); }
+    const game::Settings& settings() const { return settings_; }
 
     // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
     // changes nothing.
@@ -85,6 +92,27 @@ class TForm1 {
     // The title's demo, once it has waited long enough without a key.
     void StartDemoWhenIdle(std::int32_t lagCount);
     void PlayCue(int sound);
+    // Only a game under way pauses: not the opening, the title or a finished game.
+    bool pausable() const;
+    void pause();
+    void resume();
+    // Keys that work on every screen and in a pause; true when the key was used up.
+    bool comfortKeyDown(std::uint16_t key, platform::ShiftState shift);
+    // The panel and "PAUSE"; the game itself does not step.
+    void pausedFrame();
+    // The note over the frame, then the frame to the screen.
+    void presentFrame();
+    // settings.ini of the save folder; a damaged one is reported once.
+    void readSettings();
+    // The window's place and the settings into settings.ini; a failure is reported.
+    void keepSettings();
+    // Where the window was when the game last ended, if it was in a window.
+    void restoreWindowPlace();
+    void applyVolume();
+    void changeVolume(int step);
+    void toggleMute();
+    // The frame as drawn, without the note, into screenshots/ of the save folder.
+    void saveScreenshot();
     void SwitchDisplayMode();
     // The window's look for each display mode; the display takes it at its next initialisation.
     void EnterWindow();
@@ -105,6 +133,12 @@ class TForm1 {
     const bool attract_;
     std::optional<ReplayPlayback> playback_;
     std::int64_t titleIdleMs_ = 0;
+    bool paused_ = false;
+    bool reduceFlashing_ = false;
+    bool screenshotAsked_ = false;
+    game::Settings settings_;
+    IniDocument settingsDocument_;
+    OnScreenNote note_;
     ReplayRecording recording_;
 
   public:

@@ -30,7 +30,7 @@ void TForm1::PlaybackFrame(std::int32_t lagCount) {
     ClearFrame(playback_->shownState());
     DrawScreen(playback_->state(), playback_->shownState(), playback_->shownLag());
     drawPlaybackMark(*Display1.BackSurface(), PlaybackMark());
-    Display1.PresentFrame();
+    presentFrame();
     if (going) {
         return;
     }
@@ -53,7 +53,7 @@ void TForm1::PlaybackKeyDown(std::uint16_t key) {
         playback_->faster();
     } else if (key == vk::Left) {
         playback_->slower();
-    } else if (key == vk::LetterA + ('P' - 'A')) {
+    } else if (key == vk::letterKey('P')) {
         playback_->togglePause();
     }
 }

@@ -113,6 +113,15 @@ void drawDebugOverlay(const core::GameGlobals& g, media::TSurfaceCanvas& canvas,
     canvas.TextOut(0, 480, std::to_string(g.LuckyColor));
 }
 
+// Three pixels wide over the board's edge: the key digits of the edge cells stay clear of it.
+void drawWarningFrame(media::TSurfaceCanvas& canvas) {
+    canvas.Pen.Color = Red;
+    for (int inset = 0; inset < 3; ++inset) {
+        canvas.RoundRect(inset, inset, BoardPixels - inset, BoardPixels - inset, 0, 0);
+    }
+    canvas.Pen.Color = Black;
+}
+
 }  // namespace
 
 void drawCurtain(const core::GameGlobals& g, media::TSurface& surface,
@@ -121,11 +130,15 @@ void drawCurtain(const core::GameGlobals& g, media::TSurface& surface,
 }
 
 void drawPlay(const core::GameGlobals& g, media::TSurface& surface,
-              const media::TPictureList& pictures, std::int32_t lagCount) {
-    const bool pulse = g.Life < core::LowLife && g.GameOverPhase == 0;
+              const media::TPictureList& pictures, std::int32_t lagCount, LowLifeWarning warning) {
+    const bool lowLife = g.Life < core::LowLife && g.GameOverPhase == 0;
+    const bool pulse = lowLife && warning == LowLifeWarning::Pulse;
     drawBoard(g, surface, pictures, pulse ? g.PulseTile : 0);
     ScopedCanvas canvas(surface);
     canvas->Brush.SetStyle(media::bsClear);
+    if (lowLife && warning == LowLifeWarning::SteadyFrame) {
+        drawWarningFrame(*canvas);
+    }
     if (g.GameOverPhase == 2) {
         drawGameOverBanner(g, *canvas);
     }
@@ -134,6 +147,18 @@ void drawPlay(const core::GameGlobals& g, media::TSurface& surface,
     if (g.ShowDebugInfo == 1) {
         drawDebugOverlay(g, *canvas, lagCount);
     }
+}
+
+void drawPausedPlay(const core::GameGlobals& g, media::TSurface& surface) {
+    ScopedCanvas canvas(surface);
+    canvas->Brush.SetStyle(media::bsClear);
+    drawPanelTexts(g, *canvas);
+    drawBars(g, *canvas);
+    canvas->Font.Color = White;
+    canvas->Font.Size = 60;
+    textOutCentred(*canvas, BoardPixels / 2, 230, "PAUSE");
+    canvas->Font.Size = 20;
+    textOutCentred(*canvas, BoardPixels / 2, 330, "[P] / クリックで再開");
 }
 
 }  // namespace game

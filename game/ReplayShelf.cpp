@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "game/TimeStamp.h"
 #include "replay/ReplayFile.h"
 #include "replay/Verification.h"
 
@@ -13,19 +14,6 @@ namespace game {
 namespace {
 
 namespace fs = std::filesystem;
-
-// "20261209-081935-123", UTC.
-std::string stampOf(std::int64_t utcMs) {
-    const std::time_t seconds = static_cast<std::time_t>(utcMs / 1000);
-    std::tm parts{};
-    gmtime_r(&seconds, &parts);
-    char text[32];
-    const std::size_t length = std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &parts);
-    const auto millis = static_cast<int>((utcMs % 1000 + 1000) % 1000);
-    char suffix[8];
-    std::snprintf(suffix, sizeof suffix, "-%03d", millis);
-    return std::string(text, length) + suffix;
-}
 
 }  // namespace
 
@@ -45,7 +33,7 @@ fs::path ReplayShelf::store(const replay::Replay& game, const core::BestTenTable
 }
 
 fs::path ReplayShelf::freshName(const replay::Replay& game) const {
-    const std::string stamp = stampOf(game.playedAtMs);
+    const std::string stamp = utcStampOf(game.playedAtMs);
     fs::path path = folder_ / (stamp + std::string(replay::FileExtension));
     for (int copy = 2; fs::exists(path); ++copy) {
         path = folder_ / (stamp + "-" + std::to_string(copy) + std::string(replay::FileExtension));

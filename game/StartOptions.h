@@ -18,6 +18,8 @@ struct StartOptions {
     std::optional<replay::Replay> watch;
     // The title plays the best entry's replay after a while without a key.
     bool attract = false;
+    // No flashing low-life pulse, whatever the settings say.
+    bool reduceFlashing = false;
 };
 
 }  // namespace game

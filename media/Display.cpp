@@ -270,7 +270,18 @@ void TDisplay::PresentFrame() {
     if (!initialized_ || updating_ || !EnsureSurfaces() || backSurface_->Locked()) {
         return;
     }
-    presenter_->present(backSurface_->Pixels(), palette_.argb().data());
+    presenter_->present(backSurface_->Pixels(),
+                        dimmed_ ? dimmedLookup_.data() : palette_.argb().data());
+}
+
+void TDisplay::setDimmed(bool dimmed) {
+    dimmed_ = dimmed;
+    const auto& lookup = palette_.argb();
+    dimmedLookup_.assign(lookup.begin(), lookup.end());
+    for (std::uint32_t& pixel : dimmedLookup_) {
+        pixel = (pixel & 0xFF000000U) | ((pixel >> 1) & 0x007F7F7FU);
+    }
+    PresentFrame();
 }
 
 void TDisplay::RunWithoutVBlankWait(const std::function<void()>& action) {

@@ -74,6 +74,8 @@ class TDisplay {
     bool EnsureSurfaces();
     bool ReadyToDraw();
     void PresentFrame();
+    // While dimmed, the frame shows at half its brightness (the game behind a dialog).
+    void setDimmed(bool dimmed);
     bool Initialized() const { return initialized_; }
     TSurface* BackSurface() { return backSurface_.get(); }
     const Palette& CurrentPalette() const { return palette_; }
@@ -112,6 +114,8 @@ class TDisplay {
     bool pastInitializing_ = false;
     bool onInitializeFired_ = false;
     bool onInitializeSurfaceFired_ = false;
+    bool dimmed_ = false;
+    std::vector<std::uint32_t> dimmedLookup_;
 
     Palette palette_;
     GlyphCache glyphs_;

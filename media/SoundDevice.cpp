@@ -45,6 +45,7 @@ void TSoundDevice::Initialize() {
     pastInitializing_ = true;
     try {
         mixer_ = std::make_unique<platform::Mixer>();
+        mixer_->setMasterVolume(masterVolume_);
     } catch (const platform::MixerUnavailable&) {
         Finalize();
         throw ESoundDeviceError(formatText(messages::CannotInitialize, messages::SoundDeviceName));
@@ -79,6 +80,13 @@ void TSoundDevice::Restore() {
     platform::ScopedFlag guard(restoring_);
     Notify(snRestore);
     fireEvent(OnRestore, *this);
+}
+
+void TSoundDevice::setMasterVolume(int percent) {
+    masterVolume_ = percent;
+    if (mixer_) {
+        mixer_->setMasterVolume(percent);
+    }
 }
 
 platform::Mixer& TSoundDevice::Mixer() {

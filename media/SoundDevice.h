@@ -54,6 +54,8 @@ class TSoundDevice {
     bool Initialized() const { return initialized_; }
     // Throws ESoundDeviceError while the mixer is not open.
     platform::Mixer& Mixer();
+    // 0 to 100, kept for every mixer the device opens.
+    void setMasterVolume(int percent);
 
     // Last registered is told first. Registering with an initialised device delivers
     // snInitialize and snRestore at once; unregistering from one delivers snFinalize.
@@ -67,6 +69,7 @@ class TSoundDevice {
 
     platform::Window* owner_;
     std::unique_ptr<platform::Mixer> mixer_;
+    int masterVolume_ = 100;
     bool initialized_ = false;
     bool pastInitializing_ = false;
     bool onInitializeFired_ = false;

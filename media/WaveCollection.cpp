@@ -58,4 +58,10 @@ void TWaveCollection::Started(const TWaveCollectionItem& item) const {
     started_(static_cast<int>(found - items_.begin()));
 }
 
+void TWaveCollection::StopAll() {
+    for (const auto& item : items_) {
+        item->StopAll();
+    }
+}
+
 }  // namespace media

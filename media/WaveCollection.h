@@ -35,6 +35,8 @@ class TWaveCollection {
     void Initialize(TSoundDevice& device);
     void Finalize();
     void Restore();
+    // Silences every item.
+    void StopAll();
 
     // Told by an item that it has started sounding.
     void Started(const TWaveCollectionItem& item) const;

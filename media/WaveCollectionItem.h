@@ -58,6 +58,9 @@ class TWaveCollectionItem {
     // The copies made so far, the next one to take over last.
     const std::vector<std::unique_ptr<TSoundBuffer>>& PlayBuffers() const { return playBuffers_; }
 
+    // Silences every copy at once.
+    void StopAll();
+
     // Run by the collection as the device comes and goes.
     void Initialize();
     void Finalize();
@@ -67,7 +70,6 @@ class TWaveCollectionItem {
   private:
     TSoundBuffer* PickPlayBuffer();
     std::unique_ptr<TSoundBuffer> NewPlayBuffer();
-    void StopAll();
     platform::Mixer& Mixer();
 
     TWaveCollection& collection_;

@@ -23,7 +23,8 @@ constexpr std::uint32_t MaxBlockMs = 50;
 constexpr std::uint32_t InputPollMs = 25;
 
 bool isInput(MessageKind kind) {
-    return kind == MessageKind::KeyDown || kind == MessageKind::KeyPress;
+    return kind == MessageKind::KeyDown || kind == MessageKind::KeyPress ||
+           kind == MessageKind::Click;
 }
 
 }  // namespace
@@ -236,6 +237,9 @@ void Application::dispatch(const Message& message) {
             break;
         case MessageKind::KeyPress:
             target->keyPress(static_cast<char>(message.key));
+            break;
+        case MessageKind::Click:
+            target->click();
             break;
         case MessageKind::Close:
             target->close();

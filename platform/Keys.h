@@ -29,6 +29,15 @@ inline constexpr std::uint16_t Digit0 = 48;
 inline constexpr std::uint16_t LetterA = 65;
 inline constexpr std::uint16_t Numpad0 = 96;
 inline constexpr std::uint16_t F1 = 112;
+inline constexpr std::uint16_t F8 = 119;
+inline constexpr std::uint16_t F9 = 120;
+inline constexpr std::uint16_t F10 = 121;
+inline constexpr std::uint16_t F12 = 123;
+
+// The key of a letter, 'A' to 'Z'.
+constexpr std::uint16_t letterKey(char upper) {
+    return static_cast<std::uint16_t>(LetterA + (upper - 'A'));
+}
 }  // namespace vk
 
 }  // namespace platform

@@ -11,6 +11,7 @@ namespace platform {
 enum class MessageKind {
     KeyDown,     // key, shift
     KeyPress,    // key holds the typed character
+    Click,       // a mouse button went down in the window
     Activate,    // the application became active
     Deactivate,  // the application became inactive
     Close,       // the window is asked to close

@@ -170,6 +170,14 @@ std::shared_ptr<const MixerChunk> Mixer::makeChunk(const PcmFormat& format,
     return std::shared_ptr<const MixerChunk>(new MixerChunk(std::move(converted), outputFrame));
 }
 
+void Mixer::setMasterVolume(int percent) {
+    Mix_MasterVolume(std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100);
+}
+
+int Mixer::masterVolume() const {
+    return (Mix_MasterVolume(-1) * 100 + MIX_MAX_VOLUME / 2) / MIX_MAX_VOLUME;
+}
+
 MixerChannel Mixer::openChannel() {
     return MixerChannel(pool_, pool_->acquire());
 }

@@ -67,6 +67,9 @@ class Mixer {
     Mixer& operator=(const Mixer&) = delete;
 
     int outputRate() const { return rate_; }
+    // The loudness of everything the mixer plays, 0 (silent) to 100 (as the sounds are).
+    void setMasterVolume(int percent);
+    int masterVolume() const;
 
     // Converts the samples once; a trailing part frame is dropped. Throws MixerFormatRefused.
     std::shared_ptr<const MixerChunk> makeChunk(const PcmFormat& format,

@@ -87,6 +87,9 @@ std::vector<Message> SdlEventTranslation::translate(const SDL_Event& event) {
         case SDL_TEXTINPUT:
             translateTextInput(event, id, messages);
             break;
+        case SDL_MOUSEBUTTONDOWN:
+            messages.push_back(Message{MessageKind::Click, id, 0, {}, {}});
+            break;
         case SDL_WINDOWEVENT:
             translateWindowEvent(event, id, messages);
             break;

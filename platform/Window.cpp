@@ -98,6 +98,27 @@ int Window::clientHeight() const {
     return height;
 }
 
+int Window::left() const {
+    int x = 0;
+    SDL_GetWindowPosition(window_, &x, nullptr);
+    return x;
+}
+
+int Window::top() const {
+    int y = 0;
+    SDL_GetWindowPosition(window_, nullptr, &y);
+    return y;
+}
+
+ScreenArea Window::usableArea() const {
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    SDL_Rect area{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(display, &area) != 0 || area.w <= 0 || area.h <= 0) {
+        SDL_GetDisplayBounds(display, &area);
+    }
+    return {area.x, area.y, area.w, area.h};
+}
+
 void Window::setCursorVisible(bool visible) {
     cursorVisible_ = visible;
     SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
@@ -174,6 +195,12 @@ void Window::keyDown(std::uint16_t key, ShiftState shift) {
 void Window::keyPress(char key) {
     if (onKeyPress) {
         onKeyPress(key);
+    }
+}
+
+void Window::click() {
+    if (onClick) {
+        onClick();
     }
 }
 

@@ -19,6 +19,13 @@ class Application;
 
 enum class BorderStyle { None, Single };
 
+struct ScreenArea {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 class Window {
   public:
     using Listener = std::function<void()>;
@@ -45,6 +52,12 @@ class Window {
     void setClientHeight(int height);
     int clientWidth() const;
     int clientHeight() const;
+    // Where the window is on the desktop.
+    int left() const;
+    int top() const;
+    // The part of the window's screen that windows may take (no panels or docks); the whole
+    // screen when the desktop does not say.
+    ScreenArea usableArea() const;
     void setCursorVisible(bool visible);
     bool cursorVisible() const { return cursorVisible_; }
     void setAlwaysOnTop(bool onTop);
@@ -76,6 +89,8 @@ class Window {
     // into key messages: for windows that draw their own controls. A close request still goes
     // to onClose.
     std::function<void(const RawEvent& event)> onRawEvent;
+    // A mouse button went down in the window.
+    std::function<void()> onClick;
     // Asked to close (close box, quit from the desktop). Unset: the application terminates.
     std::function<void()> onClose;
 
@@ -87,6 +102,7 @@ class Window {
     // Called by the loop.
     void keyDown(std::uint16_t key, ShiftState shift);
     void keyPress(char key);
+    void click();
     void close();
     void paint();
 

@@ -101,9 +101,10 @@ int onEditChanged(ImGuiInputTextCallbackData* data) {
     if (data->EventFlag != ImGuiInputTextFlags_CallbackEdit) {
         return 0;
     }
-    const TEdit& edit = *static_cast<const TEdit*>(data->UserData);
+    TEdit& edit = *static_cast<TEdit*>(data->UserData);
     const std::u32string after =
         text::decodeUtf8(std::string_view(data->Buf, static_cast<std::size_t>(data->BufTextLen)));
+    edit.Refused = firstUnsendable(after);
     const AdmittedEdit admitted = admitEdit(text::decodeUtf8(edit.Text), after, edit.MaxLength);
     if (admitted.text != after) {
         const std::string text = text::encodeUtf8(admitted.text);

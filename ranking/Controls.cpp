@@ -6,7 +6,17 @@
 namespace ranking {
 
 void TEdit::TypeOver(std::string_view typed) {
-    Text = text::encodeUtf8(admitTyped(text::decodeUtf8(typed), MaxLength));
+    const std::u32string characters = text::decodeUtf8(typed);
+    Refused = firstUnsendable(characters);
+    Text = text::encodeUtf8(admitTyped(characters, MaxLength));
+}
+
+std::string refusalLine(const TEdit& edit) {
+    if (!edit.Refused) {
+        return "";
+    }
+    return "「" + text::encodeUtf8(std::u32string(1, *edit.Refused)) +
+           "」はランキングに送れない文字なので入力できません。";
 }
 
 }  // namespace ranking

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,9 +34,14 @@ struct TEdit {
     TBounds Bounds;
     std::size_t MaxLength = 0;  // in characters; limits typing only
     std::string Text;
+    // The character the latest typing held that the ranking cannot carry, and so dropped.
+    std::optional<char32_t> Refused;
 
     // Replaces the whole text, as the player does by typing over it.
     void TypeOver(std::string_view typed);
 };
+
+// The line that tells the player which character a box refused; empty when none was.
+std::string refusalLine(const TEdit& edit);
 
 }  // namespace ranking

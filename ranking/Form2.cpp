@@ -19,7 +19,8 @@ namespace {
 
 constexpr const char* Caption = "インターネットランキング送信";
 constexpr int ClientWidth = 312;
-constexpr int ClientHeight = 208;
+// Room under the buttons for the line that names a refused character.
+constexpr int ClientHeight = 224;
 constexpr int ScreenLeft = 320;
 constexpr int ScreenTop = 200;
 constexpr const char* FontFamily = "IPAPGothic";
@@ -75,9 +76,9 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
       Label8{{235, 32, 29, 12}, "Block"},
       LBlock{{270, 32, 35, 12}, ""},
       Label3{{8, 72, 60, 24}, "名前\r（10字以内）"},
-      Edit1{{72, 72, 89, 20}, protocol::NameCharacters, ""},
+      Edit1{{72, 72, 89, 20}, protocol::NameCharacters, "", {}},
       Label5{{8, 104, 56, 24}, "コメント\r(40字以内)"},
-      Edit2{{72, 104, 233, 20}, protocol::CommentCharacters, ""},
+      Edit2{{72, 104, 233, 20}, protocol::CommentCharacters, "", {}},
       Button1{{48, 136, 97, 33}, "送信", true, [this] { Button1Click(); }},
       Button2{{176, 136, 89, 33}, "閉じる", true, [this] { Button2Click(); }},
       Button3{
@@ -309,6 +310,7 @@ void TForm2::DrawControls() {
          {&Label1, &Label2, &LScore, &Label6, &LLevel, &Label8, &LBlock, &Label3, &Label5}) {
         drawLabel(*label);
     }
+    drawLabel(TLabel{{8, 207, 296, 14}, refusalText()});
     const auto stops = TabOrder();
     for (std::size_t i = 0; i < stops.size(); ++i) {
         const bool focused = i == focus_ && Focusable(stops[i]);
@@ -323,6 +325,11 @@ void TForm2::DrawControls() {
     }
     focusMoved_ = false;
     ImGui::End();
+}
+
+std::string TForm2::refusalText() const {
+    const std::string name = refusalLine(Edit1);
+    return name.empty() ? refusalLine(Edit2) : name;
 }
 
 void TForm2::RunPendingClick() {

@@ -41,6 +41,8 @@ class TForm2 {
     void CloseBox();
     // Button1 as the player finds it: enabled, and no request of its own under way.
     bool SendEnabled() const { return Usable(Button1); }
+    // The line naming the character a box refused last; empty when none was.
+    std::string refusalText() const;
 
     // One frame: draws the dialog, then runs the click the frame received.
     void Paint();

@@ -14,6 +14,15 @@ bool isControl(char32_t character) {
 
 }  // namespace
 
+std::optional<char32_t> firstUnsendable(std::u32string_view typed) {
+    for (char32_t character : typed) {
+        if (!isControl(character) && !text::hasShiftJisForm(character)) {
+            return character;
+        }
+    }
+    return std::nullopt;
+}
+
 std::u32string admitTyped(std::u32string_view typed, std::size_t room) {
     std::u32string admitted;
     for (char32_t character : typed) {

@@ -4,10 +4,15 @@
 // length limit holds. Text that the program puts into a box is not shortened.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace ranking {
+
+// The first character of typed that the ranking cannot carry (no Shift-JIS form), so that the
+// player can be told which one was refused; control characters are dropped without a word.
+std::optional<char32_t> firstUnsendable(std::u32string_view typed);
 
 // The admitted characters of typed, at most room of them.
 std::u32string admitTyped(std::u32string_view typed, std::size_t room);

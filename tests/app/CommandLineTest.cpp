@@ -79,10 +79,17 @@ TEST(CommandLineTest, VersionAndHelpAnswerOnStandardOutput) {
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.err, "");
     EXPECT_NE(outcome.out.find(app::Synopsis), std::string::npos) << outcome.out;
-    for (const char* shown :
-         {"--window", "--data-dir DIR", "--user-data", "--ranking-host", "--version", "--help",
-          "Space", "1-9, 0", "Shift+Enter", "Alt+Enter", "Alt+F1", "Esc"}) {
+    for (const char* shown : {"--window", "--data-dir DIR", "--user-data", "--ranking-host",
+                              "--version", "--help", "Space", "1-9, 0", "Shift+Enter", "Alt+Enter",
+                              "Alt+F1", "Esc", "--reduce-flashing", "P ", "F8", "F12"}) {
         EXPECT_NE(outcome.out.find(shown), std::string::npos) << shown;
+    }
+    // No line stops where its sentence goes on.
+    std::istringstream lines(outcome.out);
+    for (std::string line; std::getline(lines, line);) {
+        for (const char* unfinished : {"'s", " the", " and", " or", ","}) {
+            EXPECT_FALSE(line.ends_with(unfinished)) << line;
+        }
     }
 }
 

@@ -81,7 +81,7 @@ TEST_F(RankingDialogTest, SendsTheBestResultOnceThenRefusesIt) {
     EXPECT_EQ(field(opened, "dialog_send_enabled"), "true");
     EXPECT_EQ(field(opened, "dialog_name"), "Taro");
     EXPECT_EQ(field(opened, "timer_enabled"), "false");
-    EXPECT_EQ(field(opened, "fullscreen"), "false");
+    EXPECT_EQ(field(opened, "fullscreen"), "true");  // the game window stays as it was
 
     ASSERT_EQ(server.requests().size(), 1u);  // the second click found Button1 disabled
     EXPECT_EQ(server.requests()[0],

@@ -202,11 +202,27 @@ TEST_F(BlockSheet, CurtainTileIsLavenderWithAYellowFace) {
 }
 
 TEST_F(BlockSheet, PulseTilesAreSolidRisingReds) {
-    constexpr std::uint32_t Reds[] = {0x600000, 0x7f0000, 0xa00000, 0xc00000, 0xe00000, 0xfe0000};
+    constexpr std::uint32_t Reds[] = {0x200000, 0x330000, 0x400000, 0x660000, 0x7f0000, 0x800000};
     for (int step = 0; step < 6; ++step) {
         forEachPixel([&](int x, int y) {
             EXPECT_EQ(hex(at(12 + step, x, y)), hex(Reds[step]))
                 << "pattern " << 12 + step << " at " << x << "," << y;
+        });
+    }
+}
+
+// A pulsing empty cell must never pass for a block: no pulse step shows any colour a block
+// shows, and the brightest stays far below colour 1's red.
+TEST_F(BlockSheet, NoPulseStepLooksLikeABlock) {
+    std::set<std::uint32_t> blockColours;
+    for (int colour = 1; colour <= 10; ++colour) {
+        forEachPixel([&](int x, int y) { blockColours.insert(at(colour, x, y)); });
+    }
+    for (int step = 0; step < 6; ++step) {
+        forEachPixel([&](int x, int y) {
+            const std::uint32_t shown = at(12 + step, x, y);
+            EXPECT_FALSE(blockColours.contains(shown)) << hex(shown);
+            EXPECT_LE(shown >> 16, 0x80u) << hex(shown);
         });
     }
 }

@@ -190,6 +190,39 @@ TEST_F(PlayScreenTest, NumbersEndAt780HoweverWide) {
     EXPECT_LT(wide->Left, 620);
 }
 
+TEST_F(PlayScreenTest, ReducedFlashingShowsLowLifeAsASteadyFrameInsteadOfThePulse) {
+    const std::uint8_t red = game.indexOf(0x0000FF);
+    for (const std::int32_t life : {20, 21}) {
+        g.Life = life;
+        for (int frame = 0; frame < 3; ++frame) {
+            game.surface().Fill(PlayFill);
+            core::stepPlayScreen(g, 50);
+            drawPlay(g, game.surface(), game.pictures(), 50, LowLifeWarning::SteadyFrame);
+            EXPECT_EQ(shownPattern(1, 1), 0);
+            EXPECT_EQ(pixel(2, 300) == red && pixel(597, 2) == red, life == 20) << life;
+            EXPECT_NE(pixel(3, 300), red);
+        }
+    }
+}
+
+// No block shows in a pause, only "PAUSE"; the panel stays as it was.
+TEST_F(PlayScreenTest, APauseHidesTheBoardButNotThePanel) {
+    const media::TRect board{0, 0, 600, 600};
+    const media::TRect panel{600, 0, 800, 600};
+    auto paused = [this, &board] {
+        game.surface().Fill(PlayFill);
+        drawPausedPlay(g, game.surface());
+        return region(game.surface(), board);
+    };
+    const auto emptyBoard = paused();
+    g.Board.fill(3);
+    draw();
+    const auto panelBefore = region(game.surface(), panel);
+    EXPECT_EQ(paused(), emptyBoard);
+    EXPECT_TRUE(inkBounds(game.surface(), {0, 200, 600, 300}, PlayFill));
+    EXPECT_EQ(region(game.surface(), panel), panelBefore);
+}
+
 class GameOverBannerTest : public PlayScreenTest {
   protected:
     void SetUp() override {

@@ -114,6 +114,19 @@ TEST_F(SoundTest, TheDeviceNotifiesLastRegisteredFirstAndCatchesLateComersUp) {
     EXPECT_FALSE(device->Initialized());
 }
 
+// The player's volume holds for every mixer the device opens, before or after it opens.
+TEST_F(SoundTest, TheMasterVolumeReachesTheMixer) {
+    device->setMasterVolume(40);
+    device->Initialize();
+    EXPECT_EQ(device->Mixer().masterVolume(), 40);
+    device->setMasterVolume(0);
+    EXPECT_EQ(device->Mixer().masterVolume(), 0);
+    device->Finalize();
+    device->Initialize();
+    EXPECT_EQ(device->Mixer().masterVolume(), 0);
+    device->setMasterVolume(100);
+}
+
 // A driver that is not there, for one test; the tests after it in the same program get the
 // dummy driver back.
 class NoAudioDriver {

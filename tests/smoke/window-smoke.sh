@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The game in a real window under Xvfb with a window manager, as on a desktop: it starts full
-# screen, Alt+Enter gives an 800 x 600 window and a second Alt+Enter full screen again, Esc ends
-# it with exit status 0 and the best-ten table saved. With --window it opens at 800 x 600, the
-# desktop can resize that window, and Alt+Enter still switches. The ranking dialog closes with
+# The game in a real window under Xvfb with a window manager, as on a desktop, on a large
+# screen (3840 x 2160): it starts full screen, Alt+Enter gives a window of the largest whole
+# multiple of 800 x 600 that fits 85% of the screen (2400 x 1800) and a second Alt+Enter full
+# screen again, Esc ends it with exit status 0 and the best-ten table saved. With --window it
+# opens at that size, the desktop can resize that window, and Alt+Enter still switches. The ranking dialog closes with
 # Alt+F4 and the game goes on; SIGTERM while the dialog's request waits on a stopped server ends
 # the game within a second, with exit status 0 and the table saved.
 # Usage: window-smoke.sh GAME RANKING_SERVER
@@ -37,7 +38,7 @@ write_best_ten >ranking/Hisc.dat
 printf Taro >ranking/Name.dat
 
 # Xvfb picks a free display itself and tells it, so runs at the same time never share one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>display 2>xvfb.log & xvfb=$!
+Xvfb -displayfd 3 -screen 0 3840x2160x24 -nolisten tcp 3>display 2>xvfb.log & xvfb=$!
 for _ in $(seq 100); do [ -s display ] && break; sleep 0.1; done
 [ -s display ] || { echo "Xvfb did not start:" >&2; cat xvfb.log >&2; exit 1; }
 export DISPLAY=":$(head -n1 display)"
@@ -104,20 +105,20 @@ bash -euo pipefail -c '
     # Under the sanitizers the desktop libraries (D-Bus) leave allocations behind at exit;
     # the unit tests are where the game itself is checked for leaks.
     ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$SMOKE_GAME" & pid=$!
-    expect_size 1024x768
+    expect_size 3840x2160
     press alt+Return
-    expect_size 800x600
+    expect_size 2400x1800
     press alt+Return
-    expect_size 1024x768
+    expect_size 3840x2160
     quit
     ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$SMOKE_GAME" --window --data-dir windowed &
     pid=$!
-    expect_size 800x600
+    expect_size 2400x1800
     resize_to 960 720
     press alt+Return
-    expect_size 1024x768
+    expect_size 3840x2160
     press alt+Return
-    expect_size 800x600
+    expect_size 2400x1800
     quit
 
     # Shift+Enter opens the dialog only on the title, which a busy machine may reach late: press
@@ -133,13 +134,13 @@ bash -euo pipefail -c '
     ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$SMOKE_GAME" --window --data-dir ranking \
         --ranking-host "$SMOKE_RANKING" &
     pid=$!
-    expect_size 800x600
+    expect_size 2400x1800
     # Past the opening to the title screen, where Shift+Enter opens the dialog.
     press space
     open_dialog
     xdotool windowactivate --sync "$(dialog)" key alt+F4
     within 50 dialog_closed || { echo "Alt+F4 did not close the ranking dialog" >&2; exit 1; }
-    expect_size 800x600
+    expect_size 2400x1800
     kill -0 $pid
 
     open_dialog

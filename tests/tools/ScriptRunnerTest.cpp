@@ -5,47 +5,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "platform/HeadlessDrivers.h"
-#include "tests/support/TempDirectory.h"
+#include "tests/tools/ScriptFixture.h"
 
 namespace {
 
-class ScriptRunnerTest : public ::testing::Test {
-  protected:
-    void SetUp() override { platform::useHeadlessDrivers(); }
-
-    // Runs a script and returns what it printed.
-    std::string run(const std::string& script) {
-        std::ostringstream out;
-        tools::ScriptRunner runner(out);
-        std::istringstream in(script);
-        runner.run(in);
-        return out.str();
-    }
-
-    static std::string field(const std::string& dump, const std::string& name) {
-        auto at = dump.find("\"" + name + "\":");
-        if (at == std::string::npos) {
-            return "";
-        }
-        at += name.size() + 3;
-        return dump.substr(at, dump.find_first_of(",}", at) - at);
-    }
-
-    // The JSON lines among what a script printed.
-    static std::vector<std::string> dumps(const std::string& text) {
-        std::vector<std::string> result;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            if (line.starts_with("{")) {
-                result.push_back(line);
-            }
-        }
-        return result;
-    }
-
-    testsupport::TempWorkingDirectory directory;
-};
+using ScriptRunnerTest = testsupport::ScriptTest;
 
 TEST_F(ScriptRunnerTest, FromTheOpeningThroughTheTitleToTheBestTenBoardAndBack) {
     const std::string out = run(R"(

@@ -36,8 +36,11 @@ constexpr std::array<BevelShades, BlockColours> BlockShades{
 
 constexpr BevelShades CurtainShades = shades(0xdfcfdf, 0xbf9fbf, 0xaf87af, 0x9f6f9f, 0x804080);
 
-constexpr std::array<Rgb, 6> PulseReds{hexRgb(0x600000), hexRgb(0x7f0000), hexRgb(0xa00000),
-                                       hexRgb(0xc00000), hexRgb(0xe00000), hexRgb(0xfe0000)};
+// The low-life pulse, darkest to brightest: deep reds that no block shows, the brightest well
+// below colour 1's red, so that a pulsing cell never passes for a block. Each is in the display's
+// palette (the fixed entries or the logo's colour cube), so each step shows as drawn.
+constexpr std::array<Rgb, 6> PulseReds{hexRgb(0x200000), hexRgb(0x330000), hexRgb(0x400000),
+                                       hexRgb(0x660000), hexRgb(0x7f0000), hexRgb(0x800000)};
 
 // The key digits sit in x 6 to 14, y 3 to 17 of the tile.
 constexpr int DigitLeft = 6;

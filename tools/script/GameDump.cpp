@@ -109,6 +109,10 @@ std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
         json.text("playback", mark);
     }
     json.number("state", g.State);
+    json.boolean("paused", form.paused());
+    json.text("note", form.noteText());
+    json.number("volume", form.settings().volume);
+    json.boolean("muted", form.settings().mute);
     json.number("phase_clock", g.PhaseClock);
     json.number("pending_sound", g.PendingSound);
     json.number("show_debug", g.ShowDebugInfo);
@@ -146,6 +150,7 @@ std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
     json.boolean("dialog_send_enabled", dialog != nullptr && dialog->SendEnabled());
     json.text("dialog_name", dialog != nullptr ? dialog->Edit1.Text : "");
     json.text("dialog_comment", dialog != nullptr ? dialog->Edit2.Text : "");
+    json.text("dialog_refused", dialog != nullptr ? dialog->refusalText() : "");
     return json.finish();
 }
 

@@ -3,15 +3,17 @@
 #include <charconv>
 #include <cstdlib>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string_view>
 #include <utility>
 
 #include "core/PlayRules.h"
 #include "game/DigitKeys.h"
+#include "game/FrameShot.h"
 #include "platform/HeadlessDrivers.h"
 #include "platform/Keys.h"
 #include "replay/ReplayFile.h"
-#include "tools/script/FrameShot.h"
 #include "tools/script/GameDump.h"
 #include "tools/script/ScriptedDialog.h"
 
@@ -28,9 +30,18 @@ constexpr NamedKey NamedKeys[] = {
     {"space", platform::vk::Space},
     {"enter", platform::vk::Return},
     {"esc", platform::vk::Escape},
-    {"f1", platform::vk::F1},
 };
 
+std::optional<unsigned> decimalOf(std::string_view text) {
+    unsigned value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A named key, a digit, a letter, f1 to f12, or a decimal virtual-key code.
 std::uint16_t keyCodeOf(const std::string& name) {
     for (const NamedKey& key : NamedKeys) {
         if (name == key.name) {
@@ -40,12 +51,26 @@ std::uint16_t keyCodeOf(const std::string& name) {
     if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') {
         return static_cast<std::uint16_t>(platform::vk::Digit0 + (name[0] - '0'));
     }
-    unsigned code = 0;
-    auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), code);
-    if (error != std::errc{} || end != name.data() + name.size() || code == 0 || code > 0xFFFF) {
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') {
+        return platform::vk::letterKey(static_cast<char>(name[0] - 'a' + 'A'));
+    }
+    if (name.size() > 1 && name[0] == 'f') {
+        const auto number = decimalOf(std::string_view(name).substr(1));
+        if (number && *number >= 1 && *number <= 12) {
+            return static_cast<std::uint16_t>(platform::vk::F1 + *number - 1);
+        }
+    }
+    const auto code = decimalOf(name);
+    if (!code || *code == 0 || *code > 0xFFFF) {
         throw std::invalid_argument("unknown key: " + name);
     }
-    return static_cast<std::uint16_t>(code);
+    return static_cast<std::uint16_t>(*code);
+}
+
+void postTo(platform::Application& application, platform::MessageKind kind) {
+    platform::Message message;
+    message.kind = kind;
+    application.post(message);
 }
 
 platform::TimeOfDay parseTimeOfDay(const std::string& text) {
@@ -142,6 +167,15 @@ void ScriptRunner::addBuiltInCommands() {
         typed(character);
     });
     addCommand("pump", [this](std::istringstream&) { application().processMessages(); });
+    // The game window loses the focus to another window, or gets it back, as on a desktop.
+    addCommand("focus", [this](std::istringstream& args) {
+        std::string value;
+        if (!(args >> value) || (value != "lost" && value != "back")) {
+            throw std::invalid_argument("focus wants lost or back");
+        }
+        postTo(application(), value == "lost" ? platform::MessageKind::Deactivate
+                                              : platform::MessageKind::Activate);
+    });
     addCommand("dump", [this](std::istringstream&) {
         out_ << dumpGame(requireSession().form(), dialog_->openDialog()) << '\n';
     });
@@ -154,7 +188,7 @@ void ScriptRunner::addBuiltInCommands() {
             dialog->CapturePaint(path);
             dialog->Paint();
         } else {
-            saveFrameShot(requireSession().form().Display1, path);
+            game::saveFrameShot(requireSession().form().Display1, path);
         }
     });
     addCommand("quit", [this](std::istringstream&) { quit(); });

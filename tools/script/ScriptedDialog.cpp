@@ -88,9 +88,16 @@ void ScriptedDialog::addCommands() {
         (box == "name" ? dialog.Edit1 : dialog.Edit2).TypeOver(typedTextOf(args));
     });
     runner_.addCommand("click", [this](std::istringstream& args) {
-        ranking::TForm2& dialog = requireDialog();
         std::string what;
         args >> what;
+        if (what == "game") {
+            // A mouse button on the game window; a disabled window drops it.
+            platform::Message message;
+            message.kind = platform::MessageKind::Click;
+            runner_.application().post(message);
+            return;
+        }
+        ranking::TForm2& dialog = requireDialog();
         if (what == "send") {
             dialog.Click(dialog.Button1);
         } else if (what == "close") {
@@ -101,7 +108,7 @@ void ScriptedDialog::addCommands() {
             platform::pushCloseRequest(dialog.Window());
             runner_.application().processMessages();
         } else {
-            throw std::invalid_argument("click wants send|close|view|closebox");
+            throw std::invalid_argument("click wants game|send|close|view|closebox");
         }
     });
 }

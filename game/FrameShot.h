@@ -5,9 +5,9 @@
 
 #include "media/Display.h"
 
-namespace tools {
+namespace game {
 
 // Throws std::runtime_error when the display has no surface or the file cannot be written.
 void saveFrameShot(media::TDisplay& display, const std::string& path);
 
-}  // namespace tools
+}  // namespace game

@@ -1,4 +1,4 @@
-#include "tools/script/FrameShot.h"
+#include "game/FrameShot.h"
 
 #include <stdexcept>
 #include <vector>
@@ -6,7 +6,7 @@
 #include "platform/FramePresenter.h"
 #include "platform/PngFile.h"
 
-namespace tools {
+namespace game {
 
 void saveFrameShot(media::TDisplay& display, const std::string& path) {
     media::TSurface* surface = display.BackSurface();
@@ -26,4 +26,4 @@ void saveFrameShot(media::TDisplay& display, const std::string& path) {
     }
 }
 
-}  // namespace tools
+}  // namespace game

@@ -108,6 +108,9 @@ void HttpServer::open(Tcp::socket socket) {
     if (!connections_.hasRoomFor(client)) {
         return;
     }
+    // An answer's last segment goes out at once, not after the client's delayed ack.
+    boost::system::error_code ignored;
+    socket.set_option(Tcp::no_delay(true), ignored);
     auto session = std::make_shared<HttpSession>(std::move(socket), peer, sessionContext_);
     connections_.add(session.get(), client);
     if (connections_.size() > limits_.connections) {

@@ -132,7 +132,7 @@ measure "(c) durable submissions" "http://$ADDRESS$PAGE" -s "$HERE/submit.lua" -
 middle=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries')
 VERIFIED=$("$REQUEST" replay game.pdrp)
 echo "recorded game: $(stat -c %s game.pdrp) bytes"
-measure "(d) verified submissions" "http://$ADDRESS$PAGE" -s "$HERE/submit-replay.lua" -- \
+measure "(d) verified submissions" "http://$ADDRESS$PAGE" -s "$HERE/submit.lua" -- \
     "$VERIFIED" "$WORK/game.pdrp"
 stop_server
 after=$(sqlite3 ranking.sqlite3 'SELECT COUNT(*) FROM entries')

@@ -1,8 +1,10 @@
--- wrk: each request submits a distinct genuine entry. Its argument is the submission's target
--- from ranking-request, with {name}, {score}, {level}, {blocks} and {check} to fill in.
+-- wrk: each request submits a distinct genuine entry. Its first argument is the submission's
+-- target from ranking-request: "entry" gives {name}, {score}, {level}, {blocks} and {check} to
+-- fill in; "replay FILE" gives {name} alone, and the replay file is then the second argument,
+-- posted as each request's body so that the server checks and stores it.
 -- id is a global: setup() gives each thread its own before the thread runs.
 local counter = 0
-local entry
+local entry, replay
 id = 0
 local thread_count = 0
 
@@ -13,6 +15,11 @@ end
 
 function init(args)
     entry = assert(args[1], "the submission's target is missing")
+    if args[2] then
+        local file = assert(io.open(args[2], "rb"))
+        replay = file:read("a")
+        file:close()
+    end
 end
 
 function request()
@@ -26,5 +33,9 @@ function request()
         blocks = blocks,
         check = score - level - blocks,  -- the check value, while it stays within 32 bits
     }
-    return wrk.format("GET", (entry:gsub("{(%a+)}", values)))
+    local target = entry:gsub("{(%a+)}", values)
+    if not replay then
+        return wrk.format("GET", target)
+    end
+    return wrk.format("POST", target, {["Content-Type"] = "application/x-pudorock-replay"}, replay)
 end

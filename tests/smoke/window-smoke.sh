@@ -65,6 +65,18 @@ bash -euo pipefail -c '
         echo "window is \"$(size)\", expected $1" >&2
         return 1
     }
+    # Left, top, width and height of a window on the screen.
+    geometry() {
+        xwininfo -id "$1" | sed -n "s/.*Absolute upper-left [XY]: *//p; s/.*Width: //p; s/.*Height: //p" |
+            tr "\n" " "
+    }
+    # Whether window A (left, top, width, height) is centred on B, but for a title bar over A.
+    centred_on() {
+        read -r ax ay aw ah <<<"$1"
+        read -r bx by bw bh <<<"$2"
+        local dx=$((ax + aw / 2 - bx - bw / 2)) dy=$((ay + ah / 2 - by - bh / 2))
+        [ ${dx#-} -le 2 ] && [ ${dy#-} -le 30 ]
+    }
     # While it starts, the game may still set its own size after the desktop asked for another:
     # ask again until the size the desktop asked for holds.
     resize_to() {
@@ -156,6 +168,8 @@ bash -euo pipefail -c '
     ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$SMOKE_GAME" --window --data-dir windowed &
     pid=$!
     expect_size 2400x1800
+    centred_on "$(geometry "$(game_window)")" "0 0 3840 2160" ||
+        { echo "window at $(geometry "$(game_window)"), not centred" >&2; exit 1; }
     resize_to 960 720
     press alt+Return
     expect_size 3840x2160
@@ -166,19 +180,15 @@ bash -euo pipefail -c '
 
     # Shift+Enter opens the dialog only on the title, which a busy machine may reach late: press
     # again until it opens.
-    # Left, top, width and height of a window on the screen.
-    geometry() {
-        xwininfo -id "$1" | sed -n "s/.*Absolute upper-left [XY]: *//p; s/.*Width: //p; s/.*Height: //p" |
-            tr "\n" " "
-    }
     # At twice its size at 96 dpi on this screen of 2160 lines, centred on the game window (its
     # title bar may take the top of its share).
     dialog_placed() {
-        read -r gx gy gw gh <<<"$(geometry "$(named プドロク)")"
-        read -r dx dy dw dh <<<"$(geometry "$(dialog)")"
-        local dcx=$((dx + dw / 2 - gx - gw / 2)) dcy=$((dy + dh / 2 - gy - gh / 2))
-        if [ "${dw}x${dh}" != 624x448 ] || [ ${dcx#-} -gt 2 ] || [ ${dcy#-} -gt 30 ]; then
-            echo "dialog ${dw}x${dh} at $dx,$dy; game ${gw}x${gh} at $gx,$gy" >&2
+        local game dialog
+        game=$(geometry "$(named プドロク)")
+        dialog=$(geometry "$(dialog)")
+        if [ "$(cut -d" " -f3,4 <<<"$dialog")" != "624 448" ] || ! centred_on "$dialog" "$game"
+        then
+            echo "dialog (left top width height) $dialog, game $game" >&2
             return 1
         fi
     }

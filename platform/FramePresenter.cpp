@@ -36,6 +36,26 @@ void convertIndexesToArgb(const std::uint8_t* indexes, int width, int height,
     }
 }
 
+namespace {
+
+// A renderer that draws through OpenGL may re-create the window, which SDL then puts back where
+// it was first made, before it was centred at its size: keep the window where it was.
+SDL_Renderer* rendererInPlace(SDL_Window* window, Uint32 flags) {
+    int x = 0;
+    int y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, flags);
+    int afterX = 0;
+    int afterY = 0;
+    SDL_GetWindowPosition(window, &afterX, &afterY);
+    if (afterX != x || afterY != y) {
+        SDL_SetWindowPosition(window, x, y);
+    }
+    return renderer;
+}
+
+}  // namespace
+
 // Members end in reverse: the texture before the renderer it belongs to.
 struct FramePresenter::Target {
     RendererHandle renderer;
@@ -45,10 +65,10 @@ struct FramePresenter::Target {
 FramePresenter::FramePresenter(Window& window, int frameWidth, int frameHeight, bool waitVBlank)
     : target_(std::make_unique<Target>()), frameWidth_(frameWidth), frameHeight_(frameHeight) {
     Uint32 flags = waitVBlank ? SDL_RENDERER_PRESENTVSYNC : 0;
-    target_->renderer.reset(SDL_CreateRenderer(window.handle(), -1, flags));
+    target_->renderer.reset(rendererInPlace(window.handle(), flags));
     if (!target_->renderer) {
         // A desktop without accelerated rendering still has the software renderer.
-        target_->renderer.reset(SDL_CreateRenderer(window.handle(), -1, SDL_RENDERER_SOFTWARE));
+        target_->renderer.reset(rendererInPlace(window.handle(), SDL_RENDERER_SOFTWARE));
     }
     if (!target_->renderer) {
         throw std::runtime_error(SDL_GetError());

@@ -27,36 +27,40 @@ ImVec4 colorOf(ImU32 color) {
     return ImGui::ColorConvertU32ToFloat4(color);
 }
 
-// Client-area pixels, whole ones, so that every edge is one crisp pixel wide.
-void fill(float left, float top, float right, float bottom, ImU32 color) {
-    ImGui::GetWindowDrawList()->AddRectFilled({left, top}, {right, bottom}, color);
+// Client-area pixels, whole ones, so that every edge is crisp.
+void fill(int left, int top, int right, int bottom, ImU32 color) {
+    ImGui::GetWindowDrawList()->AddRectFilled(
+        {static_cast<float>(left), static_cast<float>(top)},
+        {static_cast<float>(right), static_cast<float>(bottom)}, color);
 }
 
-// A one-pixel frame: one colour on its top and left edges, another on its bottom and right.
-void frame(const TBounds& b, int inset, ImU32 topLeft, ImU32 bottomRight) {
-    const float left = static_cast<float>(b.Left + inset);
-    const float top = static_cast<float>(b.Top + inset);
-    const float right = static_cast<float>(b.Left + b.Width - inset);
-    const float bottom = static_cast<float>(b.Top + b.Height - inset);
-    fill(left, top, right - 1, top + 1, topLeft);
-    fill(left, top, left + 1, bottom - 1, topLeft);
-    fill(left, bottom - 1, right, bottom, bottomRight);
-    fill(right - 1, top, right, bottom, bottomRight);
-}
-
-// The dotted rectangle around the caption of the button that has the focus.
-void focusRectangle(const TBounds& b, int inset) {
+// A frame of lines `line` pixels wide, `inset` pixels inside the bounds: one colour on its top
+// and left edges, another on its bottom and right.
+void frame(const TBounds& b, int inset, int line, ImU32 topLeft, ImU32 bottomRight) {
     const int left = b.Left + inset;
     const int top = b.Top + inset;
     const int right = b.Left + b.Width - inset;
     const int bottom = b.Top + b.Height - inset;
-    for (int x = left; x < right; x += 2) {
-        fill(x, top, x + 1, top + 1, WindowText);
-        fill(x, bottom - 1, x + 1, bottom, WindowText);
+    fill(left, top, right - line, top + line, topLeft);
+    fill(left, top, left + line, bottom - line, topLeft);
+    fill(left, bottom - line, right, bottom, bottomRight);
+    fill(right - line, top, right, bottom, bottomRight);
+}
+
+// The dotted rectangle around the caption of the button that has the focus: dots and gaps
+// `dot` pixels long.
+void focusRectangle(const TBounds& b, int inset, int dot) {
+    const int left = b.Left + inset;
+    const int top = b.Top + inset;
+    const int right = b.Left + b.Width - inset;
+    const int bottom = b.Top + b.Height - inset;
+    for (int x = left; x < right; x += 2 * dot) {
+        fill(x, top, x + dot, top + dot, WindowText);
+        fill(x, bottom - dot, x + dot, bottom, WindowText);
     }
-    for (int y = top; y < bottom; y += 2) {
-        fill(left, y, left + 1, y + 1, WindowText);
-        fill(right - 1, y, right, y + 1, WindowText);
+    for (int y = top; y < bottom; y += 2 * dot) {
+        fill(left, y, left + dot, y + dot, WindowText);
+        fill(right - dot, y, right, y + dot, WindowText);
     }
 }
 
@@ -81,19 +85,19 @@ ImVec2 centred(const TBounds& b, std::string_view caption) {
             std::floor(static_cast<float>(b.Top) + (static_cast<float>(b.Height) - size.y) / 2)};
 }
 
-void raisedEdge(const TBounds& b) {
-    frame(b, 0, Highlight, DarkShadow);
-    frame(b, 1, Face, Shadow);
+void raisedEdge(const TBounds& b, int line) {
+    frame(b, 0, line, Highlight, DarkShadow);
+    frame(b, line, line, Face, Shadow);
 }
 
-void pushedEdge(const TBounds& b) {
-    frame(b, 0, WindowText, WindowText);
-    frame(b, 1, Shadow, Shadow);
+void pushedEdge(const TBounds& b, int line) {
+    frame(b, 0, line, WindowText, WindowText);
+    frame(b, line, line, Shadow, Shadow);
 }
 
-void sunkenEdge(const TBounds& b) {
-    frame(b, 0, Shadow, Highlight);
-    frame(b, 1, DarkShadow, Face);
+void sunkenEdge(const TBounds& b, int line) {
+    frame(b, 0, line, Shadow, Highlight);
+    frame(b, line, line, DarkShadow, Face);
 }
 
 // Keeps the box's text to what the player may type into it.
@@ -138,13 +142,15 @@ void applyClassicStyle(ImGuiStyle& style) {
     style.Colors[ImGuiCol_NavHighlight] = ImVec4(0, 0, 0, 0);
 }
 
-void drawLabel(const TLabel& label) {
-    text({static_cast<float>(label.Bounds.Left), static_cast<float>(label.Bounds.Top)},
-         label.Caption, WindowText);
+void drawLabel(const TLabel& label, const DialogScale& scale) {
+    const TBounds b = scale.bounds(label.Bounds);
+    text({static_cast<float>(b.Left), static_cast<float>(b.Top)}, label.Caption, WindowText);
 }
 
-ButtonInput drawButton(const char* id, const TButton& button, bool enabled, bool focused) {
-    const TBounds& b = button.Bounds;
+ButtonInput drawButton(const char* id, const TButton& button, bool enabled, bool focused,
+                       const DialogScale& scale) {
+    const TBounds b = scale.bounds(button.Bounds);
+    const int line = scale.line();
     ImGui::SetCursorPos({static_cast<float>(b.Left), static_cast<float>(b.Top)});
     ImGui::BeginDisabled(!enabled);
     ButtonInput input;
@@ -156,33 +162,36 @@ ButtonInput drawButton(const char* id, const TButton& button, bool enabled, bool
 
     fill(b.Left, b.Top, b.Left + b.Width, b.Top + b.Height, Face);
     if (pushed) {
-        pushedEdge(b);
+        pushedEdge(b, line);
     } else if (focused) {
-        frame(b, 0, WindowText, WindowText);
-        raisedEdge({b.Left + 1, b.Top + 1, b.Width - 2, b.Height - 2});
+        frame(b, 0, line, WindowText, WindowText);
+        raisedEdge({b.Left + line, b.Top + line, b.Width - 2 * line, b.Height - 2 * line}, line);
     } else {
-        raisedEdge(b);
+        raisedEdge(b, line);
     }
     if (focused) {
-        focusRectangle(b, 4);
+        focusRectangle(b, 4 * line, line);
     }
     const ImVec2 at = centred(b, button.Caption);
+    const ImVec2 shifted{at.x + static_cast<float>(line), at.y + static_cast<float>(line)};
     if (!enabled) {
-        text({at.x + 1, at.y + 1}, button.Caption, Highlight);
+        text(shifted, button.Caption, Highlight);
         text(at, button.Caption, GrayText);
     } else if (pushed) {
-        text({at.x + 1, at.y + 1}, button.Caption, WindowText);
+        text(shifted, button.Caption, WindowText);
     } else {
         text(at, button.Caption, WindowText);
     }
     return input;
 }
 
-bool drawEdit(const char* id, TEdit& edit, bool takeFocus) {
-    const TBounds& b = edit.Bounds;
-    sunkenEdge(b);
-    ImGui::SetCursorPos({static_cast<float>(b.Left + 2), static_cast<float>(b.Top + 2)});
-    ImGui::SetNextItemWidth(static_cast<float>(b.Width - 4));
+bool drawEdit(const char* id, TEdit& edit, bool takeFocus, const DialogScale& scale) {
+    const TBounds b = scale.bounds(edit.Bounds);
+    const int line = scale.line();
+    sunkenEdge(b, line);
+    ImGui::SetCursorPos(
+        {static_cast<float>(b.Left + 2 * line), static_cast<float>(b.Top + 2 * line)});
+    ImGui::SetNextItemWidth(static_cast<float>(b.Width - 4 * line));
     if (takeFocus) {
         ImGui::SetKeyboardFocusHere();
     }

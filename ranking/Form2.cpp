@@ -7,6 +7,8 @@
 
 #include "net/FormEncode.h"
 #include "net/NetErrors.h"
+#include "platform/DialogPlacement.h"
+#include "platform/DisplayScale.h"
 #include "platform/Font.h"
 #include "platform/ScopedFlag.h"
 #include "protocol/EntryQuery.h"
@@ -21,8 +23,6 @@ constexpr const char* Caption = "インターネットランキング送信";
 constexpr int ClientWidth = 312;
 // Room under the buttons for the line that names a refused character.
 constexpr int ClientHeight = 224;
-constexpr int ScreenLeft = 320;
-constexpr int ScreenTop = 200;
 constexpr const char* FontFamily = "IPAPGothic";
 constexpr float FontPixels = 12;
 
@@ -56,6 +56,21 @@ std::string queryValue(const std::string& text) {
     return net::TFormEncoder::Encode(text::toShiftJis(text));
 }
 
+// As large as the owner's screen asks for, as far as the dialog fits on it.
+DialogScale scaleFor(const platform::Window& owner) {
+    return DialogScale(platform::fittingScale(platform::displayScale(owner), ClientWidth,
+                                              ClientHeight, owner.usableArea()));
+}
+
+// Centred on the owner window, on its screen.
+void placeOver(platform::Window& dialog, const platform::Window& owner) {
+    const platform::ScreenArea ownerArea{owner.left(), owner.top(), owner.clientWidth(),
+                                         owner.clientHeight()};
+    const platform::ScreenPoint at = platform::centredPosition(
+        ownerArea, dialog.clientWidth(), dialog.clientHeight(), owner.usableArea());
+    dialog.setPosition(at.x, at.y);
+}
+
 // With its replay, the entry's query goes as a POST whose body is the file; without, as ever.
 void sendEntry(net::THttpClient& client, const std::string& url, const std::string& replayFile) {
     if (replayFile.empty()) {
@@ -86,14 +101,17 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
       HttpClient1(owner.Window.application()),
       owner_(owner),
       settings_(settings),
-      window_(owner.Window.application(), Caption, ClientWidth, ClientHeight),
-      gui_(window_, platform::findJapaneseFontFile(FontFamily), FontPixels) {
-    window_.setPosition(ScreenLeft, ScreenTop);
+      scale_(scaleFor(owner.Window)),
+      window_(owner.Window.application(), Caption, scale_.pixels(ClientWidth),
+              scale_.pixels(ClientHeight)),
+      gui_(window_, platform::findJapaneseFontFile(FontFamily), FontPixels * scale_.factor()) {
+    placeOver(window_, owner.Window);
     window_.setResizable(false);
     window_.setAlwaysOnTop(true);
     window_.onRawEvent = [this](const platform::RawEvent& event) { HandleRawEvent(event); };
     window_.onClose = [this] { CloseBox(); };
     applyClassicStyle(gui_.style());
+    gui_.style().ScaleAllSizes(scale_.factor());
     HttpClient1.OnSuccess = [this](net::CmdType cmd) { HttpClient1Success(cmd); };
     HttpClient1.OnConnect = [this](net::TSocketClient&) { connected_ = true; };
     FormCreate();
@@ -304,22 +322,24 @@ void TForm2::DrawControls() {
         ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings |
         ImGuiWindowFlags_NoBackground | ImGuiWindowFlags_NoBringToFrontOnFocus;
     ImGui::SetNextWindowPos({0, 0});
-    ImGui::SetNextWindowSize({ClientWidth, ClientHeight});
+    ImGui::SetNextWindowSize(
+        {static_cast<float>(window_.clientWidth()), static_cast<float>(window_.clientHeight())});
     ImGui::Begin("##Form2", nullptr, Flags);
     for (const TLabel* label :
          {&Label1, &Label2, &LScore, &Label6, &LLevel, &Label8, &LBlock, &Label3, &Label5}) {
-        drawLabel(*label);
+        drawLabel(*label, scale_);
     }
-    drawLabel(TLabel{{8, 207, 296, 14}, refusalText()});
+    drawLabel(TLabel{{8, 207, 296, 14}, refusalText()}, scale_);
     const auto stops = TabOrder();
     for (std::size_t i = 0; i < stops.size(); ++i) {
         const bool focused = i == focus_ && Focusable(stops[i]);
         if (auto* const* button = std::get_if<TButton*>(&stops[i].control)) {
-            const ButtonInput input = drawButton(stops[i].id, **button, Usable(**button), focused);
+            const ButtonInput input =
+                drawButton(stops[i].id, **button, Usable(**button), focused, scale_);
             focus_ = input.activated ? i : focus_;
             pendingClick_ = input.clicked ? *button : pendingClick_;
         } else if (drawEdit(stops[i].id, *std::get<TEdit*>(stops[i].control),
-                            focused && std::exchange(focusMoved_, false))) {
+                            focused && std::exchange(focusMoved_, false), scale_)) {
             focus_ = i;
         }
     }

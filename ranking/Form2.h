@@ -15,6 +15,7 @@
 #include "platform/RawEvent.h"
 #include "platform/Window.h"
 #include "ranking/Controls.h"
+#include "ranking/DialogScale.h"
 #include "ranking/EntryPlacement.h"
 #include "ranking/ImGuiHost.h"
 #include "ranking/ModalLoop.h"
@@ -96,6 +97,7 @@ class TForm2 {
 
     RankingOwner owner_;
     const RankingSettings& settings_;
+    DialogScale scale_;
     platform::Window window_;
     ImGuiHost gui_;
     std::size_t focus_ = 0;  // index into the tab order

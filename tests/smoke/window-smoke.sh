@@ -3,9 +3,11 @@
 # screen (3840 x 2160): it starts full screen, Alt+Enter gives a window of the largest whole
 # multiple of 800 x 600 that fits 85% of the screen (2400 x 1800) and a second Alt+Enter full
 # screen again, Esc ends it with exit status 0 and the best-ten table saved. With --window it
-# opens at that size, the desktop can resize that window, and Alt+Enter still switches. The ranking dialog closes with
-# Alt+F4 and the game goes on; SIGTERM while the dialog's request waits on a stopped server ends
-# the game within a second, with exit status 0 and the table saved.
+# opens at that size, the desktop can resize that window, and Alt+Enter still switches; a game
+# pauses when another window takes the focus and P resumes it. The ranking dialog opens centred
+# on the game window at twice its size at 96 dpi, closes with Alt+F4 and the game goes on;
+# SIGTERM while the dialog's request waits on a stopped server ends the game within a second,
+# with exit status 0 and the table saved.
 # Usage: window-smoke.sh GAME RANKING_SERVER
 set -euo pipefail
 game=$(realpath "$1")
@@ -63,6 +65,18 @@ bash -euo pipefail -c '
         echo "window is \"$(size)\", expected $1" >&2
         return 1
     }
+    # Left, top, width and height of a window on the screen.
+    geometry() {
+        xwininfo -id "$1" | sed -n "s/.*Absolute upper-left [XY]: *//p; s/.*Width: //p; s/.*Height: //p" |
+            tr "\n" " "
+    }
+    # Whether window A (left, top, width, height) is centred on B, but for a title bar over A.
+    centred_on() {
+        read -r ax ay aw ah <<<"$1"
+        read -r bx by bw bh <<<"$2"
+        local dx=$((ax + aw / 2 - bx - bw / 2)) dy=$((ay + ah / 2 - by - bh / 2))
+        [ ${dx#-} -le 2 ] && [ ${dy#-} -le 30 ]
+    }
     # While it starts, the game may still set its own size after the desktop asked for another:
     # ask again until the size the desktop asked for holds.
     resize_to() {
@@ -101,6 +115,46 @@ bash -euo pipefail -c '
         fi
         wait $pid
     }
+    # F12 saves the frame into screenshots/ of the save folder FOLDER; the file it wrote, once
+    # written to its end.
+    newest_shot() { ls "$1"/screenshots/* 2>/dev/null | tail -n1; }
+    shot_after() {
+        local newest
+        newest=$(newest_shot "$1")
+        [ -n "$newest" ] && [ "$newest" != "$2" ] && [ "$(tail -c 8 "$newest" | head -c 4)" = IEND ]
+    }
+    shot() {
+        local before
+        before=$(newest_shot "$1")
+        press F12
+        within 50 shot_after "$1" "$before" || { echo "F12 saved no screenshot" >&2; return 1; }
+        newest_shot "$1"
+    }
+    # Whether the frame stands still for half a second.
+    still() {
+        local first
+        first=$(shot "$1")
+        sleep 0.5
+        cmp -s "$first" "$(shot "$1")"
+    }
+    moving() { ! still "$1"; }
+    # From the opening to a game under way, then the focus to another window: the game stands
+    # still, and stays so when the focus comes back, until P.
+    pause_on_focus_loss() {
+        press space
+        within 20 still windowed || { echo "the title did not come" >&2; return 1; }
+        press space
+        within 20 moving windowed || { echo "no game started" >&2; return 1; }
+        xmessage -title elsewhere "another window" & local other=$!
+        local elsewhere
+        elsewhere=$(xdotool search --sync --name "^elsewhere\$" | head -n1)
+        xdotool windowactivate --sync "$elsewhere"
+        sleep 0.3
+        still windowed || { echo "the game went on without the focus" >&2; return 1; }
+        kill $other
+        press p
+        moving windowed || { echo "P did not resume the game" >&2; return 1; }
+    }
     sleep 0.5
     # Under the sanitizers the desktop libraries (D-Bus) leave allocations behind at exit;
     # the unit tests are where the game itself is checked for leaks.
@@ -114,15 +168,30 @@ bash -euo pipefail -c '
     ASAN_OPTIONS=detect_leaks=0 SDL_AUDIODRIVER=dummy "$SMOKE_GAME" --window --data-dir windowed &
     pid=$!
     expect_size 2400x1800
+    centred_on "$(geometry "$(game_window)")" "0 0 3840 2160" ||
+        { echo "window at $(geometry "$(game_window)"), not centred" >&2; exit 1; }
     resize_to 960 720
     press alt+Return
     expect_size 3840x2160
     press alt+Return
     expect_size 2400x1800
+    pause_on_focus_loss
     quit
 
     # Shift+Enter opens the dialog only on the title, which a busy machine may reach late: press
     # again until it opens.
+    # At twice its size at 96 dpi on this screen of 2160 lines, centred on the game window (its
+    # title bar may take the top of its share).
+    dialog_placed() {
+        local game dialog
+        game=$(geometry "$(named プドロク)")
+        dialog=$(geometry "$(dialog)")
+        if [ "$(cut -d" " -f3,4 <<<"$dialog")" != "624 448" ] || ! centred_on "$dialog" "$game"
+        then
+            echo "dialog (left top width height) $dialog, game $game" >&2
+            return 1
+        fi
+    }
     open_dialog() {
         for _ in $(seq 10); do
             press shift+Return
@@ -138,6 +207,7 @@ bash -euo pipefail -c '
     # Past the opening to the title screen, where Shift+Enter opens the dialog.
     press space
     open_dialog
+    dialog_placed
     xdotool windowactivate --sync "$(dialog)" key alt+F4
     within 50 dialog_closed || { echo "Alt+F4 did not close the ranking dialog" >&2; exit 1; }
     expect_size 2400x1800
@@ -145,8 +215,9 @@ bash -euo pipefail -c '
 
     open_dialog
     rm ranking/Hisc.dat  # read at the start: the end must write it again
-    xdotool mousemove --window "$(dialog)" 150 114 click 1 sleep 0.3 type hi
-    xdotool mousemove --window "$(dialog)" 96 152 click 1
+    # The comment box and the send button, at twice their size at 96 dpi.
+    xdotool mousemove --window "$(dialog)" 300 228 click 1 sleep 0.3 type hi
+    xdotool mousemove --window "$(dialog)" 192 304 click 1
     requesting() { ss -Htn state established "( dport = :${SMOKE_RANKING##*:} )" | grep -q .; }
     within 50 requesting || { echo "the dialog sent no request" >&2; exit 1; }
     sleep 0.5

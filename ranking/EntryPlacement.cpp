@@ -7,18 +7,15 @@
 #include <charconv>
 
 #include "protocol/RankingProtocol.h"
+#include "text/Trim.h"
 
 namespace ranking {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view Blanks = " \t\r";
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+// Header lines keep the line end the server sent.
+std::string_view trimmed(std::string_view part) {
+    return text::trimmed(part, " \t\r");
 }
 
 // The value of the first header line named name; none when there is none.

@@ -2,6 +2,8 @@
 
 #include <boost/asio/ip/network_v6.hpp>
 
+#include "text/Trim.h"
+
 namespace server {
 
 namespace {
@@ -9,14 +11,6 @@ namespace {
 namespace ip = boost::asio::ip;
 
 constexpr unsigned short SubscriberPrefix = 64;
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 ip::address unmapped(const ip::address& address) {
     if (address.is_v6() && address.to_v6().is_v4_mapped()) {
@@ -32,7 +26,7 @@ std::string clientAddress(const ip::address& peer, std::string_view forwardedFor
     const ip::address own = unmapped(peer);
     if (own.is_loopback()) {
         const std::size_t comma = forwardedFor.rfind(',');
-        const std::string_view last = trimmed(
+        const std::string_view last = text::trimmed(
             comma == std::string_view::npos ? forwardedFor : forwardedFor.substr(comma + 1));
         boost::system::error_code error;
         const auto forwarded = ip::make_address(std::string(last), error);

@@ -2,17 +2,11 @@
 
 #include <charconv>
 
+#include "text/Trim.h"
+
 namespace server {
 
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // The weight of one "tag;q=0.8" item, 1 without a q; a malformed weight counts as 0.
 double weightOf(std::string_view parameters) {
@@ -20,7 +14,7 @@ double weightOf(std::string_view parameters) {
     if (q == std::string_view::npos) {
         return 1.0;
     }
-    const std::string_view value = trimmed(parameters.substr(q + 2));
+    const std::string_view value = text::trimmed(parameters.substr(q + 2));
     double weight = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), weight);
     return error == std::errc() && end == value.data() + value.size() ? weight : 0.0;
@@ -42,7 +36,7 @@ Language preferredLanguage(std::string_view acceptLanguage) {
         acceptLanguage =
             comma == std::string_view::npos ? std::string_view() : acceptLanguage.substr(comma + 1);
         const auto semicolon = item.find(';');
-        const std::string_view tag = trimmed(item.substr(0, semicolon));
+        const std::string_view tag = text::trimmed(item.substr(0, semicolon));
         const double weight =
             semicolon == std::string_view::npos ? 1.0 : weightOf(item.substr(semicolon + 1));
         if (tag.empty() || tag == "*" || weight <= bestWeight) {

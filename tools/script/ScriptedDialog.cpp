@@ -7,6 +7,7 @@
 
 #include "app/RankingDialog.h"
 #include "platform/DesktopRequests.h"
+#include "text/Trim.h"
 #include "tools/script/ScriptRunner.h"
 
 namespace tools {
@@ -21,9 +22,7 @@ const std::set<std::string> DialogCommands = {"type", "click", "key", "dump", "p
 std::string typedTextOf(std::istringstream& args) {
     std::string rest;
     std::getline(args, rest);
-    const std::size_t first = rest.find_first_not_of(" \t");
-    const std::size_t last = rest.find_last_not_of(" \t");
-    const std::string raw = first == std::string::npos ? "" : rest.substr(first, last - first + 1);
+    const std::string_view raw = text::trimmed(rest);
     std::string text;
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] != '\\') {

@@ -59,18 +59,13 @@ void prepareRankingSchema(SqliteConnection& connection) {
     if (connection.readOnly()) {
         return;
     }
-    connection.execute("BEGIN IMMEDIATE");
-    try {
+    connection.writeTransaction([&connection] {
         connection.execute(Tables);
         if (!hasVerifiedColumn(connection)) {
             connection.execute(VerifiedColumn);
         }
         connection.execute(VerifiedIndexes);
-        connection.execute("COMMIT");
-    } catch (const StorageError&) {
-        connection.rollback();
-        throw;
-    }
+    });
 }
 
 }  // namespace server

@@ -58,23 +58,18 @@ RankingStore::RankingStore(const std::string& path)
 std::vector<StoredEntry> RankingStore::add(
     const std::vector<Entry>& entries,
     const std::function<void(const StoreCommit&)>& beforeCommit) {
-    connection_.execute("BEGIN IMMEDIATE");
-    try {
-        const std::int64_t before = readChanges();
+    return connection_.writeTransaction([&] {
+        const std::int64_t before = changes();
         std::vector<StoredEntry> stored;
         stored.reserve(entries.size());
         for (const Entry& entry : entries) {
             stored.push_back(store(entry));
         }
         if (beforeCommit) {
-            beforeCommit({before, readChanges(), stored});
+            beforeCommit({before, changes(), stored});
         }
-        connection_.execute("COMMIT");
         return stored;
-    } catch (const StorageError&) {
-        connection_.rollback();
-        throw;
-    }
+    });
 }
 
 StoredEntry RankingStore::store(const Entry& entry) {
@@ -120,28 +115,18 @@ StoredEntry RankingStore::store(const Entry& entry) {
 }
 
 std::int64_t RankingStore::remove(const std::vector<std::int64_t>& ids) {
-    connection_.execute("BEGIN IMMEDIATE");
-    try {
-        const std::int64_t before = readChanges();
+    return connection_.writeTransaction([&] {
+        const std::int64_t before = changes();
         for (const std::int64_t id : ids) {
             const StatementUse use(delete_);
             delete_.bind(1, id);
             delete_.step();
         }
-        const std::int64_t removed = readChanges() - before;
-        connection_.execute("COMMIT");
-        return removed;
-    } catch (const StorageError&) {
-        connection_.rollback();
-        throw;
-    }
+        return changes() - before;
+    });
 }
 
 std::int64_t RankingStore::changes() {
-    return readChanges();
-}
-
-std::int64_t RankingStore::readChanges() {
     const StatementUse use(changes_);
     return changes_.step() ? changes_.integer(0) : 0;
 }

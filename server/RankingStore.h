@@ -74,7 +74,6 @@ class RankingStore {
     static RankReads rankReads(SqliteConnection& connection, bool verifiedOnly);
 
     StoredEntry store(const Entry& entry);
-    std::int64_t readChanges();
     std::vector<Entry> readEntries(SqliteStatement& statement);
 
     SqliteConnection connection_;

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace server {
 
@@ -29,6 +30,25 @@ class SqliteConnection {
     void execute(const std::string& sql);
     // Ends an open transaction without its changes; SQLite may have ended it already.
     void rollback() noexcept;
+    // Runs work in a write transaction (taken at once, so that it cannot fail half-way for a
+    // lock) and commits it; a StorageError rolls it back and goes on. Returns what work does.
+    template <typename Work>
+    auto writeTransaction(Work&& work) {
+        execute("BEGIN IMMEDIATE");
+        try {
+            if constexpr (std::is_void_v<decltype(work())>) {
+                work();
+                execute("COMMIT");
+            } else {
+                auto done = work();
+                execute("COMMIT");
+                return done;
+            }
+        } catch (const StorageError&) {
+            rollback();
+            throw;
+        }
+    }
     SqliteStatement prepare(std::string_view sql);
     // True when the file was opened read-only.
     bool readOnly() const;

@@ -19,6 +19,14 @@ using text::trLater;
 constexpr int PageLeft = 40;
 constexpr int PageCentre = 400;
 
+// The example board: its top-left corner and its size in cells of the game's own size.
+constexpr int ExampleBoardLeft = 600;
+constexpr int ExampleBoardTop = 72;
+constexpr int ExampleBoardColumns = 8;
+constexpr int ExampleBoardRows = 5;
+// The colour with the most blocks on it, which its caption names.
+constexpr int ExampleAnswer = 2;
+
 struct ExampleBlock {
     int column;
     int row;

@@ -8,14 +8,6 @@
 
 namespace game {
 
-// The example board's top-left corner and its size in cells of the game's own size.
-inline constexpr int ExampleBoardLeft = 600;
-inline constexpr int ExampleBoardTop = 72;
-inline constexpr int ExampleBoardColumns = 8;
-inline constexpr int ExampleBoardRows = 5;
-// The colour with the most blocks on the example board: the answer it marks.
-inline constexpr int ExampleAnswer = 2;
-
 void drawHowToPlay(media::TSurface& surface, const media::TPictureList& pictures);
 
 }  // namespace game

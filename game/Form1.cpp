@@ -5,6 +5,7 @@
 #include "game/BestTenScreen.h"
 #include "game/BestTenStore.h"
 #include "game/DigitKeys.h"
+#include "game/HowToPlayHint.h"
 #include "game/OpeningScreen.h"
 #include "game/PlayScreen.h"
 #include "game/TitleScreen.h"
@@ -92,7 +93,10 @@ void TForm1::LoadStoredSettings() {
     window_.onKeyPress = [this](char& key) { FormKeyPress(key); };
     window_.typedByKey = typedDigitOf;
     window_.onClose = [this] { application_.terminate(); };
-    window_.onClick = [this] { resume(); };
+    window_.onClick = [this] {
+        resume();
+        howToPlayOpen_ = false;
+    };
 
     Display1.BeginLoading();
     Display1.AutoInitialize = true;
@@ -196,7 +200,7 @@ void TForm1::FormKeyDown(std::uint16_t& key, platform::ShiftState shift) {
         PlaybackKeyDown(key);
         return;
     }
-    if (comfortKeyDown(key, shift)) {
+    if (howToPlayKeyDown(key, shift) || comfortKeyDown(key, shift)) {
         return;
     }
     if (key == vk::Space) {
@@ -319,6 +323,10 @@ void TForm1::FrameTimer1Timer(media::TFrameTimer&, std::int32_t lagCount) {
         pausedFrame();
         return;
     }
+    if (howToPlayOpen_) {
+        howToPlayFrame();
+        return;
+    }
     ClearFrame(g_.State);
     if (g_.PendingSound > 0 && SoundDevice1.Initialized()) {
         WaveList1.Items(core::soundOfCue(g_.PendingSound)).Play(false);
@@ -356,6 +364,9 @@ void TForm1::DrawScreen(const core::GameGlobals& g, core::GameState stepped,
             break;
         case core::gsTitle:
             drawTitle(g, surface, PictureList1);
+            if (howToPlayHintShown()) {
+                drawHowToPlayHint(surface);
+            }
             break;
         case core::gsCurtain:
             drawCurtain(g, surface, PictureList1);

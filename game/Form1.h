@@ -63,6 +63,10 @@ class TForm1 {
     // The note over the frame; empty when none shows.
     const std::string& noteText() const { return note_.text(); }
     const game::Settings& settings() const { return settings_; }
+    // The how-to-play page, open over the title: the title's frames wait meanwhile.
+    bool howToPlayOpen() const { return howToPlayOpen_; }
+    // The title points at the page until it has been read or a game has entered the table.
+    bool howToPlayHintShown() const;
 
     // Set by the program where the ranking dialog exists; without it Shift+Enter on the title
     // changes nothing.
@@ -98,8 +102,15 @@ class TForm1 {
     void resume();
     // Keys that work on every screen and in a pause; true when the key was used up.
     bool comfortKeyDown(std::uint16_t key, platform::ShiftState shift);
+    // The volume and the screenshot; true when the key was one of them.
+    bool soundOrShotKeyDown(std::uint16_t key);
     // The panel and "PAUSE"; the game itself does not step.
     void pausedFrame();
+    // H or F1 on the title opens the page; while it is open, a key closes it and does nothing
+    // more, except the keys that work on every screen. True when the key was used up.
+    bool howToPlayKeyDown(std::uint16_t& key, platform::ShiftState shift);
+    // The page instead of the title; the game itself does not step.
+    void howToPlayFrame();
     // The note over the frame, then the frame to the screen.
     void presentFrame();
     // settings.ini of the save folder; a damaged one is reported once.
@@ -134,6 +145,7 @@ class TForm1 {
     std::optional<ReplayPlayback> playback_;
     std::int64_t titleIdleMs_ = 0;
     bool paused_ = false;
+    bool howToPlayOpen_ = false;
     bool reduceFlashing_ = false;
     bool screenshotAsked_ = false;
     game::Settings settings_;

@@ -46,6 +46,15 @@ bool TForm1::comfortKeyDown(std::uint16_t key, platform::ShiftState shift) {
         }
         return true;
     }
+    if (soundOrShotKeyDown(key)) {
+        return true;
+    }
+    // In a pause only quitting and the display mode are left.
+    return paused_ && key != vk::Escape && !(shift.alt && key == vk::Return);
+}
+
+bool TForm1::soundOrShotKeyDown(std::uint16_t key) {
+    using namespace platform;
     if (key == vk::F12) {
         screenshotAsked_ = true;  // taken from the next frame, before its note
         return true;
@@ -58,8 +67,7 @@ bool TForm1::comfortKeyDown(std::uint16_t key, platform::ShiftState shift) {
         }
         return true;
     }
-    // In a pause only quitting and the display mode are left.
-    return paused_ && key != vk::Escape && !(shift.alt && key == vk::Return);
+    return false;
 }
 
 void TForm1::pausedFrame() {

@@ -72,6 +72,9 @@ Settings settingsIn(const IniDocument& document) {
         settings.reduceFlashing = yesOrNo(*reduce);
     }
     settings.language = document.value("general", "language").value_or("");
+    if (const auto seen = document.value("general", "how_to_play_seen")) {
+        settings.howToPlaySeen = yesOrNo(*seen);
+    }
     return settings;
 }
 
@@ -123,6 +126,7 @@ void saveSettings(const Settings& settings, IniDocument& document,
     }
     document.set("sound", "volume", std::to_string(settings.volume));
     document.set("sound", "mute", settings.mute ? "yes" : "no");
+    document.set("general", "how_to_play_seen", settings.howToPlaySeen ? "yes" : "no");
     replaceFile(fs, (folder / SettingsFileName).string(), document.text());
 }
 

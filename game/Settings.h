@@ -1,7 +1,8 @@
 #pragma once
 // The player's settings, kept in `settings.ini` of the save folder: display mode, the window's
-// place, the volume, reduced flashing and the language. A damaged file is put aside and the
-// defaults take its place; keys and sections of others are kept when the file is rewritten.
+// place, the volume, reduced flashing, the language and whether the how-to-play page was seen.
+// A damaged file is put aside and the defaults take its place; keys and sections of others are
+// kept when the file is rewritten.
 
 #include <filesystem>
 #include <optional>
@@ -30,6 +31,8 @@ struct Settings {
     bool reduceFlashing = false;
     // Kept for the translations to come; not used yet.
     std::string language;
+    // Once the player has opened the how-to-play page, the title stops pointing at it.
+    bool howToPlaySeen = false;
 };
 
 struct LoadedSettings {

@@ -34,6 +34,7 @@ TEST_F(SettingsTest, NoFileGivesTheDefaults) {
     EXPECT_FALSE(loaded.settings.window);
     EXPECT_EQ(loaded.settings.volume, 100);
     EXPECT_FALSE(loaded.settings.mute);
+    EXPECT_FALSE(loaded.settings.howToPlaySeen);
     EXPECT_TRUE(loaded.damage.empty());
 }
 
@@ -49,6 +50,7 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackAndWhatOthersWroteIsKept) {
     changed.volume = 30;
     changed.mute = true;
     changed.reduceFlashing = true;
+    changed.howToPlaySeen = true;
     game::saveSettings(changed, loaded.document, {});
 
     const game::LoadedSettings again = game::loadSettings({});
@@ -60,6 +62,7 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackAndWhatOthersWroteIsKept) {
     EXPECT_EQ(again.settings.volume, 30);
     EXPECT_TRUE(again.settings.mute);
     EXPECT_TRUE(again.settings.reduceFlashing);
+    EXPECT_TRUE(again.settings.howToPlaySeen);
     for (const char* kept :
          {"top = level\n", "future = 1\n", "language = ja\n", "[theirs]\n", "key = a value\n"}) {
         EXPECT_NE(read().find(kept), std::string::npos) << kept << " in\n" << read();
@@ -80,6 +83,7 @@ TEST_F(SettingsTest, ADamagedFileIsPutAsideAndGivesTheDefaults) {
              Case{"[sound]\nvolume = loud\n", "\"loud\""},
              Case{"[sound]\nmute = perhaps\n", "\"perhaps\""},
              Case{"[display]\nmode = tiny\n", "\"tiny\""},
+             Case{"[general]\nhow_to_play_seen = once\n", "\"once\""},
              Case{"[window]\nx = 1\ny = 1\nwidth = 0\nheight = 600\n", "\"0\""},
              Case{"[sound]\nvolume = 40\n\0[sound]\nvolume = 50\n"sv, "NUL"},
          }) {

@@ -65,8 +65,8 @@ TEST_P(GoldenFrameTest, MatchesTheStoredFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, GoldenFrameTest,
-                         ::testing::Values("opening.png", "title.png", "best-ten.png",
-                                           "game-over.png"),
+                         ::testing::Values("opening.png", "title.png", "how-to-play.png",
+                                           "best-ten.png", "game-over.png"),
                          [](const auto& info) {
                              std::string name = info.param;
                              name = name.substr(0, name.find('.'));

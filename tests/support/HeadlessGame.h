@@ -30,6 +30,7 @@ class HeadlessGame {
     }
 
     game::TForm1& form() { return session_.form(); }
+    bool terminated() { return session_.application().terminated(); }
     const std::vector<platform::ShownMessage>& boxes() const { return boxes_.shown(); }
     media::TSurface& surface() { return *form().Display1.BackSurface(); }
     const media::TPictureList& pictures() { return form().PictureList1; }

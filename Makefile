@@ -12,7 +12,7 @@ PACKAGES := build-essential cmake pkg-config \
 	xvfb xauth xdotool openbox x11-utils \
 	desktop-file-utils appstream man-db dpkg-dev file systemd \
 	shared-mime-info xdg-utils libfile-mimeinfo-perl \
-	libsqlite3-dev libcli11-dev libboost-dev zlib1g-dev sqlite3 curl chromium libinih-dev
+	libsqlite3-dev libcli11-dev libboost-dev zlib1g-dev sqlite3 curl chromium libinih-dev gettext
 # Debian starts nginx's own service when it installs it; the benchmark runs its own nginx.
 BENCH_PACKAGES := wrk nginx-light
 FUZZ_PACKAGES := clang libclang-rt-14-dev

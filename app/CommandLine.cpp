@@ -6,13 +6,14 @@
 #include <charconv>
 #include <ostream>
 
+#include "text/Translation.h"
 #include "version/Version.h"
 
 namespace app {
 
 namespace {
 
-constexpr const char* Keys = R"(Keys:
+constexpr const char* Keys = text::trLater(R"(Keys:
   Space         skip the opening / start a game (title) / back to the opening (after game over)
   1-9, 0        answer during play (main row or keypad)
   Enter         show the best-ten board (title) / back to the title / a new game at once
@@ -32,7 +33,7 @@ Watching a replay (--replay FILE, or FILE alone):
 
 After 30 seconds on the title without a key, the best entry that has a replay plays as a demo;
 any key returns to the title. Every game that reaches its result is kept in replays/ of the save
-folder while it stands in the best ten, and the last 20 games besides.)";
+folder while it stands in the best ten, and the last 20 games besides.)");
 
 bool isPort(std::string_view text) {
     unsigned port = 0;
@@ -57,7 +58,7 @@ std::string checkRankingHost(const std::string& text) {
     const std::string_view host = std::string_view(text).substr(0, portAt);
     if (!isHostPart(host) || (portAt < text.size() && !isPort(text.substr(portAt + 1)))) {
         // Not the text itself: it may hold line ends or terminal controls.
-        return "expected HOST or HOST:PORT (port 1 to 65535)";
+        return text::tr("expected HOST or HOST:PORT (port 1 to 65535)");
     }
     return {};
 }
@@ -84,45 +85,71 @@ std::string refusal(const CLI::App*, const CLI::Error& error) {
 
 }  // namespace
 
+std::optional<text::Language> languageOption(int argc, const char* const* argv) {
+    CLI::App app;
+    app.set_help_flag();
+    app.allow_extras();
+    std::string code;
+    app.add_option("--lang", code);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError&) {
+        return std::nullopt;
+    }
+    return text::languageNamed(code);
+}
+
 std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, std::ostream& out,
                                             std::ostream& err, int& exitCode) {
     CommandLine options;
     std::string dataDir;
     std::string rankingHost;
     std::string replay;
-    CLI::App app("プドロク: press the digit of the colour with the most blocks.", "pudorock");
+    std::string language;
+    CLI::App app(text::tr("プドロク: press the digit of the colour with the most blocks."),
+                 "pudorock");
     app.formatter(std::make_shared<GameFormatter>());
     app.failure_message(refusal);
-    app.set_help_flag("--help", "List the options and the keys, then exit");
+    app.set_help_flag("--help", text::tr("List the options and the keys, then exit"));
     app.add_flag("--window", options.window,
-                 "Start in a window (resizable) instead of full screen");
+                 text::tr("Start in a window (resizable) instead of full screen"));
     app.add_flag("--reduce-flashing", options.reduceFlashing,
-                 "Show low life as a steady red frame instead of the pulse");
+                 text::tr("Show low life as a steady red frame instead of the pulse"));
     CLI::Option* dataDirOption =
-        app.add_option("--data-dir", dataDir, "Keep the save files in DIR (made 0700 when missing)")
+        app.add_option("--data-dir", dataDir,
+                       text::tr("Keep the save files in DIR (made 0700 when missing)"))
             ->type_name("DIR")
             ->check(CLI::Validator(
                 [](const std::string& dir) {
-                    return dir.empty() ? std::string("the folder's name is empty") : "";
+                    return dir.empty() ? std::string(text::tr("the folder's name is empty")) : "";
                 },
                 ""));
-    CLI::Option* userDataOption = app.add_flag(
-        "--user-data", options.userData,
-        "Keep them in $XDG_DATA_HOME/pudorock, or ~/.local/share/pudorock; not with --data-dir");
+    CLI::Option* userDataOption =
+        app.add_flag("--user-data", options.userData,
+                     text::tr("Keep them in $XDG_DATA_HOME/pudorock, or ~/.local/share/pudorock; "
+                              "not with --data-dir"));
     dataDirOption->excludes(userDataOption);
     CLI::Option* rankingHostOption =
         app.add_option(
                "--ranking-host", rankingHost,
-               "The ranking server; wins over PUDOROCK_RANKING_HOST and the build's setting")
+               text::tr(
+                   "The ranking server; wins over PUDOROCK_RANKING_HOST and the build's setting"))
             ->type_name("HOST[:PORT]")
             ->check(CLI::Validator(checkRankingHost, ""));
     CLI::Option* replayOption =
-        app.add_option("--replay,replay", replay,
-                       "Watch the replay FILE (a .pdrp file) instead of playing; FILE alone too")
+        app.add_option(
+               "--replay,replay", replay,
+               text::tr("Watch the replay FILE (a .pdrp file) instead of playing; FILE alone too"))
             ->type_name("FILE");
     app.set_version_flag("--version", std::string(version::ProgramName) + " " + version::Version,
-                         "Print the name and version, then exit");
-    app.footer(Keys);
+                         text::tr("Print the name and version, then exit"));
+    CLI::Option* langOption =
+        app.add_option("--lang", language,
+                       text::tr("The game in Japanese (ja) or English (en); wins over the settings "
+                                "and the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)"))
+            ->check(CLI::IsMember({"ja", "en"}))
+            ->type_name("ja|en");
+    app.footer(text::tr(Keys));
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -137,6 +164,9 @@ std::optional<CommandLine> parseCommandLine(int argc, const char* const* argv, s
     }
     if (replayOption->count() > 0) {
         options.replay = replay;
+    }
+    if (langOption->count() > 0) {
+        options.language = text::languageNamed(language);
     }
     return options;
 }

@@ -1,5 +1,6 @@
 // プドロク: the program's start. The game window runs until the application terminates.
 
+#include <cstdlib>
 #include <iostream>
 #include <stdexcept>
 
@@ -15,20 +16,22 @@
 #include "ranking/RankingSite.h"
 #include "replay/ReplayFile.h"
 #include "replay/Verification.h"
+#include "text/MessageLines.h"
+#include "text/Translation.h"
 
 namespace {
 
 // Before anything is made or saved: without a display the game would run on unseen.
 void requireDesktopDisplay() {
     if (const auto problem = platform::desktopDisplayProblem()) {
-        throw std::runtime_error("ディスプレイを開けません\r" + *problem);
+        throw std::runtime_error(
+            text::joinedLines({text::tr("ディスプレイを開けません"), *problem}));
     }
 }
 
 // Checked before anything opens: a replay that cannot be read or does not reach what it claims
 // is refused with the reason.
 replay::Replay checkedReplay(const std::filesystem::path& file) {
-    constexpr const char* Refused = "リプレイを再生できません。\r";
     try {
         replay::Replay game = replay::readReplayFile(file);
         const replay::Verdict verdict = replay::verifyReplay(game);
@@ -37,7 +40,8 @@ replay::Replay checkedReplay(const std::filesystem::path& file) {
         }
         return game;
     } catch (const std::exception& error) {
-        throw std::runtime_error(Refused + std::string(error.what()));
+        throw std::runtime_error(
+            text::joinedLines({text::tr("リプレイを再生できません。"), error.what()}));
     }
 }
 
@@ -55,6 +59,9 @@ int runSession(platform::Clock& clock, platform::MessageBoxes& messageBoxes,
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before anything is said; the settings may choose once the save folder is read.
+    text::useLanguage(
+        text::chosenLanguage(app::languageOption(argc, argv), std::nullopt, std::getenv));
     int exitCode = 0;
     const auto options = app::parseCommandLine(argc, argv, std::cout, std::cerr, exitCode);
     if (!options) {
@@ -72,6 +79,7 @@ int main(int argc, char** argv) {
         game::StartOptions start;
         start.windowed = options->window;
         start.reduceFlashing = options->reduceFlashing;
+        start.language = options->language;
         if (options->replay) {
             // Watching touches no save file and takes no lock.
             start.watch = checkedReplay(*options->replay);
@@ -84,10 +92,11 @@ int main(int argc, char** argv) {
         return runSession(clock, messageBoxes, app::makeRankingDialog(rankingSettings, rankingLoop),
                           start);
     } catch (const game::AlreadyRunning& error) {
-        messageBoxes.show({game::GameTitle, error.what(), platform::MessageIcon::Warning}, nullptr);
+        messageBoxes.show({text::tr(game::GameTitle), error.what(), platform::MessageIcon::Warning},
+                          nullptr);
         return 1;
     } catch (const std::exception& error) {
-        platform::showExceptionBox(messageBoxes, game::GameTitle, error);
+        platform::showExceptionBox(messageBoxes, text::tr(game::GameTitle), error);
         return 1;
     }
     return 0;

@@ -21,6 +21,9 @@ install(FILES assets/pudorock-replay.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mi
   COMPONENT game)
 install(FILES assets/pudorock.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT game)
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT game)
+# Its translations, as po/ compiled them.
+install(DIRECTORY ${PROJECT_BINARY_DIR}/locale/ DESTINATION ${CMAKE_INSTALL_LOCALEDIR}
+  COMPONENT game)
 # Its replay checker, which needs no display.
 install(TARGETS pudorock-replay RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT game)
 install(FILES tools/replay/pudorock-replay.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
@@ -44,7 +47,7 @@ endif()
 # install step then builds nothing, and `make package` builds this target first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 add_custom_target(installed-programs)
-add_dependencies(installed-programs pudorock pudorock-replay)
+add_dependencies(installed-programs pudorock pudorock-replay translations)
 if(TARGET pudorock-ranking-server)
   add_dependencies(installed-programs pudorock-ranking-server)
 endif()

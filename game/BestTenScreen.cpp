@@ -7,6 +7,7 @@
 #include "game/Colors.h"
 #include "game/PlayScreen.h"
 #include "game/ScopedCanvas.h"
+#include "text/Translation.h"
 
 namespace game {
 
@@ -14,8 +15,8 @@ namespace {
 
 constexpr int BlocksPerRow = 42;
 
-constexpr const char* Heading = "歴代ランキング　BEST10";
-constexpr const char* ColumnHeading = "順位      スコア      レベル　　　消した数";
+constexpr const char* Heading = text::trLater("歴代ランキング　BEST10");
+constexpr const char* ColumnHeading = text::trLater("順位      スコア      レベル　　　消した数");
 constexpr const char* Footer = "Push Enter Key to RETURN";
 
 int ceiling(float value) {
@@ -35,14 +36,15 @@ void drawRow(const core::GameGlobals& g, int m, media::TSurface& surface,
 
 // Four cyan copies around the magenta one draw an outline.
 void drawHeading(media::TSurfaceCanvas& canvas) {
+    const char* heading = text::tr(Heading);
     canvas.Font.Color = Aqua;
     for (int x : {398, 402}) {
         for (int y : {8, 12}) {
-            textOutCentred(canvas, x, y, Heading);
+            textOutCentred(canvas, x, y, heading);
         }
     }
     canvas.Font.Color = Magenta;
-    textOutCentred(canvas, 400, 10, Heading);
+    textOutCentred(canvas, 400, 10, heading);
 }
 
 // Pass 0 draws a grey copy on black boxes that hide the rows behind the numbers; pass 1 the
@@ -85,7 +87,7 @@ void drawBestTen(const core::GameGlobals& g, media::TSurface& surface,
     canvas->Font.Size = 24;
     drawHeading(*canvas);
     canvas->Font.Color = White;
-    textOutCentred(*canvas, 400, 50, ColumnHeading);
+    textOutCentred(*canvas, 400, 50, text::tr(ColumnHeading));
     for (int rank = 1; rank <= static_cast<int>(g.BestTen.size()); ++rank) {
         for (int pass : {0, 1}) {
             drawEntryPass(*canvas, rank, g.BestTen[rank - 1], pass);

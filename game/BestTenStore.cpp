@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "text/Translation.h"
+
 namespace game {
 
 // ---------------------------------------------------------------------------------------------
@@ -13,27 +15,27 @@ namespace game {
 std::string inOutErrorText(int code) {
     switch (code) {
         case EInOutError::EndOfFile:
-            return "ファイルの末尾以降を読み込みました";
+            return text::tr("ファイルの末尾以降を読み込みました");
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:  // a directory of the name cannot be opened for writing (access refused)
         case ETXTBSY:
-            return "ファイルへのアクセスが拒否されました";
+            return text::tr("ファイルへのアクセスが拒否されました");
         case ENOSPC:
         case EDQUOT:
-            return "ディスクがいっぱいです";
+            return text::tr("ディスクがいっぱいです");
         case ENOENT:
-            return "ファイルが見つかりません";
+            return text::tr("ファイルが見つかりません");
         case ENAMETOOLONG:
         case EILSEQ:
-            return "不正なファイル名です";
+            return text::tr("不正なファイル名です");
         case EMFILE:
         case ENFILE:
-            return "オープンしたファイルが多すぎます";
+            return text::tr("オープンしたファイルが多すぎます");
         default: {
             char text[64];
-            std::snprintf(text, sizeof text, "I/O エラー (%d)", code);
+            std::snprintf(text, sizeof text, text::tr("I/O エラー (%d)"), code);
             return text;
         }
     }

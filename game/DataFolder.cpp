@@ -6,13 +6,17 @@
 #include <cerrno>
 
 #include "game/BestTenStore.h"
+#include "text/MessageLines.h"
+#include "text/Placeholders.h"
+#include "text/Translation.h"
 
 namespace game {
 
 namespace {
 
 std::string reasonOf(int code) {
-    return code == ENOTDIR || code == EEXIST ? "フォルダではありません" : inOutErrorText(code);
+    return code == ENOTDIR || code == EEXIST ? text::tr("フォルダではありません")
+                                             : inOutErrorText(code);
 }
 
 void makeFolders(const std::filesystem::path& folder) {
@@ -32,8 +36,9 @@ void makeFolders(const std::filesystem::path& folder) {
 }  // namespace
 
 DataFolderUnusable::DataFolderUnusable(const std::filesystem::path& folder, int code)
-    : std::runtime_error("セーブデータのフォルダ " + folder.string() + " を使用できません\r" +
-                         reasonOf(code)) {}
+    : std::runtime_error(text::joinedLines(
+          {text::filled(text::tr("セーブデータのフォルダ %s を使用できません"), {folder.string()}),
+           reasonOf(code)})) {}
 
 void prepareDataFolder(const std::filesystem::path& folder) {
     makeFolders(folder);

@@ -5,15 +5,17 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "text/Translation.h"
+
 namespace game {
 
-inline constexpr const char* AlreadyRunningText = "プドロクは既に起動しています。";
+inline constexpr const char* AlreadyRunningText = text::trLater("プドロクは既に起動しています。");
 inline constexpr const char* LockFileName = ".pudorock.lock";
 
 // Another copy holds the folder.
 class AlreadyRunning : public std::runtime_error {
   public:
-    AlreadyRunning() : std::runtime_error(AlreadyRunningText) {}
+    AlreadyRunning() : std::runtime_error(text::tr(AlreadyRunningText)) {}
 };
 
 class DataFolderLock {

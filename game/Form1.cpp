@@ -50,7 +50,7 @@ TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
       simulation_(simulation),
       g_(simulation.state()),
       dataFolder_(options.dataFolder),
-      window_(application, GameTitle, ScreenWidth, ScreenHeight),
+      window_(application, text::tr(GameTitle), ScreenWidth, ScreenHeight),
       watching_(options.watch.has_value()),
       attract_(options.attract && !watching_),
       recording_(options.dataFolder,
@@ -60,6 +60,7 @@ TForm1::TForm1(platform::Application& application, core::Simulation& simulation,
       SoundDevice1(&window_) {
     LoadStoredSettings();
     readSettings();
+    applySettingsLanguage(options.language);
     try {
         FormCreate();
     } catch (const std::exception& error) {

@@ -20,6 +20,7 @@
 #include "platform/Application.h"
 #include "platform/Keys.h"
 #include "platform/Window.h"
+#include "text/Translation.h"
 
 namespace game {
 
@@ -28,7 +29,7 @@ class TForm1;
 // Runs the ranking dialog modally over the game window.
 using RankingDialogRunner = std::function<void(TForm1& owner)>;
 
-inline constexpr const char* GameTitle = "プドロク";
+inline constexpr const char* GameTitle = text::trLater("プドロク");
 inline constexpr int ScreenWidth = 800;
 inline constexpr int ScreenHeight = 600;
 
@@ -115,6 +116,9 @@ class TForm1 {
     void presentFrame();
     // settings.ini of the save folder; a damaged one is reported once.
     void readSettings();
+    // The settings' language where --lang named none; the message ids are Japanese, so a text
+    // already made stays as it was.
+    void applySettingsLanguage(std::optional<text::Language> commandLine);
     // The window's place and the settings into settings.ini; a failure is reported.
     void keepSettings();
     // Where the window was when the game last ended, if it was in a window.

@@ -2,6 +2,7 @@
 // that stay.
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include "game/FrameShot.h"
 #include "game/PlayScreen.h"
 #include "game/TimeStamp.h"
+#include "text/Placeholders.h"
 
 namespace game {
 
@@ -16,6 +18,10 @@ namespace {
 
 constexpr int VolumeStep = 10;
 constexpr const char* ScreenshotFolderName = "screenshots";
+
+std::string volumeNote(int volume) {
+    return text::filled(text::tr("音量 %s"), {std::to_string(volume)});
+}
 
 }  // namespace
 
@@ -91,9 +97,10 @@ void TForm1::saveScreenshot() {
     try {
         std::filesystem::create_directories(dataFolder_ / ScreenshotFolderName);
         saveFrameShot(Display1, (dataFolder_ / relative).string());
-        note_.show((dataFolder_ / relative).string() + " に保存しました");
+        note_.show(
+            text::filled(text::tr("%s に保存しました"), {(dataFolder_ / relative).string()}));
     } catch (const std::exception& error) {
-        note_.show(std::string("画面を保存できません: ") + error.what());
+        note_.show(text::filled(text::tr("画面を保存できません: %s"), {error.what()}));
     }
 }
 
@@ -110,6 +117,14 @@ void TForm1::readSettings() {
         }
     } catch (const std::exception& error) {
         application_.showException(error);
+    }
+}
+
+void TForm1::applySettingsLanguage(std::optional<text::Language> commandLine) {
+    // Without a language of their own the settings leave the one chosen at start.
+    if (settings_.language) {
+        text::useLanguage(text::chosenLanguage(commandLine, settings_.language, std::getenv));
+        application_.setTitle(text::tr(GameTitle));
     }
 }
 
@@ -144,13 +159,13 @@ void TForm1::changeVolume(int step) {
     settings_.volume = std::clamp(settings_.volume + step, 0, 100);
     settings_.mute = false;
     applyVolume();
-    note_.show("音量 " + std::to_string(settings_.volume));
+    note_.show(volumeNote(settings_.volume));
 }
 
 void TForm1::toggleMute() {
     settings_.mute = !settings_.mute;
     applyVolume();
-    note_.show(settings_.mute ? "消音" : "音量 " + std::to_string(settings_.volume));
+    note_.show(settings_.mute ? text::tr("消音") : volumeNote(settings_.volume));
 }
 
 }  // namespace game

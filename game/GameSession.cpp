@@ -7,7 +7,7 @@ namespace game {
 namespace {
 
 platform::Application& titled(platform::Application& application) {
-    application.setTitle(GameTitle);
+    application.setTitle(text::tr(GameTitle));
     return application;
 }
 

@@ -8,6 +8,8 @@
 #include "game/CanvasText.h"
 #include "game/Colors.h"
 #include "game/ScopedCanvas.h"
+#include "text/Placeholders.h"
+#include "text/Translation.h"
 
 namespace game {
 
@@ -41,7 +43,8 @@ void drawGameOverBanner(const core::GameGlobals& g, media::TSurfaceCanvas& canva
     canvas.Font.Size = 32;
     canvas.Font.Color = flickerColor(g.Draws.flicker[0]);
     if (g.NewRank > 0) {
-        const std::string rankLine = "歴代 " + std::to_string(g.NewRank) + "位 ハイスコア！！";
+        const std::string rankLine =
+            text::filled(text::tr("歴代 %s位 ハイスコア！！"), {std::to_string(g.NewRank)});
         canvas.TextOut(81, 299, rankLine);
         canvas.Font.Color = Aqua;
         canvas.TextOut(80, 300, rankLine);
@@ -158,7 +161,7 @@ void drawPausedPlay(const core::GameGlobals& g, media::TSurface& surface) {
     canvas->Font.Size = 60;
     textOutCentred(*canvas, BoardPixels / 2, 230, "PAUSE");
     canvas->Font.Size = 20;
-    textOutCentred(*canvas, BoardPixels / 2, 330, "[P] / クリックで再開");
+    textOutCentred(*canvas, BoardPixels / 2, 330, text::tr("[P] / クリックで再開"));
 }
 
 }  // namespace game

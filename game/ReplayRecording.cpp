@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "text/MessageLines.h"
+#include "text/Translation.h"
+
 namespace game {
 
 ReplayRecording::ReplayRecording(std::filesystem::path dataFolder, ReportFailure reportFailure)
@@ -33,8 +36,8 @@ void ReplayRecording::keep(const core::GameGlobals& g) {
         shelf_.store(game, g.BestTen);
     } catch (const std::exception& error) {
         if (!std::exchange(failureReported_, true)) {
-            reportFailure_(
-                std::runtime_error("リプレイを保存できません。\r" + std::string(error.what())));
+            reportFailure_(std::runtime_error(
+                text::joinedLines({text::tr("リプレイを保存できません。"), error.what()})));
         }
     }
 }

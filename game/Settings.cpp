@@ -4,6 +4,9 @@
 #include <stdexcept>
 
 #include "game/SaveFiles.h"
+#include "text/MessageLines.h"
+#include "text/Placeholders.h"
+#include "text/Translation.h"
 
 namespace game {
 
@@ -71,7 +74,7 @@ Settings settingsIn(const IniDocument& document) {
     if (const auto reduce = document.value("display", "reduce_flashing")) {
         settings.reduceFlashing = yesOrNo(*reduce);
     }
-    settings.language = document.value("general", "language").value_or("");
+    settings.language = text::languageNamed(document.value("general", "language").value_or(""));
     if (const auto seen = document.value("general", "how_to_play_seen")) {
         settings.howToPlaySeen = yesOrNo(*seen);
     }
@@ -79,9 +82,10 @@ Settings settingsIn(const IniDocument& document) {
 }
 
 std::string damageText(const std::string& detail) {
-    return "設定ファイル " + std::string(SettingsFileName) + " が壊れていたため、設定を初期値に" +
-           "戻しました (" + detail + ")。\r元のファイルは " + SettingsFileName +
-           ".damaged に残しました。";
+    return text::joinedLines(
+        {text::filled(text::tr("設定ファイル %s が壊れていたため、設定を初期値に戻しました (%s)。"),
+                      {SettingsFileName, detail}),
+         text::filled(text::tr("元のファイルは %s.damaged に残しました。"), {SettingsFileName})});
 }
 
 }  // namespace
@@ -95,16 +99,17 @@ LoadedSettings loadSettings(const std::filesystem::path& folder, FileSystem& fs)
     const std::string text = readFileStart(fs, path, SettingsReadLimit + 1);
     std::string detail;
     if (text.size() > SettingsReadLimit) {
-        detail = "大きすぎます";
+        detail = text::tr("大きすぎます");
     } else if (auto [document, badLine] = IniDocument::parse(text); badLine) {
-        detail = *badLine > 0 ? std::to_string(*badLine) + " 行目" : "NUL 文字";
+        detail = *badLine > 0 ? text::filled(text::tr("%s 行目"), {std::to_string(*badLine)})
+                              : text::tr("NUL 文字");
     } else {
         try {
             loaded.settings = settingsIn(document);
             loaded.document = std::move(document);
             return loaded;
         } catch (const Damaged& value) {
-            detail = "値 \"" + std::string(value.what()) + "\"";
+            detail = text::filled(text::tr("値 \"%s\""), {value.what()});
         }
     }
     loaded.damage = damageText(detail);

@@ -11,6 +11,7 @@
 #include "game/BestTenStore.h"
 #include "game/IniDocument.h"
 #include "platform/Window.h"
+#include "text/Language.h"
 
 namespace game {
 
@@ -29,8 +30,9 @@ struct Settings {
     int volume = 100;  // 0 to 100
     bool mute = false;
     bool reduceFlashing = false;
-    // Kept for the translations to come; not used yet.
-    std::string language;
+    // [general] language, ja or en; anything else is ignored rather than taken for damage, and
+    // the environment's language applies.
+    std::optional<text::Language> language;
     // Once the player has opened the how-to-play page, the title stops pointing at it.
     bool howToPlaySeen = false;
 };

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "replay/Replay.h"
+#include "text/Language.h"
 
 namespace game {
 
@@ -20,6 +21,8 @@ struct StartOptions {
     bool attract = false;
     // No flashing low-life pulse, whatever the settings say.
     bool reduceFlashing = false;
+    // --lang: wins over the settings' language; unset, the settings' or the one already in use.
+    std::optional<text::Language> language;
 };
 
 }  // namespace game

@@ -4,25 +4,26 @@
 #include "game/CanvasText.h"
 #include "game/Colors.h"
 #include "game/ScopedCanvas.h"
+#include "text/Translation.h"
 
 namespace game {
 
 namespace {
 
 constexpr const char* MenuLines[] = {
-    "[Enter] ランキング見る",
-    "[Shift]+[Enter] インターネットランキング申請",
-    "[Esc] 終了",
+    text::trLater("[Enter] ランキング見る"),
+    text::trLater("[Shift]+[Enter] インターネットランキング申請"),
+    text::trLater("[Esc] 終了"),
 };
 constexpr int MenuTop = 380;
 constexpr int MenuLineHeight = 40;
 
 // The lines share the left edge of the first one centred on x 320.
 void drawMenu(media::TSurfaceCanvas& canvas) {
-    const int left = 320 - canvas.TextWidth(MenuLines[0]) / 2;
+    const int left = 320 - canvas.TextWidth(text::tr(MenuLines[0])) / 2;
     int y = MenuTop;
     for (const char* line : MenuLines) {
-        canvas.TextOut(left, y, line);
+        canvas.TextOut(left, y, text::tr(line));
         y += MenuLineHeight;
     }
 }

@@ -11,6 +11,7 @@
 #include "platform/FramePresenter.h"
 #include "platform/ScopedFlag.h"
 #include "platform/Window.h"
+#include "text/Translation.h"
 
 namespace media {
 
@@ -61,7 +62,7 @@ void TDisplay::SetDisplaySize(int width, int height) {
 
 void TDisplay::SetDisplayBitCount(int bitCount) {
     if (!isValidBitCount(bitCount)) {
-        throw EDisplayDeviceError(messages::InvalidBitCount);
+        throw EDisplayDeviceError(text::tr(messages::InvalidBitCount));
     }
     mode_.BitCount = bitCount;
 }
@@ -139,7 +140,7 @@ void TDisplay::Initialize() {
     initializeCalled_ = true;
     Finalize();
     if (owner_ == nullptr) {
-        throw EDisplayError(messages::FormNotFound);
+        throw EDisplayError(text::tr(messages::FormNotFound));
     }
     {
         ScopedFlag initializing(initializing_);

@@ -23,4 +23,12 @@ const platform::GlyphMask& GlyphCache::glyph(int pixelSize, char32_t character) 
     return glyphs_.emplace(key, font(pixelSize).glyph(character)).first->second;
 }
 
+std::set<char32_t> GlyphCache::characters() const {
+    std::set<char32_t> seen;
+    for (const auto& entry : glyphs_) {
+        seen.insert(static_cast<char32_t>(entry.first & 0xFFFFFFFFu));
+    }
+    return seen;
+}
+
 }  // namespace media

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -19,6 +20,8 @@ class GlyphCache {
 
     const platform::Font& font(int pixelSize);
     const platform::GlyphMask& glyph(int pixelSize, char32_t character);
+    // Every character drawn or measured so far, for a check of what a run showed.
+    std::set<char32_t> characters() const;
 
   private:
     std::string family_;

@@ -7,9 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "text/Translation.h"
+
 namespace media {
 
-// Reads forward through a byte image; a read past its end throws Error with the given text,
+// Reads forward through a byte image; a read past its end throws Error with the given text
+// (translated),
 // so a truncated image can never be read out of bounds.
 template <class Error>
 class LittleEndianReader {
@@ -41,7 +44,7 @@ class LittleEndianReader {
     }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
 
-    [[noreturn]] void fail() const { throw Error(errorText_); }
+    [[noreturn]] void fail() const { throw Error(text::tr(errorText_)); }
 
   private:
     void require(std::size_t count) const {

@@ -7,6 +7,7 @@
 #include "media/MediaError.h"
 #include "media/MediaMessages.h"
 #include "platform/ScopedFlag.h"
+#include "text/Translation.h"
 
 namespace media {
 
@@ -38,7 +39,7 @@ void TSoundDevice::Loaded() {
 void TSoundDevice::Initialize() {
     Finalize();
     if (owner_ == nullptr) {
-        throw ESoundError(messages::FormNotFound);
+        throw ESoundError(text::tr(messages::FormNotFound));
     }
     Notify(snInitializing);
     fireEvent(OnInitializing, *this);

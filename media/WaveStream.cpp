@@ -7,6 +7,7 @@
 #include "media/LittleEndian.h"
 #include "media/MediaError.h"
 #include "media/MediaMessages.h"
+#include "text/Translation.h"
 
 namespace media {
 
@@ -32,7 +33,7 @@ void putU32At(std::vector<std::uint8_t>& image, std::size_t offset, std::uint32_
 
 void TWaveStream::openRead(std::span<const std::uint8_t> image) {
     if (isOpen()) {
-        throw EWaveStreamError(messages::StreamAlreadyOpen);
+        throw EWaveStreamError(text::tr(messages::StreamAlreadyOpen));
     }
     scanChunks(image);
     image_ = image;
@@ -79,10 +80,10 @@ void TWaveStream::scanChunks(std::span<const std::uint8_t> image) {
 
 void TWaveStream::openWrite(std::span<const std::uint8_t> format) {
     if (isOpen()) {
-        throw EWaveStreamError(messages::StreamAlreadyOpen);
+        throw EWaveStreamError(text::tr(messages::StreamAlreadyOpen));
     }
     if (format.empty()) {
-        throw EWaveStreamError(messages::InvalidFormat);
+        throw EWaveStreamError(text::tr(messages::InvalidFormat));
     }
     format_.assign(format.begin(), format.end());
     dataLength_ = 0;
@@ -101,7 +102,7 @@ void TWaveStream::openWrite(std::span<const std::uint8_t> format) {
 
 std::vector<std::uint8_t> TWaveStream::close() {
     if (!isOpen()) {
-        throw EWaveStreamError(messages::StreamNotOpen);
+        throw EWaveStreamError(text::tr(messages::StreamNotOpen));
     }
     const Mode mode = mode_;
     mode_ = Mode::Closed;
@@ -110,7 +111,7 @@ std::vector<std::uint8_t> TWaveStream::close() {
         return {};
     }
     if (written_.size() - ChunkHeaderSize > std::numeric_limits<std::uint32_t>::max()) {
-        throw EWaveStreamError(messages::InvalidWave);
+        throw EWaveStreamError(text::tr(messages::InvalidWave));
     }
     putU32At(written_, 4, static_cast<std::uint32_t>(written_.size() - ChunkHeaderSize));
     putU32At(written_, DataLengthOffset + format_.size(), static_cast<std::uint32_t>(dataLength_));
@@ -139,7 +140,7 @@ void TWaveStream::write(std::span<const std::uint8_t> samples) {
 
 void TWaveStream::requireMode(Mode mode) const {
     if (mode_ != mode) {
-        throw EWaveStreamError(messages::StreamNotOpen);
+        throw EWaveStreamError(text::tr(messages::StreamNotOpen));
     }
 }
 

@@ -8,11 +8,14 @@
 
 #include "platform/FatalError.h"
 #include "platform/SdlHandles.h"
+#include "text/Placeholders.h"
+#include "text/Translation.h"
 
 namespace platform {
 
 std::string findJapaneseFontFile(const std::string& family, FontFallback fallback) {
-    const std::string missing = "日本語フォント " + family + " が見つかりません";
+    const std::string missing =
+        text::filled(text::tr("日本語フォント %s が見つかりません"), {family});
     FontPatternHandle pattern(FcNameParse(reinterpret_cast<const FcChar8*>(family.c_str())));
     if (!pattern) {
         throw FatalError(missing);

@@ -1,6 +1,8 @@
 #include "ranking/Controls.h"
 
 #include "ranking/TypedText.h"
+#include "text/Placeholders.h"
+#include "text/Translation.h"
 #include "text/Utf8.h"
 
 namespace ranking {
@@ -15,8 +17,8 @@ std::string refusalLine(const TEdit& edit) {
     if (!edit.Refused) {
         return "";
     }
-    return "「" + text::encodeUtf8(std::u32string(1, *edit.Refused)) +
-           "」はランキングに送れない文字なので入力できません。";
+    return text::filled(text::tr("「%s」はランキングに送れない文字なので入力できません。"),
+                        {text::encodeUtf8(std::u32string(1, *edit.Refused))});
 }
 
 }  // namespace ranking

@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -13,41 +14,61 @@
 #include "platform/ScopedFlag.h"
 #include "protocol/EntryQuery.h"
 #include "ranking/ClassicControls.h"
+#include "text/MessageLines.h"
+#include "text/Placeholders.h"
 #include "text/ShiftJis.h"
+#include "text/Translation.h"
 
 namespace ranking {
 
 namespace {
 
-constexpr const char* Caption = "インターネットランキング送信";
+constexpr const char* Caption = text::trLater("インターネットランキング送信");
 constexpr int ClientWidth = 312;
 // Room under the buttons for the line that names a refused character.
 constexpr int ClientHeight = 224;
 constexpr const char* FontFamily = "IPAPGothic";
 constexpr float FontPixels = 12;
 
-constexpr const char* ReadyText =
-    "ハイスコアの送信準備OKです。\rインターネットの接続をして[送信]ボタンを押して下さい。";
-constexpr const char* RefusedText =
-    "このデータを送信する事はできません。\r送信済データか送信不可なデータです。";
-constexpr const char* NameMissingText = "名前が記入されてません。";
-constexpr const char* CommentMissingText = "コメントが記入されてません。";
-constexpr const char* SendFailedText = "送信できません。\rインターネット接続を確認して下さい。";
+std::string readyText() {
+    return text::joinedLines({text::tr("ハイスコアの送信準備OKです。"),
+                              text::tr("インターネットの接続をして[送信]ボタンを押して下さい。")});
+}
+std::string refusedText() {
+    return text::joinedLines({text::tr("このデータを送信する事はできません。"),
+                              text::tr("送信済データか送信不可なデータです。")});
+}
+constexpr const char* NameMissingText = text::trLater("名前が記入されてません。");
+constexpr const char* CommentMissingText = text::trLater("コメントが記入されてません。");
+// Why a send failed, under the line that says it did.
+std::string sendFailure(const std::string& reason) {
+    return text::joinedLines({text::tr("送信できません。"), reason});
+}
+std::string sendFailedText() {
+    return sendFailure(text::tr("インターネット接続を確認して下さい。"));
+}
 // The host, as the player set it, had no server to talk to.
 std::string unreachableText(const std::string& host) {
-    return "送信できません。\rランキングサーバー (" + host + ") に接続できません。";
+    return sendFailure(
+        text::filled(text::tr("ランキングサーバー (%s) に接続できません。"), {host}));
 }
 // The server's refusal, with its status number.
 std::string serverRefusedText(int status) {
-    return "送信できません。\rサーバーが受け付けませんでした (" + std::to_string(status) + ")。";
+    return sendFailure(
+        text::filled(text::tr("サーバーが受け付けませんでした (%s)。"), {std::to_string(status)}));
 }
-constexpr const char* TooLongText = "名前とコメントが長すぎて送信できません。\r短くして下さい。";
-constexpr const char* SentTextBeforeUrl =
-    "送信成功です！\rハイスコア申請ありがとうございました。\rランキングの確認は\r";
-constexpr const char* SentTextAfterUrl = "\rにアクセスして下さい。";
-// The success message's last line, when the server told the entry's rank.
-std::string rankText(std::int64_t rank) {
-    return std::to_string(rank) + " 位です。";
+std::string tooLongText() {
+    return text::joinedLines(
+        {text::tr("名前とコメントが長すぎて送信できません。"), text::tr("短くして下さい。")});
+}
+// The success message: the ranking's address, and the entry's rank when the server told it.
+std::string sentText(const std::string& url, std::optional<std::int64_t> rank) {
+    const std::string sent = text::joinedLines(
+        {text::tr("送信成功です！"), text::tr("ハイスコア申請ありがとうございました。"),
+         text::tr("ランキングの確認は"), url, text::tr("にアクセスして下さい。")});
+    return rank ? text::joinedLines(
+                      {sent, text::filled(text::tr("%s 位です。"), {std::to_string(*rank)})})
+                : sent;
 }
 
 // A typed text as a query value: its Shift-JIS bytes, form-encoded, so that no space, "&",
@@ -83,26 +104,28 @@ void sendEntry(net::THttpClient& client, const std::string& url, const std::stri
 }  // namespace
 
 TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
-    : Label1{{16, 0, 279, 24}, ReadyText},
-      Label2{{8, 32, 29, 12}, "Score"},
+    : Label1{{16, 0, 279, 24}, readyText()},
+      Label2{{8, 32, 29, 12}, text::tr("Score")},
       LScore{{58, 32, 35, 12}, ""},
-      Label6{{130, 32, 27, 12}, "Level"},
+      Label6{{130, 32, 27, 12}, text::tr("Level")},
       LLevel{{164, 32, 33, 12}, ""},
-      Label8{{235, 32, 29, 12}, "Block"},
+      Label8{{235, 32, 29, 12}, text::tr("Block")},
       LBlock{{270, 32, 35, 12}, ""},
-      Label3{{8, 72, 60, 24}, "名前\r（10字以内）"},
+      Label3{{8, 72, 60, 24}, text::joinedLines({text::tr("名前"), text::tr("（10字以内）")})},
       Edit1{{72, 72, 89, 20}, protocol::NameCharacters, "", {}},
-      Label5{{8, 104, 56, 24}, "コメント\r(40字以内)"},
+      Label5{{8, 104, 56, 24}, text::joinedLines({text::tr("コメント"), text::tr("(40字以内)")})},
       Edit2{{72, 104, 233, 20}, protocol::CommentCharacters, "", {}},
-      Button1{{48, 136, 97, 33}, "送信", true, [this] { Button1Click(); }},
-      Button2{{176, 136, 89, 33}, "閉じる", true, [this] { Button2Click(); }},
-      Button3{
-          {48, 176, 217, 25}, "ｲﾝﾀﾈｰｯﾄﾗﾝｷﾝｸﾞ見る (ﾌﾞﾗｳｻﾞ起動)", true, [this] { Button3Click(); }},
+      Button1{{48, 136, 97, 33}, text::tr("送信"), true, [this] { Button1Click(); }},
+      Button2{{176, 136, 89, 33}, text::tr("閉じる"), true, [this] { Button2Click(); }},
+      Button3{{48, 176, 217, 25},
+              text::tr("ｲﾝﾀﾈｰｯﾄﾗﾝｷﾝｸﾞ見る (ﾌﾞﾗｳｻﾞ起動)"),
+              true,
+              [this] { Button3Click(); }},
       HttpClient1(owner.Window.application()),
       owner_(owner),
       settings_(settings),
       scale_(scaleFor(owner.Window)),
-      window_(owner.Window.application(), Caption, scale_.pixels(ClientWidth),
+      window_(owner.Window.application(), text::tr(Caption), scale_.pixels(ClientWidth),
               scale_.pixels(ClientHeight)),
       gui_(window_, platform::findJapaneseFontFile(FontFamily), FontPixels * scale_.factor()) {
     placeOver(window_, owner.Window);
@@ -121,7 +144,7 @@ TForm2::TForm2(const RankingOwner& owner, const RankingSettings& settings)
 void TForm2::FormCreate() {
     const BestResult& best = owner_.Best;
     if (owner_.PassValue != best.SendablePassValue) {
-        Label1.Caption = RefusedText;
+        Label1.Caption = refusedText();
         Button1.Enabled = false;
     }
     LScore.Caption = std::to_string(best.Score);
@@ -173,10 +196,10 @@ void TForm2::Close() {
 void TForm2::Button1Click() {
     std::string message;
     if (Edit1.Text.empty()) {
-        message = NameMissingText;
+        message = text::tr(NameMissingText);
     }
     if (Edit2.Text.empty()) {
-        message = CommentMissingText;
+        message = text::tr(CommentMissingText);
     }
     if (!message.empty()) {
         ShowMessage(message);
@@ -190,12 +213,12 @@ void TForm2::Button1Click() {
     Paint();
     // A socket error or a time-out with no connection made: no server answered at the address.
     const auto failureText = [this](bool mayBeUnreachable) {
-        return mayBeUnreachable && !connected_ ? unreachableText(settings_.Host) : SendFailedText;
+        return mayBeUnreachable && !connected_ ? unreachableText(settings_.Host) : sendFailedText();
     };
     try {
         sendEntry(HttpClient1, RankingUrl + "?" + query, owner_.Best.ReplayFile);
     } catch (const net::ERequestTooLong&) {
-        ShowMessage(TooLongText);
+        ShowMessage(tooLongText());
     } catch (const net::EHttpStatusError& refusal) {
         ShowMessage(serverRefusedText(refusal.status()));
     } catch (const net::ESockError&) {
@@ -203,7 +226,7 @@ void TForm2::Button1Click() {
     } catch (const net::EHttpError& failure) {
         ShowMessage(failureText(failure.failure() == net::HttpFailure::TimedOut));
     } catch (...) {
-        ShowMessage(SendFailedText);
+        ShowMessage(sendFailedText());
     }
 }
 
@@ -216,8 +239,7 @@ std::string TForm2::Query() const {
 void TForm2::HttpClient1Success(net::CmdType) {
     owner_.PassValue = 0;
     placement_ = placementOf(HttpClient1.Header);
-    ShowMessage(SentTextBeforeUrl + RankingUrl + SentTextAfterUrl +
-                (placement_ ? "\r" + rankText(placement_->Rank) : ""));
+    ShowMessage(sentText(RankingUrl, placement_ ? std::optional(placement_->Rank) : std::nullopt));
     Button1.Enabled = false;
 }
 

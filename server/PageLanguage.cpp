@@ -48,16 +48,6 @@ Language preferredLanguage(std::string_view acceptLanguage) {
     return best;
 }
 
-std::optional<Language> languageNamed(std::string_view code) {
-    if (code == "ja") {
-        return Language::Japanese;
-    }
-    if (code == "en") {
-        return Language::English;
-    }
-    return std::nullopt;
-}
-
 std::string_view codeOf(Language language) {
     return language == Language::English ? "en" : "ja";
 }

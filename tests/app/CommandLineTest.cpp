@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "text/Translation.h"
 #include "version/Version.h"
 
 namespace {
@@ -128,6 +129,40 @@ TEST(CommandLineTest, ARankingHostMustBeAHostAndAtMostAPort) {
           "example.org/path", "a b", "user@example.org", "example.org\r\nX: y"}) {
         expectRefused(parse({"--ranking-host", host}), "HOST");
     }
+}
+
+std::optional<text::Language> languageOptionOf(std::vector<const char*> arguments) {
+    arguments.insert(arguments.begin(), "pudorock");
+    return app::languageOption(static_cast<int>(arguments.size()), arguments.data());
+}
+
+// --lang is seen before the full parse, among any other arguments, even refused ones.
+TEST(CommandLineTest, TheLanguageIsJaOrEnAndReadFirst) {
+    using text::Language;
+    struct Case {
+        std::vector<const char*> arguments;
+        std::optional<Language> language;
+    };
+    for (const Case& c : {
+             Case{{"--window", "--lang", "en", "--help"}, Language::English},
+             Case{{"--lang=ja", "--no-such-option", "game.pdrp"}, Language::Japanese},
+             Case{{"--data-dir", "d", "--lang", "en"}, Language::English},
+             Case{{"--lang", "fr"}, std::nullopt},
+             Case{{"--window"}, std::nullopt},
+         }) {
+        EXPECT_EQ(languageOptionOf(c.arguments), c.language) << c.arguments.size();
+    }
+    EXPECT_EQ(parse({"--lang", "en"}).options->language, Language::English);
+    EXPECT_EQ(parse({}).options->language, std::nullopt);
+    expectRefused(parse({"--lang", "fr"}), "--lang");
+}
+
+TEST(CommandLineTest, HelpSpeaksTheChosenLanguage) {
+    text::useLanguage(text::Language::English);
+    const Outcome english = parse({"--help"});
+    text::useLanguage(text::Language::Japanese);
+    EXPECT_EQ(english.out.rfind("Pudorock: press the digit", 0), 0u) << english.out;
+    EXPECT_EQ(parse({"--help"}).out.rfind("プドロク: press the digit", 0), 0u);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackAndWhatOthersWroteIsKept) {
         "top = level\n[display]\nmode = fullscreen\nfuture = 1\n[general]\nlanguage = ja\n"
         "[theirs]\nkey = a value ; with a comment\n");
     game::LoadedSettings loaded = game::loadSettings({});
-    EXPECT_EQ(loaded.settings.language, "ja");
+    EXPECT_EQ(loaded.settings.language, text::Language::Japanese);
     game::Settings changed = loaded.settings;
     changed.windowed = true;
     changed.window = game::WindowPlace{-10, 20, 1600, 1200};
@@ -68,6 +68,23 @@ TEST_F(SettingsTest, WhatIsSavedIsReadBackAndWhatOthersWroteIsKept) {
         EXPECT_NE(read().find(kept), std::string::npos) << kept << " in\n" << read();
     }
     EXPECT_EQ(read().find("top = level"), 0u);  // before the first section
+}
+
+TEST_F(SettingsTest, TheLanguageIsJaOrEnAndAnyOtherIsIgnoredWithoutDamage) {
+    struct Case {
+        const char* value;
+        std::optional<text::Language> language;
+    };
+    for (const Case& c :
+         {Case{"ja", text::Language::Japanese}, Case{"en", text::Language::English},
+          Case{"fr", std::nullopt}, Case{"EN", std::nullopt}, Case{"", std::nullopt}}) {
+        SCOPED_TRACE(c.value);
+        write(std::string("[general]\nlanguage = ") + c.value + "\n[sound]\nvolume = 40\n");
+        const game::LoadedSettings loaded = game::loadSettings({});
+        EXPECT_TRUE(loaded.damage.empty()) << loaded.damage;
+        EXPECT_EQ(loaded.settings.language, c.language);
+        EXPECT_EQ(loaded.settings.volume, 40);
+    }
 }
 
 TEST_F(SettingsTest, ADamagedFileIsPutAsideAndGivesTheDefaults) {

@@ -21,6 +21,7 @@ expected=(
     share/mime/packages/pudorock-replay.xml
     share/man/man6/pudorock.6
     share/doc/pudorock/README.md
+    share/locale/en/LC_MESSAGES/pudorock.mo
 )
 sizes=(16 32 48 64 128 256)
 for size in "${sizes[@]}"; do
@@ -43,6 +44,10 @@ shown=$(bin/pudorock-replay --version) ||
     { echo "bin/pudorock-replay failed on --version" >&2; exit 1; }
 [ "$shown" = "pudorock-replay $version" ] ||
     { echo "bin/pudorock-replay says \"$shown\", expected \"pudorock-replay $version\"" >&2; exit 1; }
+
+# The installed game finds its catalogue under its own prefix.
+bin/pudorock --lang en --help | grep -q '^Pudorock: ' ||
+    { echo "bin/pudorock --lang en does not find share/locale" >&2; exit 1; }
 
 desktop-file-validate share/applications/pudorock.desktop
 appstreamcli validate --no-net share/metainfo/io.github.pudorock.pudorock.metainfo.xml >/dev/null

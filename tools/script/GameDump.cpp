@@ -100,6 +100,19 @@ std::string bestTenJson(const core::GameGlobals& g) {
     return out.str();
 }
 
+// The dialog's labels and buttons, a line each.
+std::string dialogTexts(const ranking::TForm2& dialog) {
+    std::string texts;
+    for (const ranking::TLabel* label : {&dialog.Label1, &dialog.Label2, &dialog.Label6,
+                                         &dialog.Label8, &dialog.Label3, &dialog.Label5}) {
+        texts += label->Caption + "\n";
+    }
+    for (const ranking::TButton* button : {&dialog.Button1, &dialog.Button2, &dialog.Button3}) {
+        texts += button->Caption + "\n";
+    }
+    return texts;
+}
+
 }  // namespace
 
 std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
@@ -151,6 +164,7 @@ std::string dumpGame(game::TForm1& form, const ranking::TForm2* dialog) {
     json.text("dialog_name", dialog != nullptr ? dialog->Edit1.Text : "");
     json.text("dialog_comment", dialog != nullptr ? dialog->Edit2.Text : "");
     json.text("dialog_refused", dialog != nullptr ? dialog->refusalText() : "");
+    json.text("dialog_texts", dialog != nullptr ? dialogTexts(*dialog) : "");
     return json.finish();
 }
 

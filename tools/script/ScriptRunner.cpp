@@ -14,6 +14,7 @@
 #include "platform/HeadlessDrivers.h"
 #include "platform/Keys.h"
 #include "replay/ReplayFile.h"
+#include "text/Translation.h"
 #include "tools/script/GameDump.h"
 #include "tools/script/ScriptedDialog.h"
 
@@ -135,6 +136,15 @@ void ScriptRunner::addBuiltInCommands() {
         }
         startOptions_.attract = value == "on";
     });
+    // As --lang does; without it a script speaks Japanese, whatever the environment says.
+    addCommand("lang", [this](std::istringstream& args) {
+        std::string code;
+        args >> code;
+        startOptions_.language = text::languageNamed(code);
+        if (!startOptions_.language) {
+            throw std::invalid_argument("lang wants ja or en");
+        }
+    });
     addCommand("replay", [this](std::istringstream& args) {
         std::string file;
         if (!(args >> file)) {
@@ -250,6 +260,7 @@ void ScriptRunner::start() {
     if (session_) {
         throw std::logic_error("the program has already started");
     }
+    text::useLanguage(startOptions_.language.value_or(text::Language::Japanese));
     session_.emplace(clock_, messageBoxes_, rankingDialog, startOptions_);
     session_->form().WaveList1.OnPlay = [this](int index) { out_ << "sound: " << index << '\n'; };
     session_->show();

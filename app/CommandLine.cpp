@@ -19,6 +19,7 @@ constexpr const char* Keys = text::trLater(R"(Keys:
   Enter         show the best-ten board (title) / back to the title / a new game at once
                 (after game over; R does the same)
   Shift+Enter   send your best result to the internet ranking (title)
+  H, F1         how to play: the rules and the keys (title)
   Alt+Enter     switch between full screen and a window (anywhere but the title)
   P             pause, and go on (play; a click goes on too, and losing the focus pauses)
   F9, F10       volume down, up (anywhere); F8 sound off and on

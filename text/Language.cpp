@@ -12,19 +12,35 @@ std::optional<Language> languageNamed(std::string_view code) {
     return std::nullopt;
 }
 
-Language environmentLanguage(const EnvironmentLookup& variable) {
+namespace {
+
+// A locale's language and territory ("de_DE.UTF-8@euro" is "de_DE"); nothing for C and POSIX,
+// which name none. LANGUAGE is already gettext's list.
+std::string languagesNamedBy(std::string_view variable, std::string_view value) {
+    if (variable == "LANGUAGE") {
+        return std::string(value);
+    }
+    const std::string_view language = value.substr(0, value.find_first_of(".@"));
+    return language == "C" || language == "POSIX" ? std::string() : std::string(language);
+}
+
+}  // namespace
+
+SpokenLanguage environmentLanguage(const EnvironmentLookup& variable) {
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = variable(name);
         if (value != nullptr && *value != '\0') {
-            return std::string_view(value).starts_with("ja") ? Language::Japanese
-                                                             : Language::English;
+            if (std::string_view(value).starts_with("ja")) {
+                return Language::Japanese;
+            }
+            return {Language::English, languagesNamedBy(name, value)};
         }
     }
     return Language::English;
 }
 
-Language chosenLanguage(std::optional<Language> commandLine, std::optional<Language> settings,
-                        const EnvironmentLookup& variable) {
+SpokenLanguage chosenLanguage(std::optional<Language> commandLine, std::optional<Language> settings,
+                              const EnvironmentLookup& variable) {
     if (commandLine) {
         return *commandLine;
     }

@@ -52,10 +52,10 @@ const char* tr(const char* japanese) {
     return dgettext(Domain, japanese);
 }
 
-void useLanguage(Language language) {
+void useLanguage(const SpokenLanguage& language) {
     playerLanguage();
     bindCatalogue();
-    if (language == Language::Japanese) {
+    if (language.language == Language::Japanese) {
         // The message ids themselves, and the C library's texts as in any program that never
         // chose a locale.
         std::setlocale(LC_MESSAGES, "C");
@@ -64,7 +64,9 @@ void useLanguage(Language language) {
         // gettext reads LANGUAGE only where the messages' locale is not plain "C"; C.UTF-8 is
         // built into the C library, so no locale needs to be installed.
         std::setlocale(LC_MESSAGES, "C.UTF-8");
-        setenv(LanguageVariable, "en", 1);
+        const std::string languages =
+            language.preferred.empty() ? "en" : language.preferred + ":en";
+        setenv(LanguageVariable, languages.c_str(), 1);
     }
     ++_nl_msg_cat_cntr;
 }

@@ -18,7 +18,7 @@ constexpr const char* trLater(const char* japanese) {
 }
 
 // From now on tr() answers in this language. Until the first call it answers in Japanese.
-void useLanguage(Language language);
+void useLanguage(const SpokenLanguage& language);
 
 // While it lives, the environment holds the player's own LANGUAGE rather than the one the game
 // set for its catalogue, so that a program the game starts speaks as the player chose.

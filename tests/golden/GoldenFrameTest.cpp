@@ -96,8 +96,8 @@ TEST_P(GoldenFrameTest, MatchesTheStoredFrame) {
 INSTANTIATE_TEST_SUITE_P(Screens, GoldenFrameTest,
                          ::testing::Values("opening.png", "title.png", "how-to-play.png",
                                            "best-ten.png", "game-over.png", "ranking.png",
-                                           "title-en.png", "best-ten-en.png", "play-en.png",
-                                           "game-over-en.png", "ranking-en.png"),
+                                           "title-en.png", "how-to-play-en.png", "best-ten-en.png",
+                                           "play-en.png", "game-over-en.png", "ranking-en.png"),
                          [](const auto& info) {
                              std::string name = info.param;
                              name = name.substr(0, name.find('.'));

@@ -22,7 +22,7 @@ TEST(TranslationTest, TheCommandLineWinsOverTheSettingsWhichWinOverTheEnvironmen
         std::optional<Language> commandLine;
         std::optional<Language> settings;
         Environment environment;
-        Language expected;
+        text::SpokenLanguage expected;
     };
     const Case cases[] = {
         {Language::English, Language::Japanese, {{"LANG", "ja_JP.UTF-8"}}, Language::English},
@@ -38,8 +38,12 @@ TEST(TranslationTest, TheCommandLineWinsOverTheSettingsWhichWinOverTheEnvironmen
         {std::nullopt,
          std::nullopt,
          {{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "ja_JP"}},
-         Language::English},
-        {std::nullopt, std::nullopt, {{"LC_ALL", "de_DE.UTF-8"}}, Language::English},
+         {Language::English, "en_GB"}},
+        {std::nullopt,
+         std::nullopt,
+         {{"LC_ALL", "de_DE.UTF-8@euro"}},
+         {Language::English, "de_DE"}},
+        {std::nullopt, std::nullopt, {{"LANGUAGE", "fr:de"}}, {Language::English, "fr:de"}},
         {std::nullopt, std::nullopt, {{"LANG", "C"}}, Language::English},
         {std::nullopt, std::nullopt, {{"LANG", "POSIX"}}, Language::English},
         {std::nullopt, std::nullopt, {}, Language::English},
@@ -75,6 +79,10 @@ TEST(TranslationTest, EnglishTranslatesAndJapaneseIsTheMessageIdItself) {
         EXPECT_STREQ(std::getenv("LANGUAGE"), "fr");
     }
     EXPECT_STREQ(std::getenv("LANGUAGE"), "en");
+    // A language without a catalogue of ours falls back to English.
+    text::useLanguage({Language::English, "de_DE"});
+    EXPECT_STREQ(std::getenv("LANGUAGE"), "de_DE:en");
+    EXPECT_STREQ(text::tr("消音"), "Sound off");
     text::useLanguage(Language::Japanese);
     EXPECT_STREQ(text::tr("消音"), "消音");
     EXPECT_STREQ(std::getenv("LANGUAGE"), "fr");

@@ -1,6 +1,9 @@
 #include "server/HttpSession.h"
 
+#include <array>
+
 #include "server/ClientAddress.h"
+#include "server/ResponseHead.h"
 
 namespace server {
 
@@ -178,29 +181,21 @@ void HttpSession::answer(Response response) {
     awaitingAnswer_.reset();
     const bool head = request_.method == "HEAD";
     const unsigned version = parser_->is_header_done() ? parser_->get().version() : 11;
-    body_ = std::move(response.body);
     answerBytes_.release();
-    answerBytes_ =
-        context_.answers.reserveDroppingOldest(head ? 0 : body_->size(), [this] { close(); });
+    answerBytes_ = context_.answers.reserveDroppingOldest(head ? 0 : response.body->size(),
+                                                          [this] { close(); });
     if (!answerBytes_) {
         return close();
     }
-    response_ = {};
-    response_.version(version);
-    response_.result(response.status);
-    response_.set(http::field::server, "pudorock-ranking-server");
-    response_.set(http::field::content_type, response.contentType);
-    for (const auto& [name, value] : response.headers) {
-        response_.set(name, value);
-    }
-    response_.content_length(body_->size());
-    if (!head) {
-        response_.body() = {body_->data(), body_->size()};
-    }
-    response_.keep_alive(!stopping_ && parser_->get().keep_alive());
+    status_ = response.status;
+    keepAlive_ = !stopping_ && parser_->get().keep_alive();
+    writeResponseHead(response, version, keepAlive_, head_);
+    body_ = std::move(response.body);
+    const std::array<asio::const_buffer, 2> sent{
+        asio::buffer(head_), head ? asio::const_buffer() : asio::buffer(*body_)};
     stream_.expires_after(context_.limits.silence);
-    http::async_write(
-        stream_, response_,
+    asio::async_write(
+        stream_, sent,
         [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
             self->onWritten(error, bytes);
         });
@@ -210,16 +205,14 @@ void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
     answering_ = false;
     context_.log.write(
         {std::chrono::system_clock::now(), request_.client, request_.method, request_.target,
-         static_cast<int>(response_.result_int()), bytes,
+         status_, bytes,
          std::chrono::duration_cast<std::chrono::microseconds>(SteadyClock::now() - started_)});
-    const bool keepAlive = !error && response_.keep_alive();
     // What the answer and its request held goes back at once, not at the next request.
-    response_ = {};
     body_.reset();
     request_ = {};
     answerBytes_.release();
     bodyBytes_.release();
-    if (!keepAlive) {
+    if (error || !keepAlive_) {
         return close();
     }
     keptAlive_ = true;

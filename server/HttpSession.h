@@ -77,8 +77,11 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     asio::ip::address peer_;
     beast::flat_buffer buffer_;
     std::optional<http::request_parser<http::string_body>> parser_;
-    http::response<http::span_body<const char>> response_;
+    // The answer being sent: its head (its storage kept for the next) and its body.
+    std::string head_;
     std::shared_ptr<const std::string> body_;
+    int status_ = 0;
+    bool keepAlive_ = false;
     ByteBudget::Reservation answerBytes_;
     ByteBudget::Reservation bodyBytes_;
     Request request_;

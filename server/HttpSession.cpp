@@ -35,7 +35,12 @@ bool isGone(const beast::error_code& error) {
 
 HttpSession::HttpSession(Tcp::socket socket, const asio::ip::address& peer,
                          const HttpSessionContext& context)
-    : context_(context), stream_(std::move(socket)), peer_(peer), buffer_(HeaderLimit) {}
+    : context_(context),
+      stream_(std::move(socket)),
+      peer_(peer),
+      peerClient_(clientAddress(peer, {})),
+      peerGroup_(clientGroup(peerClient_)),
+      buffer_(HeaderLimit) {}
 
 HttpSession::~HttpSession() {
     context_.registry.closed(this);
@@ -116,7 +121,7 @@ std::optional<Response> HttpSession::refusalOfHeader() {
     if (message.version() == 11 && message.find(http::field::host) == message.end()) {
         return textResponse(400, "An HTTP/1.1 request needs a Host header.");
     }
-    if (!context_.registry.countAgainst(this, clientGroup(request_.client))) {
+    if (!context_.registry.countAgainst(this, groupOf(request_.client))) {
         return textResponse(503, "Too many connections from one address.");
     }
     // A chunked body's length is known only at its end: it may take the most.
@@ -153,14 +158,18 @@ void HttpSession::handle() {
 
 Request HttpSession::readRequestLine() const {
     const auto& message = parser_->get();
+    const std::string_view forwardedFor = lastForwardedFor(message);
     return {std::string(view(message.method_string())), std::string(view(message.target())),
-            clientAddress(peer_, lastForwardedFor(message))};
+            forwardedFor.empty() ? peerClient_ : clientAddress(peer_, forwardedFor)};
+}
+
+std::string HttpSession::groupOf(const std::string& client) const {
+    return client == peerClient_ ? peerGroup_ : clientGroup(client);
 }
 
 // The request cannot be answered as asked; the connection ends after the refusal.
 void HttpSession::refuseUnreadable(const beast::error_code& error) {
-    request_ =
-        parser_->is_header_done() ? readRequestLine() : Request{"-", "-", clientAddress(peer_, {})};
+    request_ = parser_->is_header_done() ? readRequestLine() : Request{"-", "-", peerClient_};
     if (error == http::error::header_limit || error == http::error::buffer_overflow) {
         return refuse(textResponse(431, "The request line and headers exceed 8 KB."));
     }

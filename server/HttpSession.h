@@ -66,6 +66,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     void handle();
     // The method, target and client of the request whose header was read.
     Request readRequestLine() const;
+    // What the client counts against (see clientGroup).
+    std::string groupOf(const std::string& client) const;
     void refuseUnreadable(const beast::error_code& error);
     void refuse(Response response);
     void answer(Response response);
@@ -75,6 +77,9 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     HttpSessionContext context_;
     beast::tcp_stream stream_;
     asio::ip::address peer_;
+    // The peer's own address and group, worked out once: most requests name no other client.
+    std::string peerClient_;
+    std::string peerGroup_;
     beast::flat_buffer buffer_;
     std::optional<http::request_parser<http::string_body>> parser_;
     // The answer being sent: its head (its storage kept for the next) and its body.

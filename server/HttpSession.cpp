@@ -87,8 +87,15 @@ void HttpSession::onFirstBytes(const beast::error_code& error, std::size_t bytes
     readHeader();
 }
 
+// A whole header already read is parsed here; only a partial one waits for more bytes, so that
+// the common request costs one read and no second trip through the loop.
 void HttpSession::readHeader() {
-    stream_.expires_at(requestDeadline_);
+    stream_.expires_at(requestDeadline_);  // for the rest of the header and the body
+    beast::error_code error;
+    buffer_.consume(parser_->put(buffer_.data(), error));
+    if (error != http::error::need_more) {
+        return onHeader(error);
+    }
     http::async_read_header(stream_, buffer_, *parser_,
                             [self = shared_from_this()](const beast::error_code& error,
                                                         std::size_t) { self->onHeader(error); });

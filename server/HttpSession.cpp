@@ -25,10 +25,11 @@ std::string_view lastForwardedFor(const http::request<http::string_body>& messag
     return last;
 }
 
-// The client left, or was silent too long, or the server closed the connection.
+// The client left, or the server closed the connection (when the client was silent too long,
+// say).
 bool isGone(const beast::error_code& error) {
-    return error == http::error::end_of_stream || error == beast::error::timeout ||
-           error == asio::error::operation_aborted || error == asio::error::connection_reset;
+    return error == http::error::end_of_stream || error == asio::error::operation_aborted ||
+           error == asio::error::connection_reset;
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ bool isGone(const beast::error_code& error) {
 HttpSession::HttpSession(Tcp::socket socket, const asio::ip::address& peer,
                          const HttpSessionContext& context)
     : context_(context),
-      stream_(std::move(socket)),
+      socket_(std::move(socket)),
       peer_(peer),
       peerClient_(clientAddress(peer, {})),
       peerGroup_(clientGroup(peerClient_)),
@@ -48,6 +49,13 @@ HttpSession::~HttpSession() {
 
 void HttpSession::start() {
     awaitRequest(context_.limits.firstByte);
+}
+
+// Closing ends the waiting read or write with operation_aborted, and so the connection.
+void HttpSession::closeIfLate(std::chrono::steady_clock::time_point now) {
+    if (now >= deadline_) {
+        close();
+    }
 }
 
 void HttpSession::stopWhenIdle() {
@@ -70,8 +78,8 @@ void HttpSession::awaitRequest(std::chrono::milliseconds firstByte) {
     if (keptAlive_) {
         context_.registry.idle(this);
     }
-    stream_.expires_at(std::min(requestDeadline_, now + firstByte));
-    stream_.async_read_some(
+    deadline_ = std::min(requestDeadline_, now + firstByte);
+    socket_.async_read_some(
         buffer_.prepare(HeaderLimit),
         [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
             self->onFirstBytes(error, bytes);
@@ -90,13 +98,13 @@ void HttpSession::onFirstBytes(const beast::error_code& error, std::size_t bytes
 // A whole header already read is parsed here; only a partial one waits for more bytes, so that
 // the common request costs one read and no second trip through the loop.
 void HttpSession::readHeader() {
-    stream_.expires_at(requestDeadline_);  // for the rest of the header and the body
+    deadline_ = requestDeadline_;  // for the rest of the header and the body
     beast::error_code error;
     buffer_.consume(parser_->put(buffer_.data(), error));
     if (error != http::error::need_more) {
         return onHeader(error);
     }
-    http::async_read_header(stream_, buffer_, *parser_,
+    http::async_read_header(socket_, buffer_, *parser_,
                             [self = shared_from_this()](const beast::error_code& error,
                                                         std::size_t) { self->onHeader(error); });
 }
@@ -117,7 +125,7 @@ void HttpSession::onHeader(const beast::error_code& error) {
     if (parser_->is_done()) {
         return handle();
     }
-    http::async_read(stream_, buffer_, *parser_,
+    http::async_read(socket_, buffer_, *parser_,
                      [self = shared_from_this()](const beast::error_code& bodyError, std::size_t) {
                          self->onBody(bodyError);
                      });
@@ -157,7 +165,8 @@ void HttpSession::handle() {
     request_.contentType = std::string(view(parser_->get()[http::field::content_type]));
     request_.acceptLanguage = std::string(view(parser_->get()[http::field::accept_language]));
     request_.body = std::move(parser_->get().body());
-    awaitingAnswer_.emplace(stream_.get_executor());
+    deadline_ = SteadyClock::time_point::max();  // the service takes what time it needs
+    awaitingAnswer_.emplace(socket_.get_executor());
     context_.service.handle(request_, [self = shared_from_this()](Response response) {
         self->answer(std::move(response));
     });
@@ -209,9 +218,9 @@ void HttpSession::answer(Response response) {
     body_ = std::move(response.body);
     const std::array<asio::const_buffer, 2> sent{
         asio::buffer(head_), head ? asio::const_buffer() : asio::buffer(*body_)};
-    stream_.expires_after(context_.limits.silence);
+    deadline_ = SteadyClock::now() + context_.limits.silence;
     asio::async_write(
-        stream_, sent,
+        socket_, sent,
         [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
             self->onWritten(error, bytes);
         });
@@ -237,8 +246,8 @@ void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
 
 void HttpSession::close() {
     boost::system::error_code ignored;
-    stream_.socket().shutdown(Tcp::socket::shutdown_send, ignored);
-    stream_.close();
+    socket_.shutdown(Tcp::socket::shutdown_send, ignored);
+    socket_.close(ignored);
 }
 
 }  // namespace server

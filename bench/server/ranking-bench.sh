@@ -1,6 +1,6 @@
 #!/bin/bash
 # The ranking server under wrk on loopback, in one run: (a) views of the first ranking page
-# (100 entries, about 20 KB), (b) the same bytes as a static file from nginx for reference,
+# (100 entries, about 32 KB), (b) the same bytes as a static file from nginx for reference,
 # (c) submissions of distinct genuine entries, each answered once durable, (d) verified
 # submissions: a recorded game of about three minutes posted with its replay, checked with the
 # game's rules and stored.

@@ -25,6 +25,11 @@ chmod 755 "$WORK"  # nginx's workers run as another user when started as root
 SERVER_PID=
 NGINX_PID=
 cleanup() {
+    local status=$?
+    if [ "$status" != 0 ] && [ -s "$WORK/server.err" ]; then
+        echo "the server's errors:" >&2
+        cat "$WORK/server.err" >&2
+    fi
     [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null || true
     [ -z "$NGINX_PID" ] || kill "$NGINX_PID" 2>/dev/null || true
     wait 2>/dev/null || true
@@ -48,8 +53,8 @@ start_server() {
 }
 
 stop_server() {
-    kill "$SERVER_PID"
-    wait "$SERVER_PID"
+    kill "$SERVER_PID" || { echo "the server was gone before its stop" >&2; exit 1; }
+    wait "$SERVER_PID" || { echo "the server ended with status $?" >&2; exit 1; }
     SERVER_PID=
 }
 
@@ -119,7 +124,7 @@ INSERT INTO entries (name, comment, score, level, blocks, submitted_at)
   FROM n;
 SQL
 start_server
-curl -s -o nginx-page.html "http://$ADDRESS$PAGE"
+curl -sS -f -o nginx-page.html "http://$ADDRESS$PAGE"
 mkdir -p nginx/root && cp nginx-page.html nginx/root/page.html
 echo "first page: $(stat -c %s nginx-page.html) bytes; $CONNECTIONS connections, ${SECONDS_PER_PHASE} s a phase"
 

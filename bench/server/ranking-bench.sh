@@ -40,6 +40,9 @@ cd "$WORK"
 
 # wrk's connections stand for as many visitors, though all come from 127.0.0.1.
 start_server() {
+    # Emptied here, not by the redirection, which may come after the first look: the server
+    # started before would give its own address.
+    : >server.log
     "$SERVER" --listen 127.0.0.1:0 --db ranking.sqlite3 --max-entries-per-minute 1000000000 \
         --max-connections-per-client "$CONNECTIONS" >server.log 2>server.err &
     SERVER_PID=$!

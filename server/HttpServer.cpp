@@ -1,5 +1,6 @@
 #include "server/HttpServer.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "server/ClientAddress.h"
@@ -15,6 +16,14 @@ constexpr std::chrono::milliseconds AcceptRetry{100};
 // connection lets one accept through between failures, which is no end of it.
 constexpr std::chrono::seconds TroubleOver{30};
 
+// How often late connections are looked for: a fraction of the shortest limit, so that a
+// connection is closed at most that much after its time.
+std::chrono::milliseconds sweepPeriod(const HttpLimits& limits) {
+    using std::chrono::milliseconds;
+    return std::clamp(std::min(limits.firstByte, limits.silence) / 8, milliseconds(10),
+                      milliseconds(250));
+}
+
 asio::ip::address peerAddress(const Tcp::socket& socket) {
     boost::system::error_code error;
     const auto endpoint = socket.remote_endpoint(error);
@@ -27,6 +36,7 @@ HttpServer::HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint,
                        RankingService& service, RequestLog& log, HttpLimits limits)
     : acceptor_(context, endpoint),
       retry_(context),
+      sweep_(context),
       limits_(limits),
       answers_(limits_.answerBytes),
       bodies_(limits_.bodyBytes),
@@ -36,6 +46,7 @@ HttpServer::HttpServer(asio::io_context& context, const Tcp::endpoint& endpoint,
 
 void HttpServer::start() {
     trim_.start();
+    sweepLate();
     accept();
 }
 
@@ -51,6 +62,23 @@ void HttpServer::stop() {
             session->stopWhenIdle();
         }
     }
+    endSweepWhenDone();
+}
+
+void HttpServer::sweepLate() {
+    const auto now = std::chrono::steady_clock::now();
+    for (HttpSession* session : connections_.all()) {
+        session->closeIfLate(now);
+    }
+    if (stopping_ && connections_.size() == 0) {
+        return;
+    }
+    sweep_.expires_after(sweepPeriod(limits_));
+    sweep_.async_wait([this](const boost::system::error_code& error) {
+        if (!error) {
+            sweepLate();
+        }
+    });
 }
 
 bool HttpServer::hasRoom() const {
@@ -136,7 +164,15 @@ void HttpServer::busy(HttpSession* session) {
 
 void HttpServer::closed(HttpSession* session) {
     connections_.remove(session);
+    endSweepWhenDone();
     accept();
+}
+
+// Once stopped with no connection left, nothing can be late: the loop may run dry.
+void HttpServer::endSweepWhenDone() {
+    if (stopping_ && connections_.size() == 0) {
+        sweep_.cancel();
+    }
 }
 
 }  // namespace server

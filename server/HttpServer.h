@@ -36,6 +36,10 @@ class HttpServer : private SessionRegistry {
     void accept();
     void onAccepted(const boost::system::error_code& error, Tcp::socket socket);
     void acceptFailed(const boost::system::error_code& error);
+    // Closes the connections past their time, then looks again a period later; it ends once
+    // the server stops and its last connection is gone.
+    void sweepLate();
+    void endSweepWhenDone();
     void open(Tcp::socket socket);
     bool countAgainst(HttpSession* session, const std::string& client) override;
     void idle(HttpSession* session) override;
@@ -44,6 +48,7 @@ class HttpServer : private SessionRegistry {
 
     Tcp::acceptor acceptor_;
     asio::steady_timer retry_;
+    asio::steady_timer sweep_;
     HttpLimits limits_;
     ByteBudget answers_;
     ByteBudget bodies_;

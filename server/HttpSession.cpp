@@ -1,6 +1,9 @@
 #include "server/HttpSession.h"
 
+#include <array>
+
 #include "server/ClientAddress.h"
+#include "server/ResponseHead.h"
 
 namespace server {
 
@@ -22,17 +25,23 @@ std::string_view lastForwardedFor(const http::request<http::string_body>& messag
     return last;
 }
 
-// The client left, or was silent too long, or the server closed the connection.
+// The client left, or the server closed the connection (when the client was silent too long,
+// say).
 bool isGone(const beast::error_code& error) {
-    return error == http::error::end_of_stream || error == beast::error::timeout ||
-           error == asio::error::operation_aborted || error == asio::error::connection_reset;
+    return error == http::error::end_of_stream || error == asio::error::operation_aborted ||
+           error == asio::error::connection_reset;
 }
 
 }  // namespace
 
 HttpSession::HttpSession(Tcp::socket socket, const asio::ip::address& peer,
                          const HttpSessionContext& context)
-    : context_(context), stream_(std::move(socket)), peer_(peer), buffer_(HeaderLimit) {}
+    : context_(context),
+      socket_(std::move(socket)),
+      peer_(peer),
+      peerClient_(clientAddress(peer, {})),
+      peerGroup_(clientGroup(peerClient_)),
+      buffer_(HeaderLimit) {}
 
 HttpSession::~HttpSession() {
     context_.registry.closed(this);
@@ -40,6 +49,13 @@ HttpSession::~HttpSession() {
 
 void HttpSession::start() {
     awaitRequest(context_.limits.firstByte);
+}
+
+// Closing ends the waiting read or write with operation_aborted, and so the connection.
+void HttpSession::closeIfLate(std::chrono::steady_clock::time_point now) {
+    if (now >= deadline_) {
+        close();
+    }
 }
 
 void HttpSession::stopWhenIdle() {
@@ -62,8 +78,8 @@ void HttpSession::awaitRequest(std::chrono::milliseconds firstByte) {
     if (keptAlive_) {
         context_.registry.idle(this);
     }
-    stream_.expires_at(std::min(requestDeadline_, now + firstByte));
-    stream_.async_read_some(
+    deadline_ = std::min(requestDeadline_, now + firstByte);
+    socket_.async_read_some(
         buffer_.prepare(HeaderLimit),
         [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
             self->onFirstBytes(error, bytes);
@@ -79,9 +95,16 @@ void HttpSession::onFirstBytes(const beast::error_code& error, std::size_t bytes
     readHeader();
 }
 
+// A whole header already read is parsed here; only a partial one waits for more bytes, so that
+// the common request costs one read and no second trip through the loop.
 void HttpSession::readHeader() {
-    stream_.expires_at(requestDeadline_);
-    http::async_read_header(stream_, buffer_, *parser_,
+    deadline_ = requestDeadline_;  // for the rest of the header and the body
+    beast::error_code error;
+    buffer_.consume(parser_->put(buffer_.data(), error));
+    if (error != http::error::need_more) {
+        return onHeader(error);
+    }
+    http::async_read_header(socket_, buffer_, *parser_,
                             [self = shared_from_this()](const beast::error_code& error,
                                                         std::size_t) { self->onHeader(error); });
 }
@@ -102,7 +125,7 @@ void HttpSession::onHeader(const beast::error_code& error) {
     if (parser_->is_done()) {
         return handle();
     }
-    http::async_read(stream_, buffer_, *parser_,
+    http::async_read(socket_, buffer_, *parser_,
                      [self = shared_from_this()](const beast::error_code& bodyError, std::size_t) {
                          self->onBody(bodyError);
                      });
@@ -113,7 +136,7 @@ std::optional<Response> HttpSession::refusalOfHeader() {
     if (message.version() == 11 && message.find(http::field::host) == message.end()) {
         return textResponse(400, "An HTTP/1.1 request needs a Host header.");
     }
-    if (!context_.registry.countAgainst(this, clientGroup(request_.client))) {
+    if (!context_.registry.countAgainst(this, groupOf(request_.client))) {
         return textResponse(503, "Too many connections from one address.");
     }
     // A chunked body's length is known only at its end: it may take the most.
@@ -142,7 +165,8 @@ void HttpSession::handle() {
     request_.contentType = std::string(view(parser_->get()[http::field::content_type]));
     request_.acceptLanguage = std::string(view(parser_->get()[http::field::accept_language]));
     request_.body = std::move(parser_->get().body());
-    awaitingAnswer_.emplace(stream_.get_executor());
+    deadline_ = SteadyClock::time_point::max();  // the service takes what time it needs
+    awaitingAnswer_.emplace(socket_.get_executor());
     context_.service.handle(request_, [self = shared_from_this()](Response response) {
         self->answer(std::move(response));
     });
@@ -150,14 +174,18 @@ void HttpSession::handle() {
 
 Request HttpSession::readRequestLine() const {
     const auto& message = parser_->get();
+    const std::string_view forwardedFor = lastForwardedFor(message);
     return {std::string(view(message.method_string())), std::string(view(message.target())),
-            clientAddress(peer_, lastForwardedFor(message))};
+            forwardedFor.empty() ? peerClient_ : clientAddress(peer_, forwardedFor)};
+}
+
+std::string HttpSession::groupOf(const std::string& client) const {
+    return client == peerClient_ ? peerGroup_ : clientGroup(client);
 }
 
 // The request cannot be answered as asked; the connection ends after the refusal.
 void HttpSession::refuseUnreadable(const beast::error_code& error) {
-    request_ =
-        parser_->is_header_done() ? readRequestLine() : Request{"-", "-", clientAddress(peer_, {})};
+    request_ = parser_->is_header_done() ? readRequestLine() : Request{"-", "-", peerClient_};
     if (error == http::error::header_limit || error == http::error::buffer_overflow) {
         return refuse(textResponse(431, "The request line and headers exceed 8 KB."));
     }
@@ -178,29 +206,21 @@ void HttpSession::answer(Response response) {
     awaitingAnswer_.reset();
     const bool head = request_.method == "HEAD";
     const unsigned version = parser_->is_header_done() ? parser_->get().version() : 11;
-    body_ = std::move(response.body);
     answerBytes_.release();
-    answerBytes_ =
-        context_.answers.reserveDroppingOldest(head ? 0 : body_->size(), [this] { close(); });
+    answerBytes_ = context_.answers.reserveDroppingOldest(head ? 0 : response.body->size(),
+                                                          [this] { close(); });
     if (!answerBytes_) {
         return close();
     }
-    response_ = {};
-    response_.version(version);
-    response_.result(response.status);
-    response_.set(http::field::server, "pudorock-ranking-server");
-    response_.set(http::field::content_type, response.contentType);
-    for (const auto& [name, value] : response.headers) {
-        response_.set(name, value);
-    }
-    response_.content_length(body_->size());
-    if (!head) {
-        response_.body() = {body_->data(), body_->size()};
-    }
-    response_.keep_alive(!stopping_ && parser_->get().keep_alive());
-    stream_.expires_after(context_.limits.silence);
-    http::async_write(
-        stream_, response_,
+    status_ = response.status;
+    keepAlive_ = !stopping_ && parser_->get().keep_alive();
+    writeResponseHead(response, version, keepAlive_, head_);
+    body_ = std::move(response.body);
+    const std::array<asio::const_buffer, 2> sent{
+        asio::buffer(head_), head ? asio::const_buffer() : asio::buffer(*body_)};
+    deadline_ = SteadyClock::now() + context_.limits.silence;
+    asio::async_write(
+        socket_, sent,
         [self = shared_from_this()](const beast::error_code& error, std::size_t bytes) {
             self->onWritten(error, bytes);
         });
@@ -210,16 +230,14 @@ void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
     answering_ = false;
     context_.log.write(
         {std::chrono::system_clock::now(), request_.client, request_.method, request_.target,
-         static_cast<int>(response_.result_int()), bytes,
+         status_, bytes,
          std::chrono::duration_cast<std::chrono::microseconds>(SteadyClock::now() - started_)});
-    const bool keepAlive = !error && response_.keep_alive();
     // What the answer and its request held goes back at once, not at the next request.
-    response_ = {};
     body_.reset();
     request_ = {};
     answerBytes_.release();
     bodyBytes_.release();
-    if (!keepAlive) {
+    if (error || !keepAlive_) {
         return close();
     }
     keptAlive_ = true;
@@ -228,8 +246,8 @@ void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
 
 void HttpSession::close() {
     boost::system::error_code ignored;
-    stream_.socket().shutdown(Tcp::socket::shutdown_send, ignored);
-    stream_.close();
+    socket_.shutdown(Tcp::socket::shutdown_send, ignored);
+    socket_.close(ignored);
 }
 
 }  // namespace server

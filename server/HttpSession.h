@@ -54,6 +54,9 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     void start();
     // Closes the connection now when it waits for a request, else after the answer.
     void stopWhenIdle();
+    // Closes the connection when the read or write it waits for is past its time; the server
+    // looks now and then, so that a request arms no timer.
+    void closeIfLate(std::chrono::steady_clock::time_point now);
 
   private:
     void awaitRequest(std::chrono::milliseconds firstByte);
@@ -66,6 +69,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     void handle();
     // The method, target and client of the request whose header was read.
     Request readRequestLine() const;
+    // What the client counts against (see clientGroup).
+    std::string groupOf(const std::string& client) const;
     void refuseUnreadable(const beast::error_code& error);
     void refuse(Response response);
     void answer(Response response);
@@ -73,18 +78,26 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     void close();
 
     HttpSessionContext context_;
-    beast::tcp_stream stream_;
+    Tcp::socket socket_;
     asio::ip::address peer_;
+    // The peer's own address and group, worked out once: most requests name no other client.
+    std::string peerClient_;
+    std::string peerGroup_;
     beast::flat_buffer buffer_;
     std::optional<http::request_parser<http::string_body>> parser_;
-    http::response<http::span_body<const char>> response_;
+    // The answer being sent: its head (its storage kept for the next) and its body.
+    std::string head_;
     std::shared_ptr<const std::string> body_;
+    int status_ = 0;
+    bool keepAlive_ = false;
     ByteBudget::Reservation answerBytes_;
     ByteBudget::Reservation bodyBytes_;
     Request request_;
     // While the service works on an answer off the network thread, the loop must not run dry.
     std::optional<asio::executor_work_guard<asio::any_io_executor>> awaitingAnswer_;
     std::chrono::steady_clock::time_point requestDeadline_;
+    // When the read or write under way is late; none while the service works on an answer.
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
     std::chrono::steady_clock::time_point started_;
     bool keptAlive_ = false;
     bool answering_ = false;

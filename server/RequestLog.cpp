@@ -1,6 +1,8 @@
 #include "server/RequestLog.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <array>
+#include <charconv>
 
 #include "protocol/RankingProtocol.h"
 #include "server/QueryFields.h"
@@ -12,22 +14,29 @@ namespace server {
 namespace {
 
 void appendByte(std::string& shown, unsigned char byte) {
-    char code[4];
-    std::snprintf(code, sizeof code, "%%%02X", byte);
-    shown += code;
+    constexpr std::string_view Hex = "0123456789ABCDEF";
+    shown += '%';
+    shown += Hex[byte >> 4];
+    shown += Hex[byte & 0xF];
 }
 
 // Keeps UTF-8 text (bytes from 0x80) when asked, escapes every other byte outside printable
-// ASCII.
+// ASCII. Runs of kept bytes are copied whole: a line is mostly such a run.
 std::string printable(std::string_view bytes, bool keepUtf8) {
-    std::string shown;
-    for (char character : bytes) {
+    const auto kept = [keepUtf8](char character) {
         const auto byte = static_cast<unsigned char>(character);
-        if ((byte > 0x20 && byte < 0x7F) || (keepUtf8 && byte >= 0x80)) {
-            shown += character;
-        } else {
-            appendByte(shown, byte);
+        return (byte > 0x20 && byte < 0x7F) || (keepUtf8 && byte >= 0x80);
+    };
+    std::string shown;
+    shown.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const auto run = static_cast<std::size_t>(
+            std::find_if_not(bytes.begin(), bytes.end(), kept) - bytes.begin());
+        shown.append(bytes.substr(0, run));
+        if (run < bytes.size()) {
+            appendByte(shown, static_cast<unsigned char>(bytes[run]));
         }
+        bytes.remove_prefix(std::min(run + 1, bytes.size()));
     }
     return shown;
 }
@@ -47,18 +56,35 @@ std::string shownPiece(std::string_view piece) {
     }
 }
 
-std::string formatTime(std::chrono::system_clock::time_point time) {
+// The number zero-padded to width digits; no snprintf, which costs more than the rest of a
+// log line.
+void appendDigits(std::string& text, long long number, std::size_t width) {
+    std::array<char, 24> digits{};
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    const auto length = static_cast<std::size_t>(end - digits.data());
+    text.append(width - std::min(width, length), '0').append(digits.data(), length);
+}
+
+void appendTime(std::string& text, std::chrono::system_clock::time_point time) {
     const auto since1970 = time.time_since_epoch();
     const std::time_t seconds = std::chrono::duration_cast<std::chrono::seconds>(since1970).count();
     const auto millis =
         std::chrono::duration_cast<std::chrono::milliseconds>(since1970).count() % 1000;
     std::tm parts{};
     gmtime_r(&seconds, &parts);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", parts.tm_year + 1900,
-                  parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec,
-                  static_cast<int>(millis));
-    return text;
+    const struct {
+        long long number;
+        std::size_t width;
+        char separator;
+    } fields[] = {{parts.tm_year + 1900LL, 4, '-'}, {parts.tm_mon + 1, 2, '-'},
+                  {parts.tm_mday, 2, 'T'},          {parts.tm_hour, 2, ':'},
+                  {parts.tm_min, 2, ':'},           {parts.tm_sec, 2, '.'}};
+    for (const auto& [number, width, separator] : fields) {
+        appendDigits(text, number, width);
+        text += separator;
+    }
+    appendDigits(text, millis, 3);
+    text += 'Z';
 }
 
 }  // namespace
@@ -81,10 +107,18 @@ std::string shownTarget(std::string_view target) {
 }
 
 std::string formatLogLine(const LoggedRequest& request) {
-    return formatTime(request.time) + " " + std::string(request.client) + " " +
-           printable(request.method, false) + " " + shownTarget(request.target) + " " +
-           std::to_string(request.status) + " " + std::to_string(request.bytes) + " " +
-           std::to_string(request.taken.count());
+    std::string line;
+    line.reserve(128 + request.target.size());
+    appendTime(line, request.time);
+    line.append(" ").append(request.client).append(" ");
+    line.append(printable(request.method, false)).append(" ");
+    line.append(shownTarget(request.target)).append(" ");
+    appendDigits(line, request.status, 1);
+    line += ' ';
+    appendDigits(line, static_cast<long long>(request.bytes), 1);
+    line += ' ';
+    appendDigits(line, request.taken.count(), 1);
+    return line;
 }
 
 void RequestLog::write(const LoggedRequest& request) {

@@ -148,6 +148,8 @@ TEST_F(HttpServerTest, ANewConnectionHasLittleTimeForItsFirstByte) {
     Tcp::socket silent = connect();
     Tcp::socket typing = connect();
     asio::write(typing, asio::buffer("G", 1));
+    Tcp::socket posting = connect();
+    asio::write(posting, asio::buffer("POST " + Page + " HTTP/1.0\r\nContent-Length: 2\r\n\r\n"));
     const auto began = std::chrono::steady_clock::now();
     ASSERT_TRUE(answersWithin(silent, 5000));
     EXPECT_EQ(readToEnd(silent), "");
@@ -155,6 +157,8 @@ TEST_F(HttpServerTest, ANewConnectionHasLittleTimeForItsFirstByte) {
     EXPECT_FALSE(answersWithin(typing, 300)) << "once begun, the request has the silence";
     asio::write(typing, asio::buffer("ET " + Page + " HTTP/1.0\r\n\r\n"));
     EXPECT_TRUE(readToEnd(typing).starts_with("HTTP/1.0 200 OK"));
+    asio::write(posting, asio::buffer("ab", 2));
+    EXPECT_TRUE(readToEnd(posting).starts_with("HTTP/1.0 405 ")) << "so has its body";
 }
 
 TEST_F(HttpServerTest, HandlesNoMoreConnectionsThanItsLimitWhileTheyAreBusy) {

@@ -23,6 +23,9 @@ fail() {
 start_server() {
     local database=$1
     shift
+    # Emptied here, not by the server's redirection, which may come after the first look: a
+    # server started before would give its own address.
+    : >server.log
     (
         [ -z "${FILE_LIMIT_KB:-}" ] || ulimit -f "$FILE_LIMIT_KB"
         exec "$SERVER" --listen 127.0.0.1:0 --db "$database" "$@" >server.log 2>server.err

@@ -237,7 +237,8 @@ void HttpSession::onWritten(const beast::error_code& error, std::size_t bytes) {
     request_ = {};
     answerBytes_.release();
     bodyBytes_.release();
-    if (error || !keepAlive_) {
+    // A stop that came while the answer was on its way ends the connection after it.
+    if (error || !keepAlive_ || stopping_) {
         return close();
     }
     keptAlive_ = true;

@@ -3,8 +3,8 @@
 #include "game/SaveFiles.h"
 
 #include <cerrno>
-#include <cstdio>
 
+#include "text/Placeholders.h"
 #include "text/Translation.h"
 
 namespace game {
@@ -33,11 +33,8 @@ std::string inOutErrorText(int code) {
         case EMFILE:
         case ENFILE:
             return text::tr("オープンしたファイルが多すぎます");
-        default: {
-            char text[64];
-            std::snprintf(text, sizeof text, text::tr("I/O エラー (%d)"), code);
-            return text;
-        }
+        default:
+            return text::filled(text::tr("I/O エラー (%s)"), {std::to_string(code)});
     }
 }
 

@@ -1,6 +1,6 @@
 #include "media/MediaError.h"
 
-#include <cstdio>
+#include <string>
 
 #include "text/Placeholders.h"
 #include "text/Translation.h"
@@ -12,9 +12,8 @@ std::string formatText(const char* pattern, const char* name) {
 }
 
 std::string formatText(const char* pattern, int a, int b, int c) {
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, text::tr(pattern), a, b, c);
-    return buffer;
+    return text::filled(text::tr(pattern),
+                        {std::to_string(a), std::to_string(b), std::to_string(c)});
 }
 
 }  // namespace media

@@ -28,7 +28,7 @@ PUDOROCK_MEDIA_ERROR(EWaveStreamError);
 
 #undef PUDOROCK_MEDIA_ERROR
 
-// Fills a "%s"/"%d" text of MediaMessages.h with its arguments, pattern and name in the
+// Fills the places ("%s") of a text of MediaMessages.h with its arguments, pattern and name in the
 // player's language.
 std::string formatText(const char* pattern, const char* name);
 std::string formatText(const char* pattern, int a, int b, int c);

@@ -1,6 +1,6 @@
 #pragma once
 // The media layer's message texts, marked for the catalogue and turned where they are thrown.
-// Texts with %s or %d are format strings.
+// Texts with %s have places for values (text::filled).
 
 #include "text/Translation.h"
 
@@ -9,7 +9,7 @@ namespace media::messages {
 // Display.
 inline constexpr const char* FormNotFound = text::trLater("フォームが見つかりません");
 inline constexpr const char* CannotChangeDisplayMode =
-    text::trLater("ディスプレイモードを変更できません (%dx%d %dbit)");
+    text::trLater("ディスプレイモードを変更できません (%sx%s %sbit)");
 inline constexpr const char* CannotCreate = text::trLater("%s を作成できません");
 inline constexpr const char* CannotInitialize = text::trLater("%s を初期化できません");
 inline constexpr const char* CannotLoad = text::trLater("%s を読み込めません");
